@@ -1,0 +1,14 @@
+#pragma once
+
+#include "package/Context.h"
+
+#include <QString>
+
+// Reads an aircraft.cfg the scan met: its lines and title ("MULTI" with several
+// configurations). A second aircraft.cfg in one scan shows its message and ends the program.
+void CheckAircraftCfg(Context &context, const PackageFile &file);
+
+// For a staged aircraft.cfg with several configurations: asks for one, empties the folders
+// that only the others use and rewrites aircraft.cfg to the one chosen as [fltsim.0].
+// Returns true when files were changed on disk (the scan then lists the package again).
+bool ChooseConfiguration(Context &context, const PackageFile &file);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "package/SharedState.h"
+#include "platform/Choices.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PackageListView.h"
+#include "platform/PackageView.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/Progress.h"
+
+// What the logic works with: the shared state and the interfaces through which it reaches the
+// user. The application builds one from its windows; tests build one from scripted fakes.
+struct Context {
+    SharedState &state;
+    platform::MessageBoxes &messages;
+    platform::PackageView &view;
+    platform::Progress &progress;
+    platform::ConfigChooser &configChooser;
+    platform::PackageListView &packageList;
+    platform::ProgramLauncher &launcher;
+};

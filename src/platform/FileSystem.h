@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The disk as a Windows program sees it: attribute sets, case-insensitive look-ups of built
+// paths, hidden entries left out. Every file operation of the program goes through here.
+namespace platform {
+
+// The native separator; where a path is built by appending a name, this is what is appended.
+QChar separator();
+
+// Windows-style attribute bits of a listed entry.
+enum Attribute : unsigned {
+    ReadOnly = 0x1,   // the owner write bit is missing
+    Hidden = 0x2,     // the name begins with "."; such entries are never listed
+    Directory = 0x10, // a real directory, not a link
+    Link = 0x400,     // a symbolic link (a reparse point); never followed by a walk
+};
+
+struct DirEntry {
+    QString name; // as on disk
+    unsigned attributes = 0;
+
+    // An entry is a folder only when its attribute set is exactly Directory.
+    bool isFolder() const { return attributes == Directory; }
+};
+
+// Entries of a directory, "." and ".." and hidden entries left out, sorted the way an NTFS
+// listing comes back (case-insensitively by name). ok is false when the directory cannot be
+// listed (missing, not a directory, unreadable).
+QList<DirEntry> listDirectory(const QString &dir, bool *ok = nullptr);
+
+// Attribute set of a path without following a final link; 0 with exists false when missing.
+unsigned attributesOf(const QString &path, bool *exists = nullptr);
+
+// True when the path (resolved without regard to case) names an entry of any kind.
+bool entryExists(const QString &path);
+// True when the path (resolved without regard to case) names a folder (attributes exactly
+// Directory).
+bool folderExists(const QString &path);
+// True when the path names a directory, following links (a Windows directory test).
+bool directoryExists(const QString &path);
+
+// Looks a built path up component by component: an exact match first, else the first entry
+// that matches ignoring case. Components that do not exist keep the spelling given, so the
+// result also serves for creating new files. A trailing separator is kept.
+QString resolveCase(const QString &path);
+
+// The path with exactly one trailing separator appended when missing (empty stays empty).
+QString withTrailingSeparator(const QString &path);
+
+// Size in bytes and last-modified time of a file; -1 / invalid when missing.
+qint64 fileSize(const QString &path);
+QDateTime lastModified(const QString &path);
+
+struct Result {
+    bool ok = true;
+    QString error; // the system's description when !ok
+};
+
+// Copies a file, replacing the destination (written to a temporary file first, so a failed
+// copy leaves any earlier destination intact). The last-modified time is kept.
+Result copyFile(const QString &source, const QString &destination);
+
+// Deletes one file (or link, never its target). A missing file counts as success with
+// missing set. A read-only file is refused, as Windows refuses it.
+struct RemoveResult {
+    bool ok = true;
+    bool missing = false;
+    QString error;
+};
+RemoveResult removeFile(const QString &path);
+
+// Deletes the files that a pattern names; the wildcard characters * and ? are allowed in the
+// last component only. ok is false when any matching file could not be deleted; missing is true
+// when nothing matched.
+RemoveResult removeFiles(const QString &pattern);
+
+// Creates one folder; fails when it exists already or cannot be made.
+Result makeFolder(const QString &path);
+// Removes one empty folder.
+Result removeFolder(const QString &path);
+
+} // namespace platform

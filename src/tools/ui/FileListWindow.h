@@ -1,0 +1,38 @@
+#pragma once
+
+#include "package/SharedState.h"
+#include "platform/PackageListView.h"
+
+#include <QWidget>
+
+class QListWidget;
+class QLabel;
+class QPushButton;
+
+// frmFileList: the package list window, not modal. Its rows come from the logic; a click on a
+// row is handed to the main window through rowClicked. Closing it stores its geometry into
+// ListTop, ListLeft, ListHeight and ListWidth.
+class FileListWindow : public QWidget, public platform::PackageListView {
+    Q_OBJECT
+public:
+    explicit FileListWindow(SharedState &state, QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption) override;
+    void setRows(const QStringList &rows) override;
+    int rowCount() const override;
+    bool isVisible() const override;
+    void showAt(const platform::Geometry &geometry) override;
+
+signals:
+    void rowClicked(const QString &text);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    SharedState &state_;
+    QPushButton *cmdOk_;
+    QLabel *lblFileList_;
+    QListWidget *lstFileList_;
+};

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/Choices.h"
+#include "platform/PackageListView.h"
+#include "platform/PackageView.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/Progress.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// Records what the scan leaves for the main window.
+class RecordingPackageView : public platform::PackageView {
+public:
+    std::array<QStringList, 9> rows;
+    std::array<bool, 9> tabAvailable{};
+    QString picture; // "" for the placeholder
+    bool pagingEnabled = false;
+    QString panelAlias1, panelAlias2, soundAlias1, soundAlias2;
+    QString caption;
+
+    void showPlaceholderPicture() override { picture.clear(); }
+    void showPicture(const QString &path) override { picture = path; }
+    void setPagingEnabled(bool enabled) override { pagingEnabled = enabled; }
+    void setRows(int kind, const QStringList &list) override { rows.at(kind) = list; }
+    void setTabAvailable(int kind, bool available) override { tabAvailable.at(kind) = available; }
+    void setPanelAliasCaptions(const QString &first, const QString &second) override
+    {
+        panelAlias1 = first;
+        panelAlias2 = second;
+    }
+    void setSoundAliasCaptions(const QString &first, const QString &second) override
+    {
+        soundAlias1 = first;
+        soundAlias2 = second;
+    }
+    void setCaption(const QString &text) override { caption = text; }
+};
+
+class RecordingProgress : public platform::Progress {
+public:
+    bool visible = false;
+    int minimum = 0, maximum = 0, value = 0;
+    void show(int min, int max) override
+    {
+        visible = true;
+        minimum = min;
+        maximum = max;
+    }
+    void setValue(int v) override { value = v; }
+    void hide() override { visible = false; }
+};
+
+// Answers the configuration choice from a script; a choice nobody scripted fails the test.
+class ScriptedConfigChooser : public platform::ConfigChooser {
+public:
+    QList<QStringList> offered;
+    QList<std::optional<int>> answers;
+    std::optional<int> choose(const QStringList &entries) override;
+};
+
+class RecordingPackageListView : public platform::PackageListView {
+public:
+    QString caption;
+    QStringList rows;
+    bool visible = false;
+    platform::Geometry geometry;
+    void setCaption(const QString &text) override { caption = text; }
+    void setRows(const QStringList &list) override { rows = list; }
+    int rowCount() const override { return int(rows.size()); }
+    bool isVisible() const override { return visible; }
+    void showAt(const platform::Geometry &where) override
+    {
+        geometry = where;
+        visible = true;
+    }
+};
+
+class RecordingLauncher : public platform::ProgramLauncher {
+public:
+    QStringList textFiles, folders;
+    bool systemInformationAvailable = false;
+    void openTextFile(const QString &path) override { textFiles.append(path); }
+    void openFolder(const QString &path) override { folders.append(path); }
+    bool startSystemInformation() override { return systemInformationAvailable; }
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// Builds real file trees in a temporary folder for tests:
+//   TreeBuilder tree;
+//   tree.file("Panel/panel.cfg", "[fltsim]\r\nalias=x\\panel\r\n").folder("Sound");
+class TreeBuilder {
+public:
+    TreeBuilder();
+
+    // The temporary root, ending with the separator.
+    QString root() const;
+    // root() plus a relative path written with "/".
+    QString path(const QString &relative) const;
+
+    TreeBuilder &file(const QString &relative, const QByteArray &content = {});
+    TreeBuilder &folder(const QString &relative);
+    // Copies a fixture file (relative to the shared fixtures folder) into the tree.
+    TreeBuilder &fixture(const QString &fixtureRelative, const QString &relative);
+    TreeBuilder &link(const QString &relative, const QString &target);
+    TreeBuilder &readOnly(const QString &relative);
+
+    bool exists(const QString &relative) const;
+    QByteArray read(const QString &relative) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The absolute path of a file in the shared fixtures folder.
+QString fixturePath(const QString &relative);
