@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "package/Context.h"
+#include "platform/Choices.h"
+
+#include <QString>
+
+// The path with the separator appended when it is not empty and does not end with one.
+QString AddBackslash(const QString &path);
+
+// Checks the three locations (showing the Locations dialog first when asked, and again when one
+// is invalid), appends the separators and returns true when they are usable. False: the caller
+// ends the program at once. May end the program by ShutDown.
+bool ValidateLocations(Context &context, platform::LocationsEditor &locations,
+                       bool showDialogFirst);
+
+// The start-up sequence up to filling the category box: ws.ini (or the first-run message), the
+// location check, the default categories in an empty store. Returns false when the program must
+// end at once without writing ws.ini. May end the program by ShutDown.
+bool startUp(Context &context, platform::LocationsEditor &locations,
+             MainWindowGeometry &mainWindow);
+
+// File > Locations. Keep: nothing else to do; Restart: the Stowbay folder changed, the message
+// was shown and the main window must close (writing ws.ini); EndNow: end without writing ws.ini.
+enum class LocationsOutcome { Keep, Restart, EndNow };
+LocationsOutcome changeLocations(Context &context, platform::LocationsEditor &locations);
+
+// The fourteen categories created in an empty store, in creation order.
+const QStringList &defaultCategories();
