@@ -1,7 +1,65 @@
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/ui/StowbayWindow.h"
+#include "package/SharedState.h"
+#include "package/ShutDown.h"
+#include "package/ui/MultipleCfgDialog.h"
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtProgramLauncher.h"
+#include "tools/ui/FileListWindow.h"
+#include "tools/ui/LocationsDialog.h"
+
 #include <QApplication>
+
+#include <cmath>
+
+namespace {
+
+// The window as designed, in twips (1440 per logical inch), before any ws.ini geometry.
+MainWindowGeometry designedGeometry(const QWidget &window)
+{
+    const double perPixel = 1440.0 / window.logicalDpiX();
+    const QRect frame = window.frameGeometry();
+    return {std::round(frame.top() * perPixel), std::round(frame.left() * perPixel),
+            std::round(frame.height() * perPixel), std::round(frame.width() * perPixel)};
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Wingstash"));
+
+    SharedState state;
+    state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
+
+    QtMessageBoxes messages;
+    QtProgramLauncher launcher;
+    DialogConfigChooser configChooser(messages);
+    DialogLocationsEditor locations(messages, state);
+    FileListWindow fileList(state);
+    StowbayWindow window(
+        StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList});
+    messages.setParent(&window);
+    configChooser.setParent(&window);
+    locations.setParent(&window);
+
+    MainWindowGeometry geometry;
+    try {
+        if (!startUp(window.context(), locations, geometry))
+            return 0;
+    } catch (const ShutDownRequest &) {
+        // Nothing is shown yet; closing means writing ws.ini as the window stands.
+        QString error;
+        if (!writeSettingsFile(settingsFilePath(state), state, designedGeometry(window), &error))
+            messages.inform(QStringLiteral("Wingstash could not write its settings file ") +
+                            settingsFilePath(state) + QStringLiteral(".  ") + error);
+        return 0;
+    }
+
+    window.applyGeometry(geometry);
+    window.FillCategoryBox();
+    window.show();
+    return QApplication::exec();
 }

@@ -12,3 +12,8 @@ void CheckAircraftCfg(Context &context, const PackageFile &file);
 // that only the others use and rewrites aircraft.cfg to the one chosen as [fltsim.0].
 // Returns true when files were changed on disk (the scan then lists the package again).
 bool ChooseConfiguration(Context &context, const PackageFile &file);
+
+// The first of stagingFolders (real paths without a trailing separator, in walk order) whose
+// last component, lower-cased, ends with name lower-cased ("model" also finds "xmodel").
+// Empty when none does.
+QString FindStagingFolder(const QStringList &stagingFolders, const QString &name);

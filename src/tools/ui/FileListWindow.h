@@ -3,7 +3,11 @@
 #include "package/SharedState.h"
 #include "platform/PackageListView.h"
 
+#include <QRect>
+#include <QSize>
 #include <QWidget>
+
+#include <optional>
 
 class QListWidget;
 class QLabel;
@@ -14,7 +18,7 @@ class QPushButton;
 // ListTop, ListLeft, ListHeight and ListWidth.
 class FileListWindow : public QWidget, public platform::PackageListView {
     Q_OBJECT
-public:
+  public:
     explicit FileListWindow(SharedState &state, QWidget *parent = nullptr);
 
     void setCaption(const QString &caption) override;
@@ -23,16 +27,29 @@ public:
     bool isVisible() const override;
     void showAt(const platform::Geometry &geometry) override;
 
-signals:
+  signals:
     void rowClicked(const QString &text);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
-private:
+  private:
+    void applyResizeRule();
+    void fitFrame();
+    void storeGeometry();
+    int twipsToPixels(int twips) const;
+    int pixelsToTwips(int pixels) const;
+    QRect twipsRect(int left, int top, int width, int height) const;
+
     SharedState &state_;
     QPushButton *cmdOk_;
     QLabel *lblFileList_;
     QListWidget *lstFileList_;
+    // Where showAt last placed the window: the twips asked for and the outer pixels they gave.
+    std::optional<platform::Geometry> placed_;
+    QRect placedOuter_;
+    QSize frameExtra_; // frame size around the client area, once a showing has revealed it
 };

@@ -1,0 +1,212 @@
+#include "app/Startup.h"
+
+#include "package/Files.h"
+#include "package/ShutDown.h"
+#include "package/Walk.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+const QString kLocationsNotValid = QStringLiteral(
+    "One or more of the three directory locations specified are not valid.  Please verify them "
+    "now or select Cancel to exit Wingstash.");
+const QString kLocationsIncorrect = QStringLiteral(
+    "One or more of the directories you specified are incorrect.  Make sure you have valid "
+    "Staging Directory, Stowbay Directory and Microsoft Flight Simulator directory set up and "
+    "try Wingstash again.");
+const QString kNoAircraftFolder = QStringLiteral(
+    "Cannot find an 'aircraft' subdirectory in the directory you specified for Flight "
+    "Simulator.  The directory you selected must not be the directory where you installed "
+    "Flight Simulator.");
+const QString kInvalidSettings = QStringLiteral(
+    "The ws.ini file contained invalid data and was removed.  Please re-start Wingstash.");
+const QString kStowbayChanged = QStringLiteral(
+    "You've changed the Stowbay directory.  This requires you to restart Wingstash.  Wingstash "
+    "will now close.");
+
+QString firstRunMessage()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral("It appears as though this is the first time you are running "
+                          "Wingstash.  For Wingstash to function properly you need to specify "
+                          "three directories:") +
+           crlf + crlf +
+           QStringLiteral("- Staging directory: A directory where you initially extract (unzip) "
+                          "files for a single aircraft into.") +
+           crlf +
+           QStringLiteral("- Stowbay Directory: A 'collection' directory where the files from "
+                          "the Staging directory are stored when you choose to accept them into "
+                          "the Stowbay.") +
+           crlf +
+           QStringLiteral("- Microsoft Flight Simulator Directory: The directory where Flight "
+                          "Simulator is installed, (ie, c:\\Program Files\\FS2000)") +
+           crlf + crlf +
+           QStringLiteral("Note:  You should create two empty directories for the Staging and "
+                          "Stowbay locations with Windows Explorer.  See readme.txt for more "
+                          "info.");
+}
+
+// A location the system cannot even look up: junk read from a damaged ws.ini. A relative path
+// would be looked up against whatever folder the program happened to start in.
+bool isMalformed(const QString &location)
+{
+    if (location.isEmpty())
+        return false;
+    if (!location.startsWith(platform::separator()))
+        return true;
+    for (const QChar c : location) {
+        if (c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+// Long enough to be more than a drive root, and an existing directory (links followed).
+bool isValidLocation(const QString &location)
+{
+    return location.size() >= 4 && !isMalformed(location) && platform::directoryExists(location);
+}
+
+bool allValid(const SharedState &state)
+{
+    return isValidLocation(state.StagingDir) && isValidLocation(state.StowbayDir) &&
+           isValidLocation(state.MsfsDir);
+}
+
+bool anyMalformed(const SharedState &state)
+{
+    return isMalformed(state.StagingDir) || isMalformed(state.StowbayDir) ||
+           isMalformed(state.MsfsDir);
+}
+
+// Real simulators spell it "Aircraft"; a Windows look-up ignores the case.
+bool hasAircraftFolder(const QString &msfsDir)
+{
+    return isValidLocation(msfsDir) &&
+           platform::directoryExists(platform::resolveCase(msfsDir + QStringLiteral("aircraft")));
+}
+
+void showLocationsDialog(SharedState &state, platform::LocationsEditor &editor)
+{
+    platform::Locations locations{state.StagingDir, state.StowbayDir, state.MsfsDir};
+    editor.edit(locations);
+    state.StagingDir = locations.staging;
+    state.StowbayDir = locations.stowbay;
+    state.MsfsDir = locations.msfs;
+}
+
+[[noreturn]] void discardDamagedSettings(Context &context)
+{
+    RemoveFile(context.messages, settingsFilePath(context.state));
+    // Empty locations keep the shut-down from writing the junk back, so the next start is a
+    // first run.
+    context.state.StagingDir.clear();
+    context.state.StowbayDir.clear();
+    context.state.MsfsDir.clear();
+    context.messages.confirmOk(kInvalidSettings);
+    ShutDown();
+}
+
+void createDefaultCategories(Context &context)
+{
+    QStringList failures;
+    for (const QString &category : defaultCategories()) {
+        const QString folder = context.state.StowbayDir + category;
+        const platform::Result made = platform::makeFolder(folder);
+        if (!made.ok)
+            failures.append(folder + QStringLiteral(".  ") + made.error);
+    }
+    if (failures.isEmpty())
+        return;
+    // One box, however many failed: a read-only store would otherwise ask fourteen times.
+    if (failures.size() == 1) {
+        context.messages.inform(QStringLiteral("Wingstash could not create the category folder ") +
+                                failures.first());
+        return;
+    }
+    context.messages.inform(
+        QStringLiteral("Wingstash could not create these category folders:\r\n\r\n") +
+        failures.join(QStringLiteral("\r\n")));
+}
+
+} // namespace
+
+QString AddBackslash(const QString &path)
+{
+    if (path.isEmpty() || path.endsWith(platform::separator()))
+        return path;
+    return path + platform::separator();
+}
+
+bool ValidateLocations(Context &context, platform::LocationsEditor &locations, bool showDialogFirst)
+{
+    SharedState &state = context.state;
+    if (showDialogFirst)
+        showLocationsDialog(state, locations);
+
+    if (anyMalformed(state))
+        discardDamagedSettings(context);
+    if (!allValid(state)) {
+        context.messages.inform(kLocationsNotValid);
+        showLocationsDialog(state, locations);
+    }
+
+    state.StagingDir = AddBackslash(state.StagingDir);
+    state.StowbayDir = AddBackslash(state.StowbayDir);
+    state.MsfsDir = AddBackslash(state.MsfsDir);
+
+    if (!allValid(state)) {
+        context.messages.inform(kLocationsIncorrect);
+        RemoveFile(context.messages, settingsFilePath(state));
+        ShutDown();
+    }
+
+    while (!hasAircraftFolder(state.MsfsDir)) {
+        if (!context.messages.confirmOk(kNoAircraftFolder))
+            return false;
+        showLocationsDialog(state, locations);
+        state.MsfsDir = AddBackslash(state.MsfsDir);
+    }
+    return true;
+}
+
+bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowGeometry &mainWindow)
+{
+    SharedState &state = context.state;
+    state.AppDir = AddBackslash(state.AppDir);
+
+    const bool firstRun = !readSettingsFile(settingsFilePath(state), state, mainWindow);
+    if (firstRun)
+        context.messages.inform(firstRunMessage());
+
+    if (!ValidateLocations(context, locations, firstRun))
+        return false;
+
+    if (ListSubDirs(state.StowbayDir).isEmpty())
+        createDefaultCategories(context);
+    return true;
+}
+
+LocationsOutcome changeLocations(Context &context, platform::LocationsEditor &locations)
+{
+    const QString previousStowbay = context.state.StowbayDir;
+    if (!ValidateLocations(context, locations, true))
+        return LocationsOutcome::EndNow;
+    if (context.state.StowbayDir == previousStowbay)
+        return LocationsOutcome::Keep;
+    context.messages.inform(kStowbayChanged);
+    return LocationsOutcome::Restart;
+}
+
+const QStringList &defaultCategories()
+{
+    static const QStringList categories{
+        QStringLiteral("Aircraft - Heavy Jets"),  QStringLiteral("Aircraft - Heavy Props"),
+        QStringLiteral("Aircraft - Light Jets"),  QStringLiteral("Aircraft - Light Props"),
+        QStringLiteral("Aircraft - Helicopters"), QStringLiteral("Aircraft - Military"),
+        QStringLiteral("Panels - Heavy Jets"),    QStringLiteral("Panels - Light Jets"),
+        QStringLiteral("Panels - Heavy Props"),   QStringLiteral("Panels - Light Props"),
+        QStringLiteral("Sounds - Heavy Jets"),    QStringLiteral("Sounds - Light Jets"),
+        QStringLiteral("Sounds - Heavy Props"),   QStringLiteral("Sounds - Light Props")};
+    return categories;
+}

@@ -1,0 +1,129 @@
+// The menus of the main window and its orderly end.
+#include "app/Startup.h"
+#include "app/ui/StowbayWindow.h"
+#include "platform/FileSystem.h"
+#include "tools/PackageList.h"
+#include "tools/ui/FileListWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+void StowbayWindow::mnuLocations_Click()
+{
+    switch (changeLocations(context_, services_.locations)) {
+    case LocationsOutcome::Keep:
+        break;
+    case LocationsOutcome::Restart:
+        close();
+        break;
+    case LocationsOutcome::EndNow:
+        endWithoutSettings_ = true;
+        close();
+        QCoreApplication::exit(0);
+        break;
+    }
+}
+
+void StowbayWindow::mnuExit_Click()
+{
+    close();
+}
+
+void StowbayWindow::mnuAllPackages_Click()
+{
+    ShowPackageList(context_, categories());
+}
+
+void StowbayWindow::mnuReadMe_Click()
+{
+    services_.launcher.openTextFile(
+        platform::resolveCase(services_.state.AppDir + QStringLiteral("readme.txt")));
+}
+
+void StowbayWindow::endAfterShutDown()
+{
+    services_.fileList.close();
+    close();
+    QCoreApplication::quit();
+}
+
+std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
+{
+    if (isMinimized())
+        return std::nullopt;
+    const int d = dpi();
+    const auto twips = [d](int pixels) { return double(layout::toTwips(pixels, d)); };
+    MainWindowGeometry geometry;
+    if (isMaximized()) {
+        // A maximised window is saved at the maximised position with its normal size, so it
+        // comes back maximised and restores to that size.
+        const QSize frame = frameGeometry().size() - size();
+        geometry.top = layout::kMaximisedPosition;
+        geometry.left = layout::kMaximisedPosition;
+        geometry.height = twips(normalGeometry().height() + frame.height());
+        geometry.width = twips(normalGeometry().width() + frame.width());
+        return geometry;
+    }
+    const QRect outer = frameGeometry();
+    geometry.top = twips(outer.top());
+    geometry.left = twips(outer.left());
+    geometry.height = twips(outer.height());
+    geometry.width = twips(outer.width());
+    return geometry;
+}
+
+void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
+{
+    const int d = dpi();
+    // ws.ini holds the outer size; the frame is known only once the window is shown, so the
+    // geometry is applied again then.
+    const QSize frame = frameGeometry().size() - size();
+    QSize outer = frameGeometry().size();
+    if (geometry.width)
+        outer.setWidth(layout::toPixels(*geometry.width, d));
+    if (geometry.height)
+        outer.setHeight(layout::toPixels(*geometry.height, d));
+    resize(outer - frame);
+
+    const bool maximised = geometry.top && geometry.left &&
+                           *geometry.top == layout::kMaximisedPosition &&
+                           *geometry.left == layout::kMaximisedPosition;
+    if (maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (geometry.top || geometry.left) {
+        const QPoint at = frameGeometry().topLeft();
+        move(geometry.left ? layout::toPixels(*geometry.left, d) : at.x(),
+             geometry.top ? layout::toPixels(*geometry.top, d) : at.y());
+    }
+    if (!isVisible())
+        pendingGeometry_ = geometry;
+}
+
+void StowbayWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!pendingGeometry_)
+        return;
+    const MainWindowGeometry geometry = *pendingGeometry_;
+    pendingGeometry_.reset();
+    if (frameGeometry().size() != size())
+        applyGeometry(geometry);
+}
+
+void StowbayWindow::closeEvent(QCloseEvent *event)
+{
+    // The package list window stores its place when it closes, so it closes first.
+    if (services_.fileList.isVisible())
+        services_.fileList.close();
+    if (!endWithoutSettings_) {
+        SharedState &state = services_.state;
+        const QString path = settingsFilePath(state);
+        QString error;
+        if (!writeSettingsFile(path, state, geometryToSave(), &error))
+            services_.messages.inform(
+                QStringLiteral("Wingstash could not write its settings file ") + path +
+                QStringLiteral(".  ") + error);
+    }
+    event->accept();
+    QCoreApplication::quit();
+}

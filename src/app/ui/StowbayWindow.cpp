@@ -1,0 +1,412 @@
+#include "app/ui/StowbayWindow.h"
+
+#include "package/ShutDown.h"
+#include "tools/ui/FileListWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+const std::array<const char *, 9> kTabCaptions{"&Images", "&Aircraft",      "&Panel",
+                                               "&Gauge",  "&Model",         "Te&xture",
+                                               "S&ound",  "&Documentation", "&&Unrecognized Files"};
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *created = new QPushButton(caption, parent);
+    created->setObjectName(QLatin1String(name));
+    return created;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption = {})
+{
+    auto *created = new QLabel(caption, parent);
+    created->setObjectName(QLatin1String(name));
+    // Names and paths from disk must show as written, never as markup.
+    created->setTextFormat(Qt::PlainText);
+    // Captions sit at the top of their designed boxes, as the boxes overlap the controls below.
+    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return created;
+}
+
+QComboBox *comboBox(QWidget *parent, const char *name)
+{
+    auto *created = new QComboBox(parent);
+    created->setObjectName(QLatin1String(name));
+    created->setEditable(false);
+    return created;
+}
+
+} // namespace
+
+template <typename Handler> void StowbayWindow::guarded(Handler handler)
+{
+    try {
+        handler();
+    } catch (const ShutDownRequest &) {
+        endAfterShutDown();
+    }
+}
+
+StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
+    : QMainWindow(parent),
+      services_(services), context_{services.state,   services.messages,      *this,
+                                    progress_,        services.configChooser, services.fileList,
+                                    services.launcher}
+{
+    setObjectName(QStringLiteral("frmStowbay"));
+    setWindowTitle(QStringLiteral("Wingstash"));
+    // The controls use a small sans-serif type; only the header is large.
+    QFont small(QStringLiteral("Sans Serif"));
+    small.setPointSizeF(8.0);
+    setFont(small);
+
+    createControls();
+    createTabs();
+    createMenus();
+    connectHandlers();
+    progress_.setBar(prbProgress_);
+
+    resize(layout::toPixels(layout::kDesignedWidth, dpi()),
+           layout::toPixels(layout::kDesignedHeight, dpi()));
+    placeDesigned();
+    showWelcomeState();
+}
+
+Context &StowbayWindow::context()
+{
+    return context_;
+}
+
+int StowbayWindow::dpi() const
+{
+    const int value = logicalDpiX();
+    return value > 0 ? value : 96;
+}
+
+void StowbayWindow::createControls()
+{
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central_);
+
+    // Created first so that every other control lies above it.
+    imgStowbay_ = label(central_, "imgStowbay");
+    imgStowbay_->setScaledContents(true);
+
+    lblPackageName_ = label(central_, "lblPackageName", QStringLiteral("Package Name"));
+    txtPackageName_ = new QLineEdit(central_);
+    txtPackageName_->setObjectName(QStringLiteral("txtPackageName"));
+    cboPackageName_ = comboBox(central_, "cboPackageName");
+    cmdGo_ = button(central_, "cmdGo", QStringLiteral("&Go!"));
+    lblPackageCategory_ = label(central_, "lblPackageCategory", QStringLiteral("Package Category"));
+    lblOptions_ = label(central_, "lblOptions", QStringLiteral("Options"));
+    prbProgress_ = new QProgressBar(central_);
+    prbProgress_->setObjectName(QStringLiteral("prbProgress"));
+    prbProgress_->setTextVisible(false);
+    cboPackageCategory_ = comboBox(central_, "cboPackageCategory");
+    cboOptions_ = comboBox(central_, "cboOptions");
+
+    lblHeader_ = label(central_, "lblHeader");
+    QFont headerFont(QStringLiteral("Arial"));
+    headerFont.setBold(true);
+    headerFont.setPointSizeF(21.75);
+    lblHeader_->setFont(headerFont);
+
+    cmdGoToStowbay_ = button(central_, "cmdGoToStowbay", QStringLiteral("Go To &Stowbay"));
+    cmdGoToStaging_ = button(central_, "cmdGoToStaging", QStringLiteral("Go To &Staging"));
+    cmdRefresh_ = button(central_, "cmdRefresh", QStringLiteral("&Refresh"));
+    cmdExplore_ = button(central_, "cmdExplore", QStringLiteral("&Explore"));
+    lblChooseOne_ = label(central_, "lblChooseOne");
+    cmdStaging_ = button(central_, "cmdStaging", QStringLiteral("Staging"));
+    cmdStowbay_ = button(central_, "cmdStowbay", QStringLiteral("Stowbay"));
+}
+
+void StowbayWindow::createTabs()
+{
+    tabComponents_ = new QTabWidget(central_);
+    tabComponents_->setObjectName(QStringLiteral("tabComponents"));
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("tabComponentsPage%1").arg(kind));
+        page->setAutoFillBackground(true);
+        tabComponents_->addTab(page, QLatin1String(kTabCaptions.at(kind)));
+        if (kind == Images) {
+            imgImageBox_ = label(page, "imgImageBox");
+            cmdImgNext_ = button(page, "cmdImgNext", QStringLiteral("-->"));
+            cmdImgPrevious_ = button(page, "cmdImgPrevious", QStringLiteral("<--"));
+            continue;
+        }
+        auto *list = new QListWidget(page);
+        list->setObjectName(QStringLiteral("lstComponents%1").arg(kind));
+        list->setSortingEnabled(false); // row r pairs with entry r + 1 of the kind's files
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->installEventFilter(this);
+        lstComponents_.at(kind) = list;
+        if (kind == Panel) {
+            lblPanelAliasUsed1_ = label(page, "lblPanelAliasUsed1");
+            lblPanelAliasUsed2_ = label(page, "lblPanelAliasUsed2");
+        } else if (kind == Sound) {
+            lblSoundAliasUsed1_ = label(page, "lblSoundAliasUsed1");
+            lblSoundAliasUsed2_ = label(page, "lblSoundAliasUsed2");
+        }
+    }
+}
+
+void StowbayWindow::createMenus()
+{
+    const auto action = [this](QMenu *menu, const char *name, const QString &caption) {
+        QAction *created = menu->addAction(caption);
+        created->setObjectName(QLatin1String(name));
+        return created;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuLocations_ = action(file, "mnuLocations", QStringLiteral("&Locations"));
+    mnuExit_ = action(file, "mnuExit", QStringLiteral("&Exit"));
+
+    QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    mnuAllPackages_ =
+        action(tools, "mnuAllPackages", QStringLiteral("List &all packages in Stowbay"));
+    mnuUnusedGauges_ = action(tools, "mnuUnusedGauges",
+                              QStringLiteral("List &unused gauges in MSFS Gauges directory"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("He&lp"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout_ = action(help, "mnuAbout", QStringLiteral("&About"));
+    mnuReadMe_ = action(help, "mnuReadMe", QStringLiteral("&Read me"));
+
+    // Not part of this version: shown, but not pretending to work.
+    mnuUnusedGauges_->setEnabled(false);
+    mnuAbout_->setEnabled(false);
+}
+
+void StowbayWindow::connectHandlers()
+{
+    const auto onClick = [this](QPushButton *source, void (StowbayWindow::*handler)()) {
+        connect(source, &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(cmdStaging_, &StowbayWindow::cmdStaging_Click);
+    onClick(cmdStowbay_, &StowbayWindow::cmdStowbay_Click);
+    onClick(cmdGoToStaging_, &StowbayWindow::cmdGoToStaging_Click);
+    onClick(cmdGoToStowbay_, &StowbayWindow::cmdGoToStowbay_Click);
+    onClick(cmdRefresh_, &StowbayWindow::cmdRefresh_Click);
+    onClick(cmdGo_, &StowbayWindow::cmdGo_Click);
+    onClick(cmdExplore_, &StowbayWindow::cmdExplore_Click);
+    onClick(cmdImgNext_, &StowbayWindow::cmdImgNext_Click);
+    onClick(cmdImgPrevious_, &StowbayWindow::cmdImgPrevious_Click);
+
+    const auto onTrigger = [this](QAction *source, void (StowbayWindow::*handler)()) {
+        connect(source, &QAction::triggered, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    onTrigger(mnuLocations_, &StowbayWindow::mnuLocations_Click);
+    onTrigger(mnuExit_, &StowbayWindow::mnuExit_Click);
+    onTrigger(mnuAllPackages_, &StowbayWindow::mnuAllPackages_Click);
+    onTrigger(mnuReadMe_, &StowbayWindow::mnuReadMe_Click);
+
+    // A user's pick raises the box's click handler, even when it picks the entry already
+    // chosen; programmatic selections call the handler themselves (selectCategory,
+    // selectPackage), so no handler runs twice.
+    connect(cboPackageCategory_, &QComboBox::activated, this,
+            [this] { guarded([this] { cboPackageCategory_Click(); }); });
+    connect(cboPackageName_, &QComboBox::activated, this,
+            [this] { guarded([this] { cboPackageName_Click(); }); });
+
+    for (int kind = Aircraft; kind < kKindCount; ++kind) {
+        connect(lstComponents_.at(kind), &QListWidget::itemDoubleClicked, this,
+                [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
+    }
+
+    connect(&services_.fileList, &FileListWindow::rowClicked, this,
+            [this](const QString &text) { guarded([this, &text] { fileListRowClicked(text); }); });
+}
+
+bool StowbayWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        for (int kind = Aircraft; kind < kKindCount; ++kind) {
+            if (watched != lstComponents_.at(kind))
+                continue;
+            // Any key that types a character (Enter included) opens the file; arrows do not.
+            if (!static_cast<QKeyEvent *>(event)->text().isEmpty())
+                guarded([this, kind] { OpenComponentFile(kind); });
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void StowbayWindow::place(QWidget *widget, const layout::Twips &rect)
+{
+    widget->setGeometry(layout::toPixels(rect, dpi()));
+}
+
+void StowbayWindow::placeOnTab(QWidget *widget, const layout::Twips &rect)
+{
+    // Designed places count from the tab control's corner; a page starts below the tab strip.
+    const int strip = tabComponents_->tabBar()->sizeHint().height() + 2;
+    QRect pixels = layout::toPixels(rect, dpi());
+    pixels.moveTop(std::max(0, pixels.top() - strip));
+    widget->setGeometry(pixels);
+}
+
+void StowbayWindow::placeDesigned()
+{
+    using namespace layout;
+    place(lblPackageName_, kPackageName);
+    place(txtPackageName_, kNameText);
+    place(cboPackageName_, kNameBox);
+    place(cmdGo_, kGo);
+    place(lblPackageCategory_, kCategoryLabel);
+    place(lblOptions_, kOptionsLabel);
+    place(prbProgress_, kProgress);
+    place(cboPackageCategory_, kCategoryBox);
+    place(cboOptions_, kOptionsBox);
+    place(lblHeader_, kHeader);
+    place(cmdGoToStowbay_, kGoTo);
+    place(cmdGoToStaging_, kGoTo);
+    place(cmdRefresh_, kRefresh);
+    place(cmdExplore_, kExplore);
+    place(lblChooseOne_, kChooseOne);
+    place(tabComponents_, kTabs);
+    place(cmdStaging_, kStaging);
+    place(cmdStowbay_, kStowbay);
+    placeOnTab(cmdImgNext_, kImgNext);
+    placeOnTab(cmdImgPrevious_, kImgPrevious);
+    placeOnTab(imgImageBox_, kImageBox);
+    for (int kind = Aircraft; kind < kKindCount; ++kind)
+        placeOnTab(lstComponents_.at(kind), kList);
+    placeOnTab(lblPanelAliasUsed1_, kAliasCaption);
+    placeOnTab(lblPanelAliasUsed2_, kAliasValue);
+    placeOnTab(lblSoundAliasUsed1_, kAliasCaption);
+    placeOnTab(lblSoundAliasUsed2_, kAliasValue);
+    imgStowbay_->setGeometry(0, 0, width(), height());
+}
+
+void StowbayWindow::showWelcomeState()
+{
+    lblHeader_->setText(QStringLiteral("Welcome to Wingstash"));
+    lblChooseOne_->setText(QStringLiteral("Please choose one of the following to get started:"));
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+             cmdGoToStaging_, cmdGoToStowbay_, txtPackageName_, cboPackageName_,
+             cboPackageCategory_, cboOptions_, lblPackageCategory_, lblPackageName_, lblOptions_,
+             cmdGo_, cmdRefresh_, cmdExplore_, prbProgress_, tabComponents_})
+        hidden->setVisible(false);
+    // The welcome picture: the grey one of Staging mode, as no other is shipped.
+    showBackground(QStringLiteral("StowbayGrey.jpg"));
+}
+
+void StowbayWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    guarded([this] { FormResize(); });
+}
+
+// platform::PackageView
+
+void StowbayWindow::setRows(int kind, const QStringList &rows)
+{
+    if (kind < Aircraft || kind >= kKindCount)
+        return;
+    QListWidget *list = lstComponents_.at(kind);
+    list->clear();
+    list->addItems(rows);
+}
+
+void StowbayWindow::setTabAvailable(int kind, bool available)
+{
+    if (kind >= 0 && kind < kKindCount)
+        tabComponents_->setTabEnabled(kind, available);
+}
+
+void StowbayWindow::setPagingEnabled(bool enabled)
+{
+    cmdImgNext_->setEnabled(enabled);
+    cmdImgPrevious_->setEnabled(enabled);
+}
+
+void StowbayWindow::setPanelAliasCaptions(const QString &first, const QString &second)
+{
+    lblPanelAliasUsed1_->setText(first);
+    lblPanelAliasUsed2_->setText(second);
+}
+
+void StowbayWindow::setSoundAliasCaptions(const QString &first, const QString &second)
+{
+    lblSoundAliasUsed1_->setText(first);
+    lblSoundAliasUsed2_->setText(second);
+}
+
+void StowbayWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+// platform::MainControls
+
+QString StowbayWindow::headerCaption() const
+{
+    return lblHeader_->text();
+}
+
+int StowbayWindow::optionIndex() const
+{
+    return cboOptions_->currentIndex();
+}
+
+void StowbayWindow::setOptionIndex(int index)
+{
+    cboOptions_->setCurrentIndex(index);
+}
+
+QString StowbayWindow::packageNameText() const
+{
+    return txtPackageName_->text();
+}
+
+void StowbayWindow::setPackageNameText(const QString &text)
+{
+    txtPackageName_->setText(text);
+}
+
+QString StowbayWindow::categoryText() const
+{
+    return cboPackageCategory_->currentText();
+}
+
+QStringList StowbayWindow::categories() const
+{
+    QStringList entries;
+    for (int i = 0; i < cboPackageCategory_->count(); ++i)
+        entries.append(cboPackageCategory_->itemText(i));
+    return entries;
+}
+
+QString StowbayWindow::packageText() const
+{
+    return cboPackageName_->currentText();
+}
+
+void StowbayWindow::showStaging()
+{
+    ShowStaging();
+}
+
+void StowbayWindow::showStowbay(bool rescan)
+{
+    ShowStowbay(rescan);
+}

@@ -1,0 +1,84 @@
+#include "install/CfgUsers.h"
+
+#include "package/Files.h"
+#include "package/Walk.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+// "\panel\panel.cfg" and "\sound\sound.cfg" are both this long, so cutting it off a user's
+// path leaves the aircraft folder.
+constexpr int kCfgTailLength = 16;
+
+// Below this the stored list-window size is taken for unset (twips).
+constexpr int kMinimumListHeight = 1000;
+constexpr int kDefaultListHeight = 4000;
+constexpr int kMinimumListWidth = 2000;
+constexpr int kDefaultListWidth = 5000;
+
+QString userFolderOf(const QString &lowerPath)
+{
+    return FileNameOf(lowerPath.left(qMax(0, lowerPath.size() - kCfgTailLength)), false);
+}
+
+platform::Geometry listWindowGeometry(const SharedState &state)
+{
+    platform::Geometry geometry{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
+    if (geometry.height < kMinimumListHeight)
+        geometry.height = kDefaultListHeight;
+    if (geometry.width < kMinimumListWidth)
+        geometry.width = kDefaultListWidth;
+    return geometry;
+}
+
+} // namespace
+
+bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
+                  const QString &text, bool show)
+{
+    const FileList files = filesNamed(platform::resolveCase(root), cfgName);
+    const QString needle = text.toLower();
+    bool found = false;
+    QStringList users;
+    for (const PackageFile &file : files) {
+        if (!show && found)
+            break;
+        platform::forEachLine(file.realPath, [&](const QString &line) {
+            if (!line.toLower().contains(needle))
+                return true;
+            found = true;
+            if (show)
+                users.append(userFolderOf(file.path));
+            return show; // without a listing the first match settles it
+        });
+    }
+    if (show && !users.isEmpty()) {
+        context.packageList.setCaption(cfgName.left(5) + QStringLiteral(" used in ..."));
+        context.packageList.setRows(users);
+        context.packageList.showAt(listWindowGeometry(context.state));
+    }
+    return found;
+}
+
+QStringList cfgLinesBelow(const QString &root, const QString &cfgName)
+{
+    QStringList lines;
+    for (const PackageFile &file : filesNamed(platform::resolveCase(root), cfgName)) {
+        platform::forEachLine(file.realPath, [&](const QString &line) {
+            lines.append(line.toLower());
+            return true;
+        });
+    }
+    return lines;
+}
+
+bool anyLineContains(const QStringList &lowerLines, const QString &text)
+{
+    const QString needle = text.toLower();
+    for (const QString &line : lowerLines) {
+        if (line.contains(needle))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,96 @@
+#include "intake/Store.h"
+
+#include "package/Files.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+
+namespace {
+
+QString folderPath(const QString &parent, const QString &name)
+{
+    return parent + name + platform::separator();
+}
+
+// The names of the entries of a folder that count as folders, in listing order.
+QStringList folderNames(const QString &dir)
+{
+    QStringList names;
+    const QList<platform::DirEntry> entries = platform::listDirectory(platform::resolveCase(dir));
+    for (const platform::DirEntry &entry : entries) {
+        if (entry.isFolder())
+            names.append(entry.name);
+    }
+    return names;
+}
+
+} // namespace
+
+void sortIgnoringCase(QStringList &names)
+{
+    // Exact order breaks ties so that names differing only in case always come out the same way.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+    });
+}
+
+QStringList listCategories(const QString &stowbayDir)
+{
+    QStringList categories = folderNames(stowbayDir);
+    sortIgnoringCase(categories);
+    return categories;
+}
+
+bool isInstalled(const SharedState &state, const QString &name)
+{
+    // Any entry counts, a file of that name too: the simulator would not take the folder.
+    return platform::entryExists(state.MsfsDir + QStringLiteral("aircraft") +
+                                 platform::separator() + name);
+}
+
+QString withInstalledMarker(const QString &name)
+{
+    return QStringLiteral("< ") + name + QStringLiteral(" >");
+}
+
+QStringList packageBoxEntries(const SharedState &state, const QString &category)
+{
+    QStringList entries = folderNames(folderPath(state.StowbayDir, category));
+    sortIgnoringCase(entries);
+    for (QString &entry : entries) {
+        if (isInstalled(state, entry))
+            entry = withInstalledMarker(entry);
+    }
+    return entries;
+}
+
+QString GetPackageName(const QString &boxText)
+{
+    if (boxText.size() >= 4 && boxText.startsWith(QStringLiteral("< ")) &&
+        boxText.endsWith(QStringLiteral(" >")))
+        return boxText.mid(2, boxText.size() - 4);
+    return boxText;
+}
+
+bool PackageNameExists(Context &context, const QStringList &categories, const QString &name)
+{
+    const SharedState &state = context.state;
+    bool clash = false;
+    for (const QString &category : categories) {
+        if (SubfolderExists(folderPath(state.StowbayDir, category), name)) {
+            context.messages.inform(QStringLiteral("Package name already exists in ") +
+                                    state.StowbayDir + category +
+                                    QStringLiteral(".  Please use another name."));
+            clash = true;
+            break;
+        }
+    }
+    // The simulator folder is checked even after a clash in the store, so both are reported.
+    if (SubfolderExists(state.MsfsDir, name)) {
+        context.messages.inform(QStringLiteral("Package name already exists in ") + state.MsfsDir +
+                                QStringLiteral(".  Please use another name."));
+        clash = true;
+    }
+    return clash;
+}

@@ -1,0 +1,201 @@
+#include "package/Scan.h"
+
+#include "package/AircraftConfig.h"
+#include "package/Capacities.h"
+#include "package/Classification.h"
+#include "package/ComponentLists.h"
+#include "package/ConfigReaders.h"
+#include "package/Files.h"
+#include "package/Walk.h"
+#include "platform/FileSystem.h"
+
+#include <QSet>
+
+namespace {
+
+QString overflowMessage()
+{
+    return QStringLiteral("This package holds more than %1 files.  Wingstash lists only the "
+                          "first %1 of a kind and will not copy or remove this package's files "
+                          "until it holds fewer.")
+        .arg(capacity::kFilesPerList);
+}
+
+// The package's files, listed once; the passes run over this listing, which is kept true
+// whenever the scan itself deletes files.
+struct Listing {
+    FileList files;
+    QStringList names; // lower-case file name of each entry
+
+    void reset(FileList walked)
+    {
+        files = std::move(walked);
+        names.clear();
+        names.reserve(files.size());
+        for (const PackageFile &file : files)
+            names.append(FileNameOf(file.path, false));
+    }
+
+    void drop(const FileList &gone)
+    {
+        if (gone.isEmpty())
+            return;
+        QSet<QString> goneReal;
+        for (const PackageFile &file : gone)
+            goneReal.insert(file.realPath);
+        for (qsizetype i = files.size() - 1; i >= 0; --i) {
+            if (goneReal.contains(files[i].realPath)) {
+                files.removeAt(i);
+                names.removeAt(i);
+            }
+        }
+    }
+};
+
+// The configuration reader that an exact-name match triggers, as the walk meets the file.
+void runReader(Context &context, const QString &name, const PackageFile &file)
+{
+    if (name == QLatin1String("panel.cfg") || name == QLatin1String("oldpanel.cfg"))
+        ReadPanelCfg(context.state, file);
+    else if (name == QLatin1String("sound.cfg") || name == QLatin1String("oldsound.cfg"))
+        ReadSoundCfg(context.state, file);
+    else if (name == QLatin1String("aircraft.cfg"))
+        CheckAircraftCfg(context, file);
+}
+
+FileList runGroup(Context &context, const ClassificationGroup &group, const Listing &listing)
+{
+    FileList found;
+    for (const ClassificationPass &pass : group.passes) {
+        for (qsizetype i = 0; i < listing.files.size(); ++i) {
+            if (!matchesPass(pass, listing.names[i], context.state))
+                continue;
+            found.append(listing.files[i]);
+            if (pass.mode == PassMode::ExactName)
+                runReader(context, listing.names[i], listing.files[i]);
+        }
+    }
+    return found;
+}
+
+// Past the capacity of a list the scan keeps the first files and marks the result incomplete,
+// so that no action copies or deletes part of the package.
+void limitToCapacity(Context &context, FileList &found)
+{
+    if (found.size() <= capacity::kFilesPerList)
+        return;
+    found.resize(capacity::kFilesPerList);
+    context.state.ScanOverflow = true;
+}
+
+// After the configuration choice has emptied folders: lists already built must not name
+// files that are gone.
+void dropVanished(FileList &list, const Listing &listing)
+{
+    QSet<QString> present;
+    for (const PackageFile &file : listing.files)
+        present.insert(file.realPath);
+    list.removeIf([&](const PackageFile &file) { return !present.contains(file.realPath); });
+}
+
+void chooseConfigurationIfMany(Context &context, const FileList &aircraftMatches, Listing &listing,
+                               const QString &dir)
+{
+    SharedState &state = context.state;
+    if (state.InStowbayMode || state.AircraftTitle != QLatin1String("MULTI"))
+        return;
+    for (const PackageFile &file : aircraftMatches) {
+        if (FileNameOf(file.path, false) != QLatin1String("aircraft.cfg"))
+            continue;
+        if (ChooseConfiguration(context, file)) {
+            listing.reset(walkFiles(dir));
+            dropVanished(state.ComponentFiles[Images], listing);
+            dropVanished(state.ComponentFiles[Aircraft], listing);
+        }
+        return;
+    }
+}
+
+void showImages(Context &context)
+{
+    SharedState &state = context.state;
+    const FileList &images = state.ComponentFiles[Images];
+    state.CurrentImage = 0;
+    if (!images.isEmpty()) {
+        state.CurrentImage = 1;
+        context.view.showPicture(images.first().realPath);
+    }
+    context.view.setPagingEnabled(images.size() >= 2);
+    context.view.setTabAvailable(Images, state.CurrentImage != 0);
+}
+
+void showComponentLists(Context &context)
+{
+    for (int kind = Aircraft; kind < kKindCount; ++kind) {
+        QStringList rows;
+        for (const PackageFile &file : context.state.ComponentFiles[kind])
+            rows.append(FileNameOf(file.path, false));
+        context.view.setTabAvailable(kind, !rows.isEmpty());
+        context.view.setRows(kind, rows);
+    }
+}
+
+} // namespace
+
+void ClearPackageView(Context &context)
+{
+    SharedState &state = context.state;
+    for (FileList &list : state.ComponentFiles)
+        list.clear();
+    state.AllFiles.clear();
+    state.PanelBitmaps.clear();
+    state.AircraftCfgLines.clear();
+    state.AircraftCfgLineCount = -1;
+    state.ScanOverflow = false;
+    context.view.showPlaceholderPicture();
+    for (int kind = Aircraft; kind < kKindCount; ++kind)
+        context.view.setRows(kind, {});
+    for (int kind = Aircraft; kind < kKindCount; ++kind)
+        context.view.setTabAvailable(kind, false);
+    context.view.setTabAvailable(Images, false);
+}
+
+void ScanPackage(Context &context, const QString &dir)
+{
+    SharedState &state = context.state;
+    ClearPackageView(context);
+    const QString top = platform::resolveCase(platform::withTrailingSeparator(dir));
+    Listing listing;
+    listing.reset(walkFiles(top));
+
+    for (const ClassificationGroup &group : classificationGroups()) {
+        if (group.kind == Panel)
+            state.PanelAlias.clear();
+        if (group.kind == Sound)
+            state.SoundAlias.clear();
+        FileList found = runGroup(context, group, listing);
+        limitToCapacity(context, found);
+        const FileList deleted = BuildComponentList(context, group.kind, found);
+        listing.drop(deleted);
+        if (group.kind == UnrecognizedFiles) {
+            // Every file, less the duplicates just deleted: later actions must not count them.
+            state.AllFiles = found;
+            dropVanished(state.AllFiles, listing);
+        }
+        if (group.kind == Aircraft)
+            chooseConfigurationIfMany(context, found, listing, top);
+    }
+
+    showImages(context);
+    showComponentLists(context);
+    if (state.ScanOverflow)
+        context.messages.inform(overflowMessage());
+    UpdateCaption(context);
+}
+
+void UpdateCaption(Context &context)
+{
+    context.view.setCaption(IsStagingEmpty(context.state)
+                                ? QStringLiteral("Wingstash")
+                                : QStringLiteral("Wingstash (Staging Contains Files)"));
+}

@@ -1,0 +1,84 @@
+#include "package/Walk.h"
+
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A folder still to be listed: its real path and the lower-case path the lists use, both
+// ending with the separator.
+struct PendingFolder {
+    QString real;
+    QString lower;
+};
+
+// Pushes a folder's sub-folders so that the first one listed is taken next: the walk then
+// visits them in listing order, each with everything below it before the next one.
+void pushInListingOrder(std::vector<PendingFolder> &stack, std::vector<PendingFolder> &subfolders)
+{
+    std::move(subfolders.rbegin(), subfolders.rend(), std::back_inserter(stack));
+    subfolders.clear();
+}
+
+} // namespace
+
+FileList walkFiles(const QString &root)
+{
+    const QChar separator = platform::separator();
+    const QString top = platform::withTrailingSeparator(root);
+    FileList files;
+    std::vector<PendingFolder> stack{{platform::resolveCase(top), top.toLower()}};
+    std::vector<PendingFolder> subfolders;
+    while (!stack.empty()) {
+        const PendingFolder folder = std::move(stack.back());
+        stack.pop_back();
+        // A folder that cannot be listed is left out; the walk goes on.
+        for (const platform::DirEntry &entry : platform::listDirectory(folder.real)) {
+            const QString lowerName = entry.name.toLower();
+            if (entry.isFolder()) {
+                subfolders.push_back(
+                    {folder.real + entry.name + separator, folder.lower + lowerName + separator});
+            } else {
+                files.append({folder.lower + lowerName, folder.real + entry.name});
+            }
+        }
+        pushInListingOrder(stack, subfolders);
+    }
+    return files;
+}
+
+FileList filesNamed(const QString &root, const QString &lowerName)
+{
+    FileList named;
+    const QChar separator = platform::separator();
+    for (const PackageFile &file : walkFiles(root)) {
+        const qsizetype nameStart = file.path.lastIndexOf(separator) + 1;
+        if (QStringView(file.path).mid(nameStart) == lowerName)
+            named.append(file);
+    }
+    return named;
+}
+
+QStringList ListSubDirs(const QString &root)
+{
+    const QChar separator = platform::separator();
+    QStringList folders;
+    std::vector<PendingFolder> stack{
+        {platform::resolveCase(platform::withTrailingSeparator(root)), {}}};
+    std::vector<PendingFolder> subfolders;
+    while (!stack.empty()) {
+        const PendingFolder folder = std::move(stack.back());
+        stack.pop_back();
+        for (const platform::DirEntry &entry : platform::listDirectory(folder.real)) {
+            if (!entry.isFolder())
+                continue;
+            folders.append(folder.real + entry.name);
+            subfolders.push_back({folder.real + entry.name + separator, {}});
+        }
+        pushInListingOrder(stack, subfolders);
+    }
+    return folders;
+}

@@ -1,0 +1,105 @@
+#include "platform/TextFile.h"
+
+#include "platform/FileSystem.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes Windows leaves undefined map to the C1
+// control of the same value, so every byte survives a read and a write.
+constexpr std::array<char16_t, 32> highBlock = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeOne(char16_t unit)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    for (std::size_t i = 0; i < highBlock.size(); ++i) {
+        if (highBlock[i] == unit)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QString decodeCp1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(highBlock[value - 0x80]) : QChar(value);
+    }
+    return text;
+}
+
+QByteArray encodeCp1252(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        // A character outside the basic plane becomes one "?", not one per half.
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        bytes.append(encodeOne(unit.unicode()));
+    }
+    return bytes;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList readTextLines(const QString &path, bool *ok)
+{
+    QFile file(resolveCase(path));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    if (!opened)
+        return {};
+    return splitLines(decodeCp1252(file.readAll()));
+}
+
+bool writeTextLines(const QString &path, const QStringList &lines, QString *error)
+{
+    QSaveFile file(resolveCase(path));
+    file.setDirectWriteFallback(false);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (const QString &line : lines) {
+        if (!ok)
+            break;
+        ok = file.write(encodeCp1252(line) + "\r\n") >= 0;
+    }
+    ok = ok && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}
+
+} // namespace platform

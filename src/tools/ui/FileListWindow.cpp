@@ -1,0 +1,179 @@
+#include "tools/ui/FileListWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+// Outer size beyond which the list follows the window.
+constexpr int kListHeightMargin = 1450;
+constexpr int kListWidthMargin = 350;
+
+} // namespace
+
+FileListWindow::FileListWindow(SharedState &state, QWidget *parent)
+    : QWidget(parent, Qt::Window), state_(state), cmdOk_(new QPushButton(this)),
+      lblFileList_(new QLabel(this)), lstFileList_(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("frmFileList"));
+
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_->setText(QStringLiteral("OK"));
+    cmdOk_->setDefault(true);
+    cmdOk_->setGeometry(twipsRect(120, 120, 1575, 375));
+    connect(cmdOk_, &QPushButton::clicked, this, &QWidget::close);
+
+    lblFileList_->setObjectName(QStringLiteral("lblFileList"));
+    lblFileList_->setText(QStringLiteral("Select a package to pull it up in the Stowbay"));
+    lblFileList_->setTextFormat(Qt::PlainText);
+    lblFileList_->setGeometry(twipsRect(120, 720, 5415, 255));
+
+    lstFileList_->setObjectName(QStringLiteral("lstFileList"));
+    lstFileList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstFileList_->setSortingEnabled(false);
+    lstFileList_->setUniformItemSizes(true); // a large collection lists quickly
+    lstFileList_->setGeometry(twipsRect(120, 960, 2535, 780));
+    connect(lstFileList_, &QListWidget::itemClicked, this,
+            [this](const QListWidgetItem *item) { emit rowClicked(item->text()); });
+
+    resize(twipsToPixels(5670), twipsToPixels(3780));
+}
+
+void FileListWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void FileListWindow::setRows(const QStringList &rows)
+{
+    lstFileList_->clear();
+    lstFileList_->addItems(rows);
+}
+
+int FileListWindow::rowCount() const
+{
+    return lstFileList_->count();
+}
+
+bool FileListWindow::isVisible() const
+{
+    return QWidget::isVisible();
+}
+
+void FileListWindow::showAt(const platform::Geometry &geometry)
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    const QRect outer = twipsRect(geometry.left, geometry.top, geometry.width, geometry.height);
+    // Before the first showing the frame is unknown: the last one seen serves, else none.
+    move(outer.topLeft());
+    resize(outer.size() - frameExtra_);
+    placed_ = geometry;
+    placedOuter_ = outer;
+    show();
+    fitFrame();
+}
+
+void FileListWindow::closeEvent(QCloseEvent *event)
+{
+    storeGeometry();
+    event->accept();
+}
+
+void FileListWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyResizeRule();
+}
+
+void FileListWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager may add the frame only after showing; keep the outer size asked for.
+    fitFrame();
+}
+
+void FileListWindow::keyPressEvent(QKeyEvent *event)
+{
+    // OK is both the default and the cancel button: Enter and Esc close the window.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void FileListWindow::applyResizeRule()
+{
+    const QRect outer = frameGeometry();
+    QRect list = lstFileList_->geometry();
+    const int outerHeight = pixelsToTwips(outer.height());
+    const int outerWidth = pixelsToTwips(outer.width());
+    if (outerHeight > kListHeightMargin)
+        list.setHeight(twipsToPixels(outerHeight - kListHeightMargin));
+    if (outerWidth > kListWidthMargin)
+        list.setWidth(twipsToPixels(outerWidth - kListWidthMargin));
+    lstFileList_->setGeometry(list);
+}
+
+void FileListWindow::fitFrame()
+{
+    if (!placedOuter_.isValid() || !isVisible())
+        return;
+    const QSize extra = frameGeometry().size() - size();
+    if (extra == frameExtra_)
+        return;
+    // Only while the window still has the size it was given; a size the user chose stays.
+    const bool unchanged = size() == placedOuter_.size() - frameExtra_;
+    frameExtra_ = extra;
+    if (unchanged)
+        resize(placedOuter_.size() - frameExtra_);
+}
+
+void FileListWindow::storeGeometry()
+{
+    const QRect outer = frameGeometry();
+    if (placed_ && outer == placedOuter_) {
+        // Unmoved since it was placed: give back exactly what was asked for, so that opening
+        // and closing never drifts by a pixel's rounding.
+        state_.ListTop = placed_->top;
+        state_.ListLeft = placed_->left;
+        state_.ListHeight = placed_->height;
+        state_.ListWidth = placed_->width;
+        return;
+    }
+    state_.ListTop = pixelsToTwips(outer.top());
+    state_.ListLeft = pixelsToTwips(outer.left());
+    state_.ListHeight = pixelsToTwips(outer.height());
+    state_.ListWidth = pixelsToTwips(outer.width());
+}
+
+int FileListWindow::twipsToPixels(int twips) const
+{
+    return int(std::lround(twips * logicalDpiX() / kTwipsPerInch));
+}
+
+int FileListWindow::pixelsToTwips(int pixels) const
+{
+    return int(std::lround(pixels * kTwipsPerInch / logicalDpiX()));
+}
+
+QRect FileListWindow::twipsRect(int left, int top, int width, int height) const
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}

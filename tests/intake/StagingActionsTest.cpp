@@ -1,0 +1,425 @@
+#include "intake/StagingActions.h"
+
+#include "package/Files.h"
+#include "package/Scan.h"
+#include "platform/MainControls.h"
+#include "support/TestContext.h"
+#include "support/TreeBuilder.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kCategory = QStringLiteral("Aircraft - Light Props");
+const QString kDone = QStringLiteral("Done.");
+const QString kClearQuestion =
+    QStringLiteral("Done.  Would you like to clear the Staging area at this point?");
+const QString kEraseAll =
+    QStringLiteral("Are you sure you want to erase everything in the staging directory?");
+const QString kEnterName = QStringLiteral("Please enter a package name.");
+const QString kAircraftCfgMissing = QStringLiteral(
+    "The aircraft.cfg file is missing from the package.  You need this file if this package is "
+    "an aircraft.  If this package doesn't contain an aircraft click OK.   Are you sure you "
+    "want to continue?");
+const QString kModelCfgMissing = QStringLiteral(
+    "The model.cfg file is missing from the package.  You need this file if this package is an "
+    "aircraft.  If this package doesn't contain an aircraft click OK.  Are you sure you want to "
+    "continue?");
+const QString kPanelCfgMissing =
+    QStringLiteral("The panel.cfg file is missing from the package.  You need this file if this "
+                   "package should contain a panel.  Are you sure you want to continue?");
+const QString kSoundCfgMissing =
+    QStringLiteral("The sound.cfg file is missing from the package.  You need this file if this "
+                   "package should have sound.  Are you sure you want to continue?");
+const QString kErasePanel = QStringLiteral(
+    "Are you sure you want to erase the panel components from the staging directory?");
+const QString kEraseSound = QStringLiteral(
+    "Are you sure you want to erase the sound components from the staging directory?  (Please "
+    "note that some sounds are embedded in gauges.  If so they will not be removed until you "
+    "remove the panel.)");
+const QString kEraseAircraft = QStringLiteral(
+    "Are you sure you want to erase the aircraft body components (aircraft, model, texture, "
+    "kneeboard text) from the staging directory?");
+const QString kEraseImage =
+    QStringLiteral("Are you sure you want to erase the current image from the staging directory?");
+const QString kPanelImagesNote = QStringLiteral(
+    "There may be images of the panel remaining because there is no way of knowing what an "
+    "image is associated with.  Check the Images tab and remove any that are unwanted.");
+const QString kAircraftImagesNote = QStringLiteral(
+    "There may be images of the aircraft remaining because there is no way of knowing what an "
+    "image is associated with.  Check the Images tab and remove any that are unwanted.");
+
+enum Option {
+    Copy = 0,
+    RemoveAll = 1,
+    RemoveImage = 2,
+    RemovePanel = 3,
+    RemoveAircraft = 4,
+    RemoveSound = 5
+};
+
+// Relative paths of the files below dir, sorted.
+QStringList filesBelow(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(dir).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// The main window as the Staging actions see it; showing Staging rescans the folder as the
+// real window does.
+class FakeMainControls : public platform::MainControls {
+  public:
+    explicit FakeMainControls(Context &context) : context_(context) {}
+
+    int option = Copy;
+    QString name;
+    QString category = kCategory;
+    QStringList categoryList{kCategory};
+    int stagingShown = 0;
+    int packageListRefreshes = 0;
+
+    QString headerCaption() const override { return QStringLiteral("Staging"); }
+    int optionIndex() const override { return option; }
+    void setOptionIndex(int index) override { option = index; }
+    QString packageNameText() const override { return name; }
+    void setPackageNameText(const QString &text) override { name = text; }
+    QString categoryText() const override { return category; }
+    QStringList categories() const override { return categoryList; }
+    QString packageText() const override { return {}; }
+    void showStaging() override
+    {
+        ++stagingShown;
+        ScanPackage(context_, context_.state.StagingDir);
+        option = Copy;
+        if (name.isEmpty() && PackageHasFile(context_.state, QStringLiteral("aircraft.cfg")))
+            name = context_.state.AircraftTitle;
+    }
+    void showStowbay(bool) override { ADD_FAILURE() << "Staging actions never enter Stowbay"; }
+    void updateCaption() override {}
+    void refreshPackageListIfShown() override { ++packageListRefreshes; }
+
+  private:
+    Context &context_;
+};
+
+class StagingActionsTest : public ::testing::Test {
+  protected:
+    TreeBuilder staging;
+    TreeBuilder stowbay;
+    TreeBuilder msfs;
+    TestContext tc;
+    FakeMainControls controls{tc.context};
+
+    void SetUp() override
+    {
+        tc.state.StagingDir = staging.root();
+        tc.state.StowbayDir = stowbay.root();
+        tc.state.MsfsDir = msfs.root();
+        tc.state.AppDir = staging.root();
+        stowbay.folder(kCategory);
+        msfs.folder(QStringLiteral("aircraft")).folder(QStringLiteral("gauges"));
+    }
+
+    void scan() { ScanPackage(tc, tc.state.StagingDir); }
+
+    void run(int option)
+    {
+        controls.option = option;
+        DoStagingAction(tc, controls);
+    }
+
+    // An aircraft with something for every clean-up rule.
+    void stageAircraft()
+    {
+        staging.file(QStringLiteral("aircraft.cfg"), "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
+            .file(QStringLiteral("a3.air"), "air")
+            .file(QStringLiteral("A3_check.txt"), "kneeboard")
+            .file(QStringLiteral("file_id.diz"), "diz")
+            .file(QStringLiteral("readme.txt"), "docs")
+            .file(QStringLiteral("Images/view.jpg"), "jpg")
+            .file(QStringLiteral("Images/cockpit.gif"), "gif")
+            .file(QStringLiteral("model/model.cfg"), "[models]\r\n")
+            .file(QStringLiteral("model/A3.mdl"), "mdl")
+            .file(QStringLiteral("panel/Panel.cfg"),
+                  "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
+            .file(QStringLiteral("panel/oldpanel.cfg"), "[Window00]\r\nfile=main.bmp\r\n")
+            .file(QStringLiteral("panel/Main.bmp"), "panel bitmap")
+            .file(QStringLiteral("panel/a3gauges.gau"), "gauge")
+            .file(QStringLiteral("texture/a3_t.bmp"), "texture")
+            .file(QStringLiteral("texture/a3_t.oaf"), "oaf")
+            .file(QStringLiteral("sound/sound.cfg"), "[engine]\r\nfilename=a3_eng\r\n")
+            .file(QStringLiteral("sound/oldsound.cfg"), "[engine]\r\nfilename=a3_old\r\n")
+            .file(QStringLiteral("sound/A3_eng.wav"), "engine")
+            .file(QStringLiteral("sound/click.wav"), "gauge click");
+        scan();
+    }
+};
+
+TEST_F(StagingActionsTest, PackageNameMustBeGivenAndNotBeginWithASpace)
+{
+    staging.file(QStringLiteral("readme.txt"), "docs");
+    scan();
+    tc.messages.expectOk(kEnterName).expectOk(kEnterName);
+
+    run(Copy);
+    controls.name = QStringLiteral("   ");
+    run(Copy);
+
+    EXPECT_TRUE(controls.name.isEmpty());
+    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+}
+
+TEST_F(StagingActionsTest, NameInUseStopsTheCopy)
+{
+    staging.file(QStringLiteral("readme.txt"), "docs");
+    scan();
+    stowbay.folder(kCategory + QStringLiteral("/docs"));
+    controls.name = QStringLiteral("Docs");
+    tc.messages.expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() +
+                         kCategory + QStringLiteral(".  Please use another name."));
+
+    run(Copy);
+
+    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+}
+
+TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
+{
+    staging.file(QStringLiteral("readme.txt"), "docs");
+    scan();
+    controls.name = QStringLiteral("Just Docs");
+    const QStringList questions{kAircraftCfgMissing, kModelCfgMissing, kPanelCfgMissing,
+                                kSoundCfgMissing};
+    for (int cancelAt = 0; cancelAt < questions.size(); ++cancelAt) {
+        for (int i = 0; i < cancelAt; ++i)
+            tc.messages.expectOkCancel(questions.at(i), true);
+        tc.messages.expectOkCancel(questions.at(cancelAt), false);
+        run(Copy);
+        EXPECT_FALSE(stowbay.exists(kCategory + QStringLiteral("/Just Docs"))) << cancelAt;
+    }
+}
+
+TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
+{
+    staging
+        .fixture(QStringLiteral("synthetic-cfg/sound-names/sound.cfg"), QStringLiteral("Sound.cfg"))
+        .file(QStringLiteral("A3_Wind.wav"), "wind")
+        .file(QStringLiteral("a3_gear.wav"), "gear");
+    scan();
+    controls.name = QStringLiteral("A3 Sounds");
+    tc.messages.expectOkCancel(kAircraftCfgMissing, true)
+        .expectOkCancel(kModelCfgMissing, true)
+        .expectOkCancel(kPanelCfgMissing, true)
+        .expectYesNo(kClearQuestion, false);
+
+    run(Copy);
+
+    EXPECT_EQ(filesBelow(stowbay.path(kCategory)),
+              (QStringList{"A3 Sounds/Sound/a3_gear.wav", "A3 Sounds/Sound/a3_wind.wav",
+                           "A3 Sounds/Sound/sound.cfg"}));
+    EXPECT_EQ(controls.packageListRefreshes, 1);
+    // The copy leaves the Staging area, its scan and the selection as they were.
+    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"A3_Wind.wav", "Sound.cfg", "a3_gear.wav"}));
+    EXPECT_EQ(controls.option, Copy);
+    EXPECT_EQ(controls.stagingShown, 0);
+}
+
+TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndNoKeepsStaging)
+{
+    stageAircraft();
+    controls.name = QStringLiteral("Ridgeway A3");
+    tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, false);
+
+    run(Copy);
+
+    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
+    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
+    EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
+}
+
+TEST_F(StagingActionsTest, ClearingAfterTheCopyEmptiesStaging)
+{
+    stageAircraft();
+    controls.name = QStringLiteral("Ridgeway A3");
+    tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
+
+    run(Copy);
+
+    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
+    EXPECT_TRUE(QDir(staging.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(controls.name.isEmpty());
+    EXPECT_EQ(controls.stagingShown, 1);
+    EXPECT_TRUE(tc.state.AllFiles.isEmpty());
+}
+
+TEST_F(StagingActionsTest, FailedCopyAsksNothingMore)
+{
+    stageAircraft();
+    controls.name = QStringLiteral("Ridgeway A3");
+    controls.categoryList = {};
+    stowbay.folder(kCategory + QStringLiteral("/Ridgeway A3"));
+    tc.messages.expectOk(QStringLiteral("Either the directory ") + stowbay.root() + kCategory +
+                         QStringLiteral("/Ridgeway A3 already exists or the target media is "
+                                        "read only (i.e. CD ROM)."));
+
+    run(Copy);
+
+    EXPECT_EQ(controls.packageListRefreshes, 0);
+}
+
+TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndSoundsTheSoundSetDoesNotUse)
+{
+    stageAircraft();
+    tc.messages.expectYesNo(kErasePanel, true)
+        .expectOk(kDone)
+        .expectOkCancel(kPanelImagesNote, false);
+
+    run(RemovePanel);
+
+    EXPECT_EQ(filesBelow(staging.root()),
+              (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
+                           "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
+                           "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
+                           "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
+    EXPECT_EQ(controls.stagingShown, 1);
+    EXPECT_EQ(controls.option, Copy);
+    EXPECT_TRUE(tc.state.ComponentFiles[Panel].isEmpty());
+}
+
+TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
+{
+    staging.file(QStringLiteral("panel/panel.cfg"), "gauge00=a!b\r\n")
+        .file(QStringLiteral("panel/a.gau"), "gauge")
+        .file(QStringLiteral("sound/engine.wav"), "engine")
+        .file(QStringLiteral("sound/click.wav"), "click")
+        .file(QStringLiteral("notes.txt"), "notes");
+    scan();
+    tc.messages.expectYesNo(kErasePanel, true).expectOk(kDone);
+
+    run(RemovePanel);
+
+    EXPECT_EQ(filesBelow(staging.root()), QStringList{"notes.txt"});
+}
+
+TEST_F(StagingActionsTest, RemovePanelGoesOnPastAFileItCannotDelete)
+{
+    stageAircraft();
+    staging.readOnly(QStringLiteral("panel/Panel.cfg"));
+    tc.messages.expectYesNo(kErasePanel, true)
+        .expectOk(QStringLiteral("There was a problem removing file ") +
+                  staging.path(QStringLiteral("panel/Panel.cfg")) +
+                  QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on a CD).  "
+                                 "Check the file properties."))
+        .expectOk(kDone)
+        .expectOkCancel(kPanelImagesNote, true);
+
+    run(RemovePanel);
+
+    EXPECT_TRUE(staging.exists(QStringLiteral("panel/Panel.cfg")));
+    EXPECT_FALSE(staging.exists(QStringLiteral("panel/a3gauges.gau")));
+    EXPECT_FALSE(staging.exists(QStringLiteral("sound/click.wav")));
+}
+
+TEST_F(StagingActionsTest, RemoveSoundLeavesTheGaugeSounds)
+{
+    stageAircraft();
+    tc.messages.expectYesNo(kEraseSound, true).expectOk(kDone);
+
+    run(RemoveSound);
+
+    EXPECT_FALSE(staging.exists(QStringLiteral("sound/A3_eng.wav")));
+    EXPECT_FALSE(staging.exists(QStringLiteral("sound/sound.cfg")));
+    EXPECT_FALSE(staging.exists(QStringLiteral("sound/oldsound.cfg")));
+    EXPECT_TRUE(staging.exists(QStringLiteral("sound/click.wav")));
+    EXPECT_EQ(filesBelow(staging.root()).size(), 16);
+    EXPECT_EQ(controls.stagingShown, 1);
+}
+
+TEST_F(StagingActionsTest, RemoveAircraftKeepsPanelBitmapsDocumentsAndPictures)
+{
+    stageAircraft();
+    tc.messages.expectYesNo(kEraseAircraft, true)
+        .expectOk(kDone)
+        .expectOkCancel(kAircraftImagesNote, true);
+
+    run(RemoveAircraft);
+
+    EXPECT_EQ(
+        filesBelow(staging.root()),
+        (QStringList{"Images/cockpit.gif", "Images/view.jpg", "panel/Main.bmp", "panel/Panel.cfg",
+                     "panel/a3gauges.gau", "panel/oldpanel.cfg", "readme.txt", "sound/A3_eng.wav",
+                     "sound/click.wav", "sound/oldsound.cfg", "sound/sound.cfg"}));
+    EXPECT_EQ(controls.stagingShown, 1);
+}
+
+TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
+{
+    stageAircraft();
+    tc.messages.expectYesNo(kErasePanel, false)
+        .expectYesNo(kEraseSound, false)
+        .expectYesNo(kEraseAircraft, false)
+        .expectYesNo(kEraseImage, false)
+        .expectYesNo(kEraseAll, false);
+
+    for (const int option : {RemovePanel, RemoveSound, RemoveAircraft, RemoveImage, RemoveAll})
+        run(option);
+
+    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
+    EXPECT_EQ(controls.stagingShown, 0);
+}
+
+TEST_F(StagingActionsTest, RemoveImageDeletesTheOneShown)
+{
+    stageAircraft();
+    ASSERT_EQ(tc.state.CurrentImage, 1);
+    const QString shown = tc.state.ComponentFiles[Images].first().realPath;
+    tc.messages.expectYesNo(kEraseImage, true);
+
+    run(RemoveImage);
+
+    EXPECT_FALSE(QFile::exists(shown));
+    EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
+    EXPECT_EQ(controls.stagingShown, 1);
+}
+
+TEST_F(StagingActionsTest, RemoveImageWithoutImages)
+{
+    staging.file(QStringLiteral("readme.txt"), "docs");
+    scan();
+    tc.messages.expectOk(QStringLiteral("No images available."));
+
+    run(RemoveImage);
+
+    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
+    EXPECT_EQ(controls.stagingShown, 0);
+}
+
+TEST_F(StagingActionsTest, IncompleteListsRefuseEverythingButRemoveAll)
+{
+    stageAircraft();
+    tc.state.ScanOverflow = true;
+    const QString refusal =
+        QStringLiteral("The Staging area holds more files than Wingstash can list, so this option "
+                       "was not carried out.  Nothing was changed.");
+    controls.name = QStringLiteral("Ridgeway A3");
+    for (int i = 0; i < 5; ++i)
+        tc.messages.expectOk(refusal);
+    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
+
+    for (const int option : {Copy, RemovePanel, RemoveSound, RemoveAircraft, RemoveImage})
+        run(option);
+    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
+    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+
+    run(RemoveAll);
+    EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
+}
+
+} // namespace

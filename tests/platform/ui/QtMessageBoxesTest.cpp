@@ -1,0 +1,129 @@
+#include "platform/qt/QtMessageBoxes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using platform::Answer;
+using platform::Buttons;
+
+namespace {
+
+struct SeenBox {
+    bool found = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    Qt::TextFormat labelFormat = Qt::RichText;
+    QMessageBox::StandardButtons buttons;
+    QWidget *parent = nullptr;
+};
+
+// Waits for the modal box, records what it shows and then answers it with `answer`.
+void answerNextBox(SeenBox &seen, std::function<void(QMessageBox &)> answer, int triesLeft = 50)
+{
+    QTimer::singleShot(10, [&seen, answer, triesLeft] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            if (triesLeft > 0)
+                answerNextBox(seen, answer, triesLeft - 1);
+            return;
+        }
+        seen.found = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            seen.labelFormat = label->textFormat();
+        seen.buttons = box->standardButtons();
+        seen.parent = box->parentWidget();
+        answer(*box);
+    });
+}
+
+std::function<void(QMessageBox &)> click(QMessageBox::StandardButton which)
+{
+    return [which](QMessageBox &box) { box.button(which)->click(); };
+}
+
+void pressEscape(QMessageBox &box)
+{
+    QTest::keyClick(&box, Qt::Key_Escape);
+}
+
+} // namespace
+
+TEST(QtMessageBoxes, ShowsPlainTextTitledWingstashWithoutIcon)
+{
+    QWidget window;
+    window.show();
+    QtMessageBoxes boxes(&window);
+    SeenBox seen;
+    const QString text = QStringLiteral("Package <b>Spitfire</b> &  done.");
+
+    answerNextBox(seen, click(QMessageBox::Ok));
+    EXPECT_EQ(boxes.show(text, Buttons::Ok), Answer::Ok);
+
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.title, "Wingstash");
+    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.labelFormat, Qt::PlainText);
+    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(seen.parent, &window);
+}
+
+TEST(QtMessageBoxes, EachButtonSetGivesItsAnswers)
+{
+    QtMessageBoxes boxes;
+    SeenBox seen;
+
+    answerNextBox(seen, click(QMessageBox::Cancel));
+    EXPECT_EQ(boxes.show("Erase?", Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+
+    answerNextBox(seen, click(QMessageBox::Ok));
+    EXPECT_EQ(boxes.show("Erase?", Buttons::OkCancel), Answer::Ok);
+
+    answerNextBox(seen, click(QMessageBox::Yes));
+    EXPECT_EQ(boxes.show("Keep?", Buttons::YesNo), Answer::Yes);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+
+    answerNextBox(seen, click(QMessageBox::No));
+    EXPECT_EQ(boxes.show("Keep?", Buttons::YesNo), Answer::No);
+}
+
+TEST(QtMessageBoxes, EscapeAnswersTheCautiousButton)
+{
+    QtMessageBoxes boxes;
+    SeenBox seen;
+
+    answerNextBox(seen, pressEscape);
+    EXPECT_EQ(boxes.show("Erase?", Buttons::OkCancel), Answer::Cancel);
+    answerNextBox(seen, pressEscape);
+    EXPECT_EQ(boxes.show("Keep?", Buttons::YesNo), Answer::No);
+    answerNextBox(seen, pressEscape);
+    EXPECT_EQ(boxes.show("Done.", Buttons::Ok), Answer::Ok);
+    EXPECT_TRUE(seen.found);
+}
+
+TEST(QtMessageBoxes, WithoutAParentTheActiveWindowOwnsTheBox)
+{
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QtMessageBoxes boxes;
+    SeenBox seen;
+
+    answerNextBox(seen, click(QMessageBox::Ok));
+    boxes.show("Done.", Buttons::Ok);
+    EXPECT_EQ(seen.parent, &window);
+}
