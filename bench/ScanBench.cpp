@@ -26,7 +26,7 @@ constexpr std::array<const char *, kFilesPerFolder> kEndings{
     ".gau", ".txt", "_check.txt", ".html", ".dat", ".MPI",       ".doc"};
 
 class SilentMessages : public platform::MessageBoxes {
-  public:
+public:
     platform::Answer show(const QString &, platform::Buttons) override
     {
         return platform::Answer::Ok;
@@ -34,7 +34,7 @@ class SilentMessages : public platform::MessageBoxes {
 };
 
 class SilentView : public platform::PackageView {
-  public:
+public:
     void showPlaceholderPicture() override {}
     void showPicture(const QString &) override {}
     void setPagingEnabled(bool) override {}
@@ -46,19 +46,19 @@ class SilentView : public platform::PackageView {
 };
 
 class SilentProgress : public platform::Progress {
-  public:
+public:
     void show(int, int) override {}
     void setValue(int) override {}
     void hide() override {}
 };
 
 class NoChoice : public platform::ConfigChooser {
-  public:
+public:
     std::optional<int> choose(const QStringList &) override { return std::nullopt; }
 };
 
 class SilentPackageList : public platform::PackageListView {
-  public:
+public:
     void setCaption(const QString &) override {}
     void setRows(const QStringList &) override {}
     int rowCount() const override { return 0; }
@@ -67,7 +67,7 @@ class SilentPackageList : public platform::PackageListView {
 };
 
 class NoLauncher : public platform::ProgramLauncher {
-  public:
+public:
     void openTextFile(const QString &) override {}
     void openFolder(const QString &) override {}
     bool startSystemInformation() override { return false; }

@@ -9,6 +9,8 @@
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
+#include <optional>
+
 namespace {
 
 const QString kMultiple = QStringLiteral("MULTI");

@@ -45,9 +45,13 @@ bool IsStagingEmpty(const SharedState &state)
 
 bool RemoveFile(platform::MessageBoxes &messages, const QString &path)
 {
-    const QString real = platform::resolveCase(path);
-    const platform::RemoveResult result =
-        hasWildcard(path) ? platform::removeFiles(real) : platform::removeFile(real);
+    // The path is the one on disk: a file that is gone is not looked for in other letter case,
+    // and a name that merely holds "*" or "?" (legal on Linux) is deleted as itself.
+    bool exists = false;
+    platform::attributesOf(path, &exists);
+    const platform::RemoveResult result = !exists && hasWildcard(FileNameOf(path, false))
+                                              ? platform::removeFiles(path)
+                                              : platform::removeFile(path);
     if (result.ok || result.missing)
         return true;
     messages.inform(QStringLiteral("There was a problem removing file ") + path +

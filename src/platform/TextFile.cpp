@@ -88,7 +88,14 @@ QStringList readTextLines(const QString &path, bool *ok)
 
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error)
 {
-    QSaveFile file(resolveCase(path));
+    const QString real = resolveCase(path);
+    // Replacing the file by rename would get past its read-only mark; Windows refuses.
+    if (attributesOf(real) & ReadOnly) {
+        if (error)
+            *error = QStringLiteral("Access is denied.");
+        return false;
+    }
+    QSaveFile file(real);
     file.setDirectWriteFallback(false);
     bool ok = file.open(QIODevice::WriteOnly);
     for (const QString &line : lines) {

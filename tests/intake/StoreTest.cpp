@@ -72,11 +72,6 @@ TEST(StoreCategories, OnlyPlainFoldersAreCategories)
         .link("Stowbay/Linked", tree.path("elsewhere/Linked"));
 
     EXPECT_EQ(listCategories(tree.path("Stowbay/")), (QStringList{"Airliners", "warbirds"}));
-}
-
-TEST(StoreCategories, MissingStoreGivesNoCategories)
-{
-    TreeBuilder tree;
     EXPECT_TRUE(listCategories(tree.path("nowhere/")).isEmpty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "package/AircraftCfgRewrite.h"
 #include "package/ConfigurationTable.h"
+#include "package/Scan.h"
 #include "package/ShutDown.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -400,4 +401,31 @@ TEST(FindStagingFolder, MatchesTheEndOfTheLastComponentIgnoringCase)
     EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("panel")), folders.at(0));
     EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("model.abc")), QString());
     EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("texture")), QString());
+}
+
+TEST_F(StagedAircraft, StagingScanAsksOnceAndListsWhatIsLeft)
+{
+    tree.file("aircraft.cfg", kTwoConfigs).file("texture/a.bmp", "a").file("texture.2/b.bmp", "b");
+    answer(1);
+    ScanPackage(test, tree.root());
+    EXPECT_EQ(offered(), (QStringList{"A  (fltsim.0)", "B  (fltsim.1)"}));
+    EXPECT_EQ(test.state.AircraftTitle, QStringLiteral("B"));
+    EXPECT_FALSE(tree.exists("texture/a.bmp"));
+    const FileList &textures = test.state.ComponentFiles[Texture];
+    ASSERT_EQ(textures.size(), 1);
+    EXPECT_EQ(textures.first().realPath, tree.path("texture.2/b.bmp"));
+
+    // The rewritten file holds one configuration, so a second scan does not ask again.
+    ScanPackage(test, tree.root());
+    EXPECT_EQ(test.configChooser.offered.size(), 1);
+    EXPECT_EQ(test.state.AircraftTitle, QStringLiteral("B"));
+}
+
+TEST_F(StagedAircraft, ScanMeetingTwoAircraftCfgsEndsTheProgram)
+{
+    tree.file("aircraft.cfg", kTwoConfigs).file("second/AIRCRAFT.CFG", "[fltsim.0]\ntitle=Z\n");
+    test.messages.expectOk(kSecondCfgMessage);
+    EXPECT_THROW(ScanPackage(test, tree.root()), ShutDownRequest);
+    EXPECT_TRUE(test.configChooser.offered.isEmpty());
+    EXPECT_EQ(tree.read("aircraft.cfg"), kTwoConfigs);
 }

@@ -31,7 +31,7 @@ QString question(const QString &first, int firstSize, const QString &second, int
 }
 
 class DuplicateTest : public testing::Test {
-  protected:
+protected:
     TreeBuilder tree;
     TestContext t;
     QString lower; // the listed form of the tree's root

@@ -75,4 +75,9 @@ TEST(TextFileLines, WritesCrLfAfterEveryLineAndReadsItBack)
 
     EXPECT_FALSE(writeTextLines(tree.path("no/folder/ws.ini"), lines, &error));
     EXPECT_FALSE(error.isEmpty());
+
+    tree.readOnly("ws.ini");
+    EXPECT_FALSE(writeTextLines(tree.path("WS.INI"), {"x"}, &error));
+    EXPECT_EQ(error, "Access is denied.");
+    EXPECT_EQ(readTextLines(tree.path("ws.ini")), lines);
 }

@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
@@ -33,7 +35,17 @@ void QtProgramLauncher::openFolder(const QString &path)
 bool QtProgramLauncher::startSystemInformation()
 {
 #ifdef Q_OS_WIN
-    const QStringList candidates = {QStringLiteral("msinfo32.exe")};
+    // Where Windows records the system information program, in the order it is looked up.
+    const QSettings microsoft(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft"),
+                              QSettings::NativeFormat);
+    const QString direct = microsoft.value(QStringLiteral("Shared Tools/MSINFO/PATH")).toString();
+    if (!direct.isEmpty() && QProcess::startDetached(direct, {}))
+        return true;
+    const QString folder =
+        microsoft.value(QStringLiteral("Shared Tools Location/MSINFO")).toString();
+    const QString inFolder = QDir(folder).filePath(QStringLiteral("MSINFO32.EXE"));
+    return !folder.isEmpty() && QFileInfo::exists(inFolder) &&
+           QProcess::startDetached(inFolder, {});
 #else
     // No registry to ask: try the system information tools that desktops commonly ship.
     const QStringList candidates = {
@@ -41,11 +53,11 @@ bool QtProgramLauncher::startSystemInformation()
         QStringLiteral("ksysguard"),         QStringLiteral("plasma-systemmonitor"),
         QStringLiteral("xfce4-taskmanager"),
     };
-#endif
     for (const QString &name : candidates) {
         const QString program = QStandardPaths::findExecutable(name);
         if (!program.isEmpty() && QProcess::startDetached(program, {}))
             return true;
     }
     return false;
+#endif
 }

@@ -31,7 +31,9 @@ template <typename T> T *child(QWidget &form, const char *name)
 
 void doubleClickRow(QListWidget *list, int row)
 {
+    // The view takes a double click only on the item the first click pressed, as a real one.
     const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 

@@ -59,9 +59,20 @@ void pressEscape(QMessageBox &box)
     QTest::keyClick(&box, Qt::Key_Escape);
 }
 
+// An earlier test that asked the application to quit leaves every later event loop, the box's
+// included, returning at once; a short run of the application's own loop clears that request.
+class QtMessageBoxesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+};
+
 } // namespace
 
-TEST(QtMessageBoxes, ShowsPlainTextTitledWingstashWithoutIcon)
+TEST_F(QtMessageBoxesTest, ShowsPlainTextTitledWingstashWithoutIcon)
 {
     QWidget window;
     window.show();
@@ -81,7 +92,7 @@ TEST(QtMessageBoxes, ShowsPlainTextTitledWingstashWithoutIcon)
     EXPECT_EQ(seen.parent, &window);
 }
 
-TEST(QtMessageBoxes, EachButtonSetGivesItsAnswers)
+TEST_F(QtMessageBoxesTest, EachButtonSetGivesItsAnswers)
 {
     QtMessageBoxes boxes;
     SeenBox seen;
@@ -101,7 +112,7 @@ TEST(QtMessageBoxes, EachButtonSetGivesItsAnswers)
     EXPECT_EQ(boxes.show("Keep?", Buttons::YesNo), Answer::No);
 }
 
-TEST(QtMessageBoxes, EscapeAnswersTheCautiousButton)
+TEST_F(QtMessageBoxesTest, EscapeAnswersTheCautiousButton)
 {
     QtMessageBoxes boxes;
     SeenBox seen;
@@ -115,7 +126,7 @@ TEST(QtMessageBoxes, EscapeAnswersTheCautiousButton)
     EXPECT_TRUE(seen.found);
 }
 
-TEST(QtMessageBoxes, WithoutAParentTheActiveWindowOwnsTheBox)
+TEST_F(QtMessageBoxesTest, WithoutAParentTheActiveWindowOwnsTheBox)
 {
     QWidget window;
     window.show();
