@@ -144,13 +144,14 @@ convert -size ${W}x${H} xc:none -stroke 'rgba(255,225,200,0.35)' -strokewidth 1.
     -draw "path 'M 425,198 C 330,225 220,245 80,262'" -blur 0x1.2 "$work/trail.png"
 convert "$work/scene.png" "$work/trail.png" -compose Over -composite "$work/scene.png"
 
-# The name, in light type at the top left, over the darkest sky.
+# The name, in light type at the bottom left, over the dark ground: the window's own welcome
+# heading sits at the top left.
 convert "$work/scene.png" \
-    \( -size ${W}x${H} xc:none -font "$title_font" -pointsize 58 -kerning 4 -fill 'rgba(0,0,0,0.55)' \
-        -annotate +28+80 'Wingstash' -blur 0x3 \) -compose Over -composite \
-    -font "$title_font" -pointsize 58 -kerning 4 -fill '#f4f1ea' -annotate +26+78 'Wingstash' \
-    -font "$text_font" -pointsize 12 -kerning 2.2 -fill '#c8c6e0' \
-    -annotate +30+100 'ADD-ON HANGAR FOR FLIGHT SIMULATOR 2000' \
+    \( -size ${W}x${H} xc:none -font "$title_font" -pointsize 46 -kerning 3 -fill 'rgba(0,0,0,0.55)' \
+        -annotate +28+432 'Wingstash' -blur 0x3 \) -compose Over -composite \
+    -font "$title_font" -pointsize 46 -kerning 3 -fill '#f4f1ea' -annotate +26+430 'Wingstash' \
+    -font "$text_font" -pointsize 9.5 -kerning 1.6 -fill '#c8c6e0' \
+    -annotate +29+452 'ADD-ON HANGAR FOR FLIGHT SIMULATOR 2000' \
     "${jpeg[@]}" "$out/welcome.jpg"
 
 # ------------------------------------------------------------- mode backdrops

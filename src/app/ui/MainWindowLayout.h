@@ -19,7 +19,7 @@ int toTwips(int pixels, int dpi);
 QRect toPixels(const Twips &rect, int dpi);
 
 // The window's designed outer size, before any ws.ini geometry is applied.
-inline constexpr int kDesignedWidth = 8745;
+inline constexpr int kDesignedWidth = 10500; // the welcome picture's 700 pixels
 inline constexpr int kDesignedHeight = 7500;
 // What a maximised window reports as its position.
 inline constexpr int kMaximisedPosition = -60;

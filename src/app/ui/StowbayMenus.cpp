@@ -6,7 +6,6 @@
 #include "tools/ui/FileListWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 
 void StowbayWindow::mnuLocations_Click()
 {
@@ -19,7 +18,6 @@ void StowbayWindow::mnuLocations_Click()
     case LocationsOutcome::EndNow:
         endWithoutSettings_ = true;
         close();
-        QCoreApplication::exit(0);
         break;
     }
 }
@@ -44,7 +42,6 @@ void StowbayWindow::endAfterShutDown()
 {
     services_.fileList.close();
     close();
-    QCoreApplication::quit();
 }
 
 std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
@@ -125,5 +122,6 @@ void StowbayWindow::closeEvent(QCloseEvent *event)
                 QStringLiteral(".  ") + error);
     }
     event->accept();
-    QCoreApplication::quit();
+    if (programEnd_)
+        programEnd_();
 }

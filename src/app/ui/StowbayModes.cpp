@@ -129,6 +129,7 @@ void StowbayWindow::FormResize()
                                            layout::toTwips(outer.width(), twipsPerDpi));
 
     imgStowbay_->setGeometry(0, 0, width(), height());
+    paintBackdrop();
     const auto pixels = [twipsPerDpi](int twips) { return layout::toPixels(twips, twipsPerDpi); };
     tabComponents_->resize(pixels(areaSizes_.tabWidth), pixels(areaSizes_.tabHeight));
     imgImageBox_->resize(pixels(areaSizes_.imageWidth), pixels(areaSizes_.imageHeight));
@@ -159,12 +160,24 @@ void StowbayWindow::showBackground(const QString &fileName)
 {
     const QString path = platform::resolveCase(services_.state.AppDir + fileName);
     // A missing picture leaves the background plain rather than failing.
-    const QPixmap picture(path);
-    if (picture.isNull())
+    backdrop_ = QPixmap(path);
+    paintBackdrop();
+    imgStowbay_->setProperty("picturePath", backdrop_.isNull() ? QString() : path);
+}
+
+void StowbayWindow::paintBackdrop()
+{
+    if (backdrop_.isNull()) {
         imgStowbay_->clear();
-    else
-        imgStowbay_->setPixmap(picture);
-    imgStowbay_->setProperty("picturePath", picture.isNull() ? QString() : path);
+        return;
+    }
+    // Fill the window without stretching the picture out of shape; the overhang is cut evenly.
+    const QSize area = imgStowbay_->size();
+    const QPixmap scaled =
+        backdrop_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    imgStowbay_->setPixmap(scaled.copy((scaled.width() - area.width()) / 2,
+                                       (scaled.height() - area.height()) / 2, area.width(),
+                                       area.height()));
 }
 
 void StowbayWindow::cmdStaging_Click()

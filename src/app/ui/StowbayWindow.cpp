@@ -37,6 +37,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption = {})
     created->setTextFormat(Qt::PlainText);
     // Captions sit at the top of their designed boxes, as the boxes overlap the controls below.
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Every label of this window lies on a dark picture or a dark tab page.
+    QPalette palette = created->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xf2, 0xf2, 0xf2));
+    created->setPalette(palette);
     return created;
 }
 
@@ -66,6 +70,7 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
                                     services.launcher}
 {
     setObjectName(QStringLiteral("frmStowbay"));
+    programEnd_ = [] { QCoreApplication::quit(); };
     setWindowTitle(QStringLiteral("Wingstash"));
     // The controls use a small sans-serif type; only the header is large.
     QFont small(QStringLiteral("Sans Serif"));
@@ -103,7 +108,7 @@ void StowbayWindow::createControls()
 
     // Created first so that every other control lies above it.
     imgStowbay_ = label(central_, "imgStowbay");
-    imgStowbay_->setScaledContents(true);
+    imgStowbay_->setAlignment(Qt::AlignCenter);
 
     lblPackageName_ = label(central_, "lblPackageName", QStringLiteral("Package Name"));
     txtPackageName_ = new QLineEdit(central_);
@@ -295,6 +300,7 @@ void StowbayWindow::placeDesigned()
     placeOnTab(lblSoundAliasUsed1_, kAliasCaption);
     placeOnTab(lblSoundAliasUsed2_, kAliasValue);
     imgStowbay_->setGeometry(0, 0, width(), height());
+    paintBackdrop();
 }
 
 void StowbayWindow::showWelcomeState()
@@ -306,8 +312,7 @@ void StowbayWindow::showWelcomeState()
              cboPackageCategory_, cboOptions_, lblPackageCategory_, lblPackageName_, lblOptions_,
              cmdGo_, cmdRefresh_, cmdExplore_, prbProgress_, tabComponents_})
         hidden->setVisible(false);
-    // The welcome picture: the grey one of Staging mode, as no other is shipped.
-    showBackground(QStringLiteral("StowbayGrey.jpg"));
+    showBackground(QStringLiteral("welcome.jpg"));
 }
 
 void StowbayWindow::resizeEvent(QResizeEvent *event)

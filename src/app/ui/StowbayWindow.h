@@ -11,6 +11,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <functional>
 
 class FileListWindow;
 class QAction;
@@ -30,7 +31,7 @@ class StowbayWindow : public QMainWindow,
                       public platform::PackageView,
                       public platform::MainControls {
     Q_OBJECT
-  public:
+public:
     struct Services {
         SharedState &state;
         platform::MessageBoxes &messages;
@@ -72,16 +73,20 @@ class StowbayWindow : public QMainWindow,
     void updateCaption() override;
     void refreshPackageListIfShown() override;
 
+    // Ends the program once its windows are closed (the application's event loop by default).
+    // Tests observe the end here instead of stopping every later event loop of the process.
+    void setProgramEnd(std::function<void()> end) { programEnd_ = std::move(end); }
+
     // The component area's current sizes in twips (the sizing rule's last result).
     const layout::ComponentAreaSizes &componentAreaSizes() const { return areaSizes_; }
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-  private:
+private:
     // Construction (StowbayWindow.cpp).
     void createControls();
     void createTabs();
@@ -105,6 +110,7 @@ class StowbayWindow : public QMainWindow,
     void fillOptions(const QStringList &options);
     void setTabBackColour(const QColor &colour);
     void showBackground(const QString &fileName);
+    void paintBackdrop();
     void cmdStaging_Click();
     void cmdStowbay_Click();
     void cmdGoToStaging_Click();
@@ -143,9 +149,11 @@ class StowbayWindow : public QMainWindow,
     QPixmap imagePicture_; // the picture of imgImageBox at its own size, scaled on show
     std::optional<MainWindowGeometry> pendingGeometry_;
     bool endWithoutSettings_ = false;
+    std::function<void()> programEnd_;
 
     QWidget *central_ = nullptr;
     QLabel *imgStowbay_ = nullptr;
+    QPixmap backdrop_; // the background picture as loaded, before it is fitted to the window
     QLabel *lblHeader_ = nullptr;
     QLabel *lblChooseOne_ = nullptr;
     QLabel *lblPackageName_ = nullptr;

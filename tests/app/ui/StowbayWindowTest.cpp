@@ -1,5 +1,6 @@
 #include "app/ui/StowbayWindow.h"
 
+#include "app/ui/ComponentViewer.h"
 #include "app/ui/MainWindowLayout.h"
 #include "support/Fakes.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -27,7 +28,7 @@ namespace {
 
 // The Locations dialog as a user who types new folders into it.
 class RecordingLocationsEditor : public platform::LocationsEditor {
-  public:
+public:
     int shown = 0;
     QString newStowbay, newMsfs;
     void edit(platform::Locations &locations) override
@@ -67,6 +68,7 @@ struct Harness {
     RecordingLocationsEditor locations;
     std::unique_ptr<FileListWindow> fileList;
     std::unique_ptr<StowbayWindow> window;
+    int programEnds = 0;
 
     Harness()
     {
@@ -86,6 +88,7 @@ struct Harness {
         fileList = std::make_unique<FileListWindow>(state);
         window = std::make_unique<StowbayWindow>(
             StowbayWindow::Services{state, messages, chooser, launcher, locations, *fileList});
+        window->setProgramEnd([this] { ++programEnds; });
         window->FillCategoryBox();
         window->show();
         return *window;
@@ -456,6 +459,7 @@ TEST(StowbayWindow, ClosingClosesThePackageListThenWritesTheSettingsFile)
     EXPECT_TRUE(written.startsWith("STAGINGDIR=" + h.state.StagingDir.toUtf8() + "\r\n"));
     EXPECT_TRUE(written.contains("\r\nMHEIGHT="));
     EXPECT_GT(h.state.ListHeight, 0); // stored by the list window as it closed
+    EXPECT_EQ(h.programEnds, 1);
 }
 
 TEST(StowbayWindow, ChangingTheStoreInLocationsClosesWithTheNewSettings)
@@ -487,6 +491,7 @@ TEST(StowbayWindow, CancelledLocationsEndWithoutWritingSettings)
     h.child<QAction>("mnuLocations")->trigger();
     EXPECT_FALSE(h.window->isVisible());
     EXPECT_FALSE(h.tree.exists("app/ws.ini"));
+    EXPECT_EQ(h.programEnds, 1);
 }
 
 TEST(StowbayWindow, ProgressDrivesTheProgressBar)
@@ -519,6 +524,7 @@ TEST(StowbayWindow, ShutDownDuringAScanClosesAndWritesSettings)
     h.click("cmdStaging");
     EXPECT_FALSE(h.window->isVisible());
     EXPECT_TRUE(h.tree.exists("app/ws.ini"));
+    EXPECT_EQ(h.programEnds, 1);
 }
 
 TEST(StowbayWindow, ReadMeOpensInTheTextEditor)
@@ -567,4 +573,41 @@ TEST(MainWindowSizing, ResizingTheWindowAppliesTheRule)
     EXPECT_EQ(sizes.listHeight, outerHeight - 4200);
     EXPECT_NEAR(h.tabs()->width(), layout::toPixels(sizes.tabWidth, dpi), 1);
     EXPECT_NEAR(h.list(Gauges)->height(), layout::toPixels(sizes.listHeight, dpi), 1);
+}
+
+TEST(MainWindowGeometry, SettingsPlaceTheWindowInTwipsOrMaximiseIt)
+{
+    Harness h;
+    h.fileList = std::make_unique<FileListWindow>(h.state);
+    StowbayWindow window(StowbayWindow::Services{h.state, h.messages, h.chooser, h.launcher,
+                                                 h.locations, *h.fileList});
+    const int dpi = window.logicalDpiX();
+    window.applyGeometry({1500.0, 3000.0, 6000.0, 9000.0});
+    EXPECT_EQ(window.frameGeometry().topLeft(),
+              QPoint(layout::toPixels(3000, dpi), layout::toPixels(1500, dpi)));
+    EXPECT_EQ(window.frameGeometry().size(),
+              QSize(layout::toPixels(9000, dpi), layout::toPixels(6000, dpi)));
+
+    // Only the width given: the rest stays.
+    window.applyGeometry({std::nullopt, std::nullopt, std::nullopt, 10000.0});
+    EXPECT_EQ(window.frameGeometry().size(),
+              QSize(layout::toPixels(10000, dpi), layout::toPixels(6000, dpi)));
+
+    window.applyGeometry({-60.0, -60.0, 6000.0, 9000.0});
+    EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMaximized));
+}
+
+TEST(ImagePaging, WrapsAtTheEndsAndIgnoresAStaleIndex)
+{
+    EXPECT_EQ(viewer::nextImageIndex(4000, 4000), 1);
+    EXPECT_EQ(viewer::nextImageIndex(3999, 4000), 4000);
+    EXPECT_EQ(viewer::previousImageIndex(1, 4000), 4000);
+    // The view was emptied since the picture was shown: nothing to page through.
+    EXPECT_EQ(viewer::nextImageIndex(2, 0), 0);
+    EXPECT_EQ(viewer::previousImageIndex(0, 3), 0);
+
+    EXPECT_TRUE(viewer::opensInTextEditor("panel.cfg"));
+    EXPECT_TRUE(viewer::opensInTextEditor("file_id.diz"));
+    EXPECT_FALSE(viewer::opensInTextEditor("page.htm"));
+    EXPECT_FALSE(viewer::opensInTextEditor("needle.gau"));
 }
