@@ -46,14 +46,9 @@ QString firstRunMessage()
                           "info.");
 }
 
-// A location the system cannot even look up: junk read from a damaged ws.ini. A relative path
-// would be looked up against whatever folder the program happened to start in.
+// A location the system cannot even look up: junk read from a damaged ws.ini.
 bool isMalformed(const QString &location)
 {
-    if (location.isEmpty())
-        return false;
-    if (!location.startsWith(platform::separator()))
-        return true;
     for (const QChar c : location) {
         if (c.category() == QChar::Other_Control)
             return true;
@@ -61,10 +56,13 @@ bool isMalformed(const QString &location)
     return false;
 }
 
-// Long enough to be more than a drive root, and an existing directory (links followed).
+// Long enough to be more than a drive root, and an existing directory (links followed). A
+// relative path is not valid: it would be looked up against whatever folder the program
+// happened to start in.
 bool isValidLocation(const QString &location)
 {
-    return location.size() >= 4 && !isMalformed(location) && platform::directoryExists(location);
+    return location.size() >= 4 && location.startsWith(platform::separator()) &&
+           !isMalformed(location) && platform::directoryExists(location);
 }
 
 bool allValid(const SharedState &state)

@@ -75,7 +75,7 @@ QStringList filesBelow(const QString &dir)
 // The main window as the Staging actions see it; showing Staging rescans the folder as the
 // real window does.
 class FakeMainControls : public platform::MainControls {
-  public:
+public:
     explicit FakeMainControls(Context &context) : context_(context) {}
 
     int option = Copy;
@@ -105,12 +105,12 @@ class FakeMainControls : public platform::MainControls {
     void updateCaption() override {}
     void refreshPackageListIfShown() override { ++packageListRefreshes; }
 
-  private:
+private:
     Context &context_;
 };
 
 class StagingActionsTest : public ::testing::Test {
-  protected:
+protected:
     TreeBuilder staging;
     TreeBuilder stowbay;
     TreeBuilder msfs;
@@ -162,32 +162,28 @@ class StagingActionsTest : public ::testing::Test {
     }
 };
 
-TEST_F(StagingActionsTest, PackageNameMustBeGivenAndNotBeginWithASpace)
-{
-    staging.file(QStringLiteral("readme.txt"), "docs");
-    scan();
-    tc.messages.expectOk(kEnterName).expectOk(kEnterName);
-
-    run(Copy);
-    controls.name = QStringLiteral("   ");
-    run(Copy);
-
-    EXPECT_TRUE(controls.name.isEmpty());
-    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
-}
-
-TEST_F(StagingActionsTest, NameInUseStopsTheCopy)
+TEST_F(StagingActionsTest, MissingOrTakenNamesAndMissingImagesChangeNothing)
 {
     staging.file(QStringLiteral("readme.txt"), "docs");
     scan();
     stowbay.folder(kCategory + QStringLiteral("/docs"));
-    controls.name = QStringLiteral("Docs");
-    tc.messages.expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() +
-                         kCategory + QStringLiteral(".  Please use another name."));
+    tc.messages.expectOk(kEnterName)
+        .expectOk(kEnterName)
+        .expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() + kCategory +
+                  QStringLiteral(".  Please use another name."))
+        .expectOk(QStringLiteral("No images available."));
 
     run(Copy);
+    controls.name = QStringLiteral("   ");
+    run(Copy);
+    EXPECT_TRUE(controls.name.isEmpty());
+    controls.name = QStringLiteral("Docs");
+    run(Copy);
+    run(RemoveImage);
 
-    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
+    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
+    EXPECT_EQ(controls.stagingShown, 0);
 }
 
 TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
@@ -231,28 +227,20 @@ TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
     EXPECT_EQ(controls.stagingShown, 0);
 }
 
-TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndNoKeepsStaging)
+TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndOnlyYesEmptiesStaging)
 {
     stageAircraft();
     controls.name = QStringLiteral("Ridgeway A3");
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, false);
-
     run(Copy);
-
     EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
-}
 
-TEST_F(StagingActionsTest, ClearingAfterTheCopyEmptiesStaging)
-{
-    stageAircraft();
-    controls.name = QStringLiteral("Ridgeway A3");
+    controls.name = QStringLiteral("Ridgeway A3 Copy");
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
-
     run(Copy);
-
-    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
+    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3 Copy/aircraft.cfg")));
     EXPECT_TRUE(QDir(staging.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(controls.name.isEmpty());
     EXPECT_EQ(controls.stagingShown, 1);
@@ -327,36 +315,35 @@ TEST_F(StagingActionsTest, RemovePanelGoesOnPastAFileItCannotDelete)
     EXPECT_FALSE(staging.exists(QStringLiteral("sound/click.wav")));
 }
 
-TEST_F(StagingActionsTest, RemoveSoundLeavesTheGaugeSounds)
+TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDocuments)
 {
     stageAircraft();
-    tc.messages.expectYesNo(kEraseSound, true).expectOk(kDone);
-
-    run(RemoveSound);
-
-    EXPECT_FALSE(staging.exists(QStringLiteral("sound/A3_eng.wav")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("sound/sound.cfg")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("sound/oldsound.cfg")));
-    EXPECT_TRUE(staging.exists(QStringLiteral("sound/click.wav")));
-    EXPECT_EQ(filesBelow(staging.root()).size(), 16);
-    EXPECT_EQ(controls.stagingShown, 1);
-}
-
-TEST_F(StagingActionsTest, RemoveAircraftKeepsPanelBitmapsDocumentsAndPictures)
-{
-    stageAircraft();
-    tc.messages.expectYesNo(kEraseAircraft, true)
+    ASSERT_EQ(tc.state.CurrentImage, 1);
+    const QString shown = tc.state.ComponentFiles[Images].first().realPath;
+    tc.messages.expectYesNo(kEraseImage, true)
+        .expectYesNo(kEraseSound, true)
+        .expectOk(kDone)
+        .expectYesNo(kEraseAircraft, true)
         .expectOk(kDone)
         .expectOkCancel(kAircraftImagesNote, true);
 
-    run(RemoveAircraft);
-
-    EXPECT_EQ(
-        filesBelow(staging.root()),
-        (QStringList{"Images/cockpit.gif", "Images/view.jpg", "panel/Main.bmp", "panel/Panel.cfg",
-                     "panel/a3gauges.gau", "panel/oldpanel.cfg", "readme.txt", "sound/A3_eng.wav",
-                     "sound/click.wav", "sound/oldsound.cfg", "sound/sound.cfg"}));
+    run(RemoveImage);
+    EXPECT_FALSE(QFile::exists(shown));
+    EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
     EXPECT_EQ(controls.stagingShown, 1);
+
+    run(RemoveSound);
+    EXPECT_EQ(filesBelow(staging.root()).size(), 15);
+    EXPECT_EQ(controls.stagingShown, 2);
+
+    run(RemoveAircraft);
+    const QString keptImage = shown.endsWith(QStringLiteral("cockpit.gif"))
+                                  ? QStringLiteral("Images/view.jpg")
+                                  : QStringLiteral("Images/cockpit.gif");
+    EXPECT_EQ(filesBelow(staging.root()),
+              (QStringList{keptImage, "panel/Main.bmp", "panel/Panel.cfg", "panel/a3gauges.gau",
+                           "panel/oldpanel.cfg", "readme.txt", "sound/click.wav"}));
+    EXPECT_EQ(controls.stagingShown, 3);
 }
 
 TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
@@ -372,32 +359,6 @@ TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
         run(option);
 
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.stagingShown, 0);
-}
-
-TEST_F(StagingActionsTest, RemoveImageDeletesTheOneShown)
-{
-    stageAircraft();
-    ASSERT_EQ(tc.state.CurrentImage, 1);
-    const QString shown = tc.state.ComponentFiles[Images].first().realPath;
-    tc.messages.expectYesNo(kEraseImage, true);
-
-    run(RemoveImage);
-
-    EXPECT_FALSE(QFile::exists(shown));
-    EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
-    EXPECT_EQ(controls.stagingShown, 1);
-}
-
-TEST_F(StagingActionsTest, RemoveImageWithoutImages)
-{
-    staging.file(QStringLiteral("readme.txt"), "docs");
-    scan();
-    tc.messages.expectOk(QStringLiteral("No images available."));
-
-    run(RemoveImage);
-
-    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
     EXPECT_EQ(controls.stagingShown, 0);
 }
 

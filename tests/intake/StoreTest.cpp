@@ -7,20 +7,6 @@
 
 namespace {
 
-const QStringList kDefaultCategoriesInCreationOrder{
-    "Aircraft - Heavy Jets",  "Aircraft - Heavy Props", "Aircraft - Light Jets",
-    "Aircraft - Light Props", "Aircraft - Helicopters", "Aircraft - Military",
-    "Panels - Heavy Jets",    "Panels - Light Jets",    "Panels - Heavy Props",
-    "Panels - Light Props",   "Sounds - Heavy Jets",    "Sounds - Light Jets",
-    "Sounds - Heavy Props",   "Sounds - Light Props"};
-
-const QStringList kDefaultCategoriesInBoxOrder{
-    "Aircraft - Heavy Jets", "Aircraft - Heavy Props", "Aircraft - Helicopters",
-    "Aircraft - Light Jets", "Aircraft - Light Props", "Aircraft - Military",
-    "Panels - Heavy Jets",   "Panels - Heavy Props",   "Panels - Light Jets",
-    "Panels - Light Props",  "Sounds - Heavy Jets",    "Sounds - Heavy Props",
-    "Sounds - Light Jets",   "Sounds - Light Props"};
-
 // A store and a simulator folder side by side in one temporary tree.
 struct StoreFixture {
     TreeBuilder tree;
@@ -36,34 +22,13 @@ struct StoreFixture {
 
 } // namespace
 
-TEST(StoreCategories, DefaultNamesComeOutInTheBoxOrder)
-{
-    QStringList names = kDefaultCategoriesInCreationOrder;
-    sortIgnoringCase(names);
-    EXPECT_EQ(names, kDefaultCategoriesInBoxOrder);
-
-    TreeBuilder tree;
-    for (const QString &name : kDefaultCategoriesInCreationOrder)
-        tree.folder("Stowbay/" + name);
-    EXPECT_EQ(listCategories(tree.path("Stowbay/")), kDefaultCategoriesInBoxOrder);
-}
-
-TEST(StoreCategories, SortIgnoresCaseAndKeepsCaseVariantsInAFixedOrder)
-{
-    QStringList names{"zulu", "Alpha", "bravo", "alpha", "Charlie"};
-    sortIgnoringCase(names);
-    EXPECT_EQ(names, (QStringList{"Alpha", "alpha", "bravo", "Charlie", "zulu"}));
-
-    QStringList reversed{"alpha", "Alpha"};
-    sortIgnoringCase(reversed);
-    EXPECT_EQ(reversed, (QStringList{"Alpha", "alpha"}));
-}
-
-TEST(StoreCategories, OnlyPlainFoldersAreCategories)
+TEST(StoreCategories, OnlyPlainFoldersAreCategoriesSortedIgnoringCase)
 {
     TreeBuilder tree;
     tree.folder("Stowbay/warbirds")
         .folder("Stowbay/Airliners")
+        .folder("Stowbay/Aircraft - Light Props")
+        .folder("Stowbay/Aircraft - Helicopters")
         .file("Stowbay/notes.txt", "x")
         .folder("Stowbay/.hidden")
         .folder("Stowbay/Locked")
@@ -71,8 +36,15 @@ TEST(StoreCategories, OnlyPlainFoldersAreCategories)
         .folder("elsewhere/Linked")
         .link("Stowbay/Linked", tree.path("elsewhere/Linked"));
 
-    EXPECT_EQ(listCategories(tree.path("Stowbay/")), (QStringList{"Airliners", "warbirds"}));
+    EXPECT_EQ(
+        listCategories(tree.path("Stowbay/")),
+        (QStringList{"Aircraft - Helicopters", "Aircraft - Light Props", "Airliners", "warbirds"}));
     EXPECT_TRUE(listCategories(tree.path("nowhere/")).isEmpty());
+
+    // Case variants keep a fixed order whatever order they came in.
+    QStringList names{"zulu", "alpha", "bravo", "Alpha", "Charlie"};
+    sortIgnoringCase(names);
+    EXPECT_EQ(names, (QStringList{"Alpha", "alpha", "bravo", "Charlie", "zulu"}));
 }
 
 TEST(StorePackageBox, InstalledPackagesShowTheMarkerInPlace)
@@ -93,83 +65,46 @@ TEST(StorePackageBox, InstalledPackagesShowTheMarkerInPlace)
               (QStringList{"< alpha >", "Beaver", "< Cub >"}));
 }
 
-TEST(StorePackageBox, InstalledTestLooksUpTheSimulatorFolderIgnoringCase)
-{
-    StoreFixture f;
-    f.tree.folder("MSFS/Aircraft/alpha");
-    EXPECT_TRUE(isInstalled(f.test.state, "Alpha"));
-    EXPECT_FALSE(isInstalled(f.test.state, "Beta"));
-    EXPECT_EQ(withInstalledMarker("Alpha"), "< Alpha >");
-}
-
 TEST(StorePackageBox, GetPackageNameStripsOnlyACompleteMarker)
 {
     EXPECT_EQ(GetPackageName("< Alpha >"), "Alpha");
     EXPECT_EQ(GetPackageName("< Two words >"), "Two words");
-    EXPECT_EQ(GetPackageName("Alpha"), "Alpha");
     EXPECT_EQ(GetPackageName("< Alpha"), "< Alpha");
     EXPECT_EQ(GetPackageName("Alpha >"), "Alpha >");
-    EXPECT_EQ(GetPackageName(""), "");
 }
 
-TEST(StorePackageNames, AFreeNameAsksNothing)
+TEST(StorePackageNames, OnlyAFolderOfTheNameInAListedCategoryClashes)
 {
     StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet");
-    EXPECT_FALSE(PackageNameExists(f.test, {"Jets"}, "Citation"));
+    f.tree.folder("Stowbay/Jets/Learjet")
+        .folder("Stowbay/Added Later/Citation")
+        .file("Stowbay/Jets/Cub")
+        .file("MSFS/Cub");
+    for (const QString name : {"Citation", "Cub", "Beaver"})
+        EXPECT_FALSE(PackageNameExists(f.test, {"Jets"}, name)) << name.toStdString();
 }
 
-TEST(StorePackageNames, ClashInTheStoreIsReportedWithItsCategory)
+TEST(StorePackageNames, ClashInTheStoreIsReportedWithItsFirstCategoryInAnyCase)
 {
     StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet").folder("Stowbay/Props/Learjet");
-    const QString store = f.test.state.StowbayDir;
-    // Only the first clashing category is named.
-    f.test.messages.expectOk("Package name already exists in " + store +
-                             "Jets.  Please use another name.");
-    EXPECT_TRUE(PackageNameExists(f.test, {"Jets", "Props"}, "Learjet"));
-}
-
-TEST(StorePackageNames, ClashInOtherLetterCaseIsRefused)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/LEARJET");
+    f.tree.folder("Stowbay/Jets/LEARJET").folder("Stowbay/Props/Learjet");
     f.test.messages.expectOk("Package name already exists in " + f.test.state.StowbayDir +
                              "Jets.  Please use another name.");
-    EXPECT_TRUE(PackageNameExists(f.test, {"Jets"}, "learjet"));
+    EXPECT_TRUE(PackageNameExists(f.test, {"Jets", "Props"}, "learjet"));
 }
 
-TEST(StorePackageNames, OnlyListedCategoriesAreSearched)
+TEST(StorePackageNames, SimulatorFoldersClashTooAfterTheStore)
 {
     StoreFixture f;
-    f.tree.folder("Stowbay/Jets").folder("Stowbay/Added Later/Learjet");
-    EXPECT_FALSE(PackageNameExists(f.test, {"Jets"}, "Learjet"));
-}
-
-TEST(StorePackageNames, GaugesIsRefusedWhileTheSimulatorHasGauges)
-{
-    StoreFixture f;
-    f.tree.folder("MSFS/gauges");
+    f.tree.folder("MSFS/gauges").folder("Stowbay/Jets/Sound").folder("MSFS/Sound");
     f.test.messages.expectOk("Package name already exists in " + f.test.state.MsfsDir +
                              ".  Please use another name.");
     EXPECT_TRUE(PackageNameExists(f.test, {}, "Gauges"));
-}
 
-TEST(StorePackageNames, ClashInBothPlacesShowsTheStoreFirst)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Sound").folder("MSFS/Sound");
     f.test.messages
         .expectOk("Package name already exists in " + f.test.state.StowbayDir +
                   "Jets.  Please use another name.")
         .expectOk("Package name already exists in " + f.test.state.MsfsDir +
                   ".  Please use another name.");
     EXPECT_TRUE(PackageNameExists(f.test, {"Jets"}, "sound"));
-}
-
-TEST(StorePackageNames, AFileOfThatNameIsNoClash)
-{
-    StoreFixture f;
-    f.tree.file("Stowbay/Jets/Learjet").file("MSFS/Learjet");
-    EXPECT_FALSE(PackageNameExists(f.test, {"Jets"}, "Learjet"));
 }

@@ -10,34 +10,35 @@ namespace {
 void buildMixedAddOn(TreeBuilder &tree)
 {
     tree.file("Aircraft.CFG", "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
-        .file("A3.AIR")
-        .file("pilot_check.txt")
-        .file("docs/a3_keys.txt")
-        .file("docs/a3_notes.txt")
-        .file("docs/a3_ref.txt")
-        .file("docs/notes.txt")
-        .file("docs/Readme.HTML")
-        .file("docs/history.htm")
-        .file("docs/manual.DOC")
-        .file("file_id.diz")
-        .file("Shot.JPG")
-        .file("docs/thumb.gif")
-        .file("Model/Model.cfg")
-        .file("Model/a3.MDL")
-        .file("Model/a3.mpi")
-        .file("Model/a3.nmp")
         .file("Panel/Panel.CFG", "[Window00]\r\nfile=Gauge.bmp\r\n")
-        .file("Panel/gauge.bmp")
-        .file("Texture/hull.bmp")
-        .file("Texture/fuselage.oaf")
-        .file("Texture/fuselage.af")
-        .file("Texture/wing.AF")
-        .file("Sound/Sound.cfg", "[fltsim]\r\n")
-        .file("Sound/eng.WAV")
-        .file("Gauges/a3.GAU")
-        .file("notes.dat")
-        .file("Sound/Sound.cfg.bak")
-        .file("panel.cfg.txt");
+        .file("Sound/Sound.cfg", "[fltsim]\r\n");
+    for (const char *name : {"A3.AIR",
+                             "pilot_check.txt",
+                             "docs/a3_keys.txt",
+                             "docs/a3_notes.txt",
+                             "docs/a3_ref.txt",
+                             "docs/notes.txt",
+                             "docs/Readme.HTML",
+                             "docs/history.htm",
+                             "docs/manual.DOC",
+                             "file_id.diz",
+                             "Shot.JPG",
+                             "docs/thumb.gif",
+                             "Model/Model.cfg",
+                             "Model/a3.MDL",
+                             "Model/a3.mpi",
+                             "Model/a3.nmp",
+                             "Panel/gauge.bmp",
+                             "Texture/hull.bmp",
+                             "Texture/fuselage.oaf",
+                             "Texture/fuselage.af",
+                             "Texture/wing.AF",
+                             "Sound/eng.WAV",
+                             "Gauges/a3.GAU",
+                             "notes.dat",
+                             "Sound/Sound.cfg.bak",
+                             "panel.cfg.txt"})
+        tree.file(name);
 }
 
 } // namespace
@@ -73,31 +74,21 @@ TEST(Classification, SortsEveryFileIntoItsKindByNameAlone)
     EXPECT_FALSE(t.state.ScanOverflow);
 }
 
-TEST(Classification, BitmapIsPanelOnlyWhenPanelCfgNamesItAndNeverAnImage)
+TEST(Classification, BitmapIsPanelOnlyWhenAPanelCfgNamesItAndNeverAnImage)
 {
+    // Only the old panel.cfg names bitmaps here, yet the alias still comes from panel.cfg.
     TreeBuilder tree;
-    tree.file("panel/panel.cfg", "[Window00]\r\nfile=Main Panel.bmp \r\n")
+    tree.file("panel/panel.cfg", "[fltsim]\r\nalias=other\\panel\r\n")
+        .file("panel/OldPanel.cfg", "[Window00]\r\nfile=Main Panel.bmp \r\nalias=ignored\r\n")
         .file("texture/Main Panel.BMP")
         .file("texture/main panel.bmp.jpg")
         .file("texture/other.bmp");
     TestContext t;
     t.state.StagingDir = tree.root();
     ScanPackage(t, tree.root());
-    EXPECT_EQ(t.view.rows[Panel], (QStringList{"main panel.bmp", "panel.cfg"}));
+    EXPECT_EQ(t.view.rows[Panel], (QStringList{"main panel.bmp", "oldpanel.cfg", "panel.cfg"}));
     EXPECT_EQ(t.view.rows[Texture], QStringList{"other.bmp"});
     EXPECT_EQ(t.state.ComponentFiles[Images].size(), 1);
-}
-
-TEST(Classification, OldPanelCfgAloneStillNamesPanelBitmaps)
-{
-    TreeBuilder tree;
-    tree.file("panel/panel.cfg", "[fltsim]\r\nalias=other\\panel\r\n")
-        .file("panel/OldPanel.cfg", "[Window00]\r\nfile=main.bmp\r\nalias=ignored\r\n")
-        .file("panel/main.bmp");
-    TestContext t;
-    t.state.StagingDir = tree.root();
-    ScanPackage(t, tree.root());
-    EXPECT_EQ(t.view.rows[Panel], (QStringList{"main.bmp", "oldpanel.cfg", "panel.cfg"}));
     EXPECT_EQ(t.state.PanelAlias, "other\\panel");
     EXPECT_EQ(t.view.panelAlias1, "Panel Alias:");
     EXPECT_EQ(t.view.panelAlias2, "other\\panel");

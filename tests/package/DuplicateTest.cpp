@@ -1,9 +1,7 @@
+#include "PackageTestHelpers.h"
 #include "TestContext.h"
-#include "TreeBuilder.h"
 #include "package/Scan.h"
 
-#include <QDateTime>
-#include <QFile>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -16,9 +14,7 @@ const QDateTime kStamp(QDate(2001, 3, 4), QTime(5, 6));
 void stampedFile(TreeBuilder &tree, const QString &relative, const QByteArray &content)
 {
     tree.file(relative, content);
-    QFile file(tree.path(relative));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(kStamp, QFileDevice::FileModificationTime));
+    setModified(tree.path(relative), kStamp);
 }
 
 QString question(const QString &first, int firstSize, const QString &second, int secondSize)
@@ -30,98 +26,85 @@ QString question(const QString &first, int firstSize, const QString &second, int
            "  (Size: " + QString::number(secondSize) + " Date: " + date + ")";
 }
 
-class DuplicateTest : public testing::Test {
-protected:
+// A Staging tree and a context scanning it; lower is the listed form of the tree's root.
+struct Staged {
     TreeBuilder tree;
     TestContext t;
-    QString lower; // the listed form of the tree's root
-
-    void SetUp() override
-    {
-        t.state.StagingDir = tree.root();
-        lower = tree.root().toLower();
-    }
+    QString lower = tree.root().toLower();
+    Staged() { t.state.StagingDir = tree.root(); }
 };
 
 } // namespace
 
-TEST_F(DuplicateTest, YesKeepsTheFileWithTheSmallerPathAndDeletesTheOther)
+TEST(Duplicate, YesKeepsTheFileWithTheSmallerPathAndNoTheOther)
 {
-    tree.file("Panel/panel.cfg", "file=panel.bmp\r\n");
-    stampedFile(tree, "Panel/Panel.bmp", "12345");
-    stampedFile(tree, "Panel.2/PANEL.BMP", "123");
-    t.messages.expectYesNo(question(lower + "panel.2/panel.bmp", 3, lower + "panel/panel.bmp", 5),
-                           true);
-    ScanPackage(t, tree.root());
-    EXPECT_TRUE(tree.exists("Panel.2/PANEL.BMP"));
-    EXPECT_FALSE(tree.exists("Panel/Panel.bmp"));
-    EXPECT_EQ(t.view.rows[Panel], (QStringList{"panel.bmp", "panel.cfg"}));
-    // The deleted file is gone from the later lists as well.
-    EXPECT_EQ(t.state.AllFiles.size(), 2);
+    for (bool yes : {true, false}) {
+        SCOPED_TRACE(yes);
+        Staged s;
+        s.tree.file("Panel/panel.cfg", "file=panel.bmp\r\n");
+        stampedFile(s.tree, "Panel/Panel.bmp", "12345");
+        stampedFile(s.tree, "Panel.2/PANEL.BMP", "123");
+        // "panel.2/" sorts before "panel/", so it is the file offered.
+        s.t.messages.expectYesNo(
+            question(s.lower + "panel.2/panel.bmp", 3, s.lower + "panel/panel.bmp", 5), yes);
+        ScanPackage(s.t, s.tree.root());
+        EXPECT_EQ(s.tree.exists("Panel.2/PANEL.BMP"), yes);
+        EXPECT_EQ(s.tree.exists("Panel/Panel.bmp"), !yes);
+        EXPECT_EQ(s.t.view.rows[Panel], (QStringList{"panel.bmp", "panel.cfg"}));
+        // The deleted file is gone from the later lists as well.
+        EXPECT_EQ(s.t.state.AllFiles.size(), 2);
+        EXPECT_EQ(s.t.state.ComponentFiles[Panel].value(0).realPath,
+                  s.tree.path(yes ? "Panel.2/PANEL.BMP" : "Panel/Panel.bmp"));
+    }
 }
 
-TEST_F(DuplicateTest, NoKeepsTheSecondFile)
+TEST(Duplicate, ThreeOfOneNameAskTwiceFromTheEnd)
 {
-    stampedFile(tree, "a/x.gau", "a");
-    stampedFile(tree, "b/x.gau", "bb");
-    t.messages.expectYesNo(question(lower + "a/x.gau", 1, lower + "b/x.gau", 2), false);
-    ScanPackage(t, tree.root());
-    EXPECT_FALSE(tree.exists("a/x.gau"));
-    EXPECT_TRUE(tree.exists("b/x.gau"));
-    ASSERT_EQ(t.state.ComponentFiles[Gauges].size(), 1);
-    EXPECT_EQ(t.state.ComponentFiles[Gauges][0].realPath, tree.path("b/x.gau"));
+    Staged s;
+    stampedFile(s.tree, "a/x.wav", "1");
+    stampedFile(s.tree, "b/x.wav", "22");
+    stampedFile(s.tree, "c/x.wav", "333");
+    stampedFile(s.tree, "c/y.wav", "4444");
+    s.t.messages.expectYesNo(question(s.lower + "b/x.wav", 2, s.lower + "c/x.wav", 3), false)
+        .expectYesNo(question(s.lower + "a/x.wav", 1, s.lower + "c/x.wav", 3), false);
+    ScanPackage(s.t, s.tree.root());
+    EXPECT_FALSE(s.tree.exists("a/x.wav"));
+    EXPECT_FALSE(s.tree.exists("b/x.wav"));
+    EXPECT_TRUE(s.tree.exists("c/x.wav"));
+    EXPECT_EQ(s.t.view.rows[Sound], (QStringList{"x.wav", "y.wav"}));
 }
 
-TEST_F(DuplicateTest, ThreeOfOneNameAskTwiceFromTheEnd)
+TEST(Duplicate, NamesDifferingOnlyInCaseInOneFolderAreShownAndDeletedByTheirRealPaths)
 {
-    stampedFile(tree, "a/x.wav", "1");
-    stampedFile(tree, "b/x.wav", "22");
-    stampedFile(tree, "c/x.wav", "333");
-    stampedFile(tree, "c/y.wav", "4444");
-    t.messages.expectYesNo(question(lower + "b/x.wav", 2, lower + "c/x.wav", 3), false)
-        .expectYesNo(question(lower + "a/x.wav", 1, lower + "c/x.wav", 3), false);
-    ScanPackage(t, tree.root());
-    EXPECT_FALSE(tree.exists("a/x.wav"));
-    EXPECT_FALSE(tree.exists("b/x.wav"));
-    EXPECT_TRUE(tree.exists("c/x.wav"));
-    EXPECT_EQ(t.view.rows[Sound], (QStringList{"x.wav", "y.wav"}));
+    for (bool yes : {true, false}) {
+        SCOPED_TRACE(yes);
+        Staged s;
+        stampedFile(s.tree, "texture/Hull.bmp", "old");
+        stampedFile(s.tree, "texture/hull.bmp", "newer");
+        const QString upper = s.tree.path("texture/Hull.bmp");
+        const QString plain = s.tree.path("texture/hull.bmp");
+        s.t.messages.expectYesNo(question(upper, 3, plain, 5), yes);
+        ScanPackage(s.t, s.tree.root());
+        EXPECT_EQ(QFile::exists(upper), yes);
+        EXPECT_EQ(QFile::exists(plain), !yes);
+        EXPECT_EQ(s.tree.read(yes ? "texture/Hull.bmp" : "texture/hull.bmp"),
+                  yes ? "old" : "newer");
+        ASSERT_EQ(s.t.state.AllFiles.size(), 1);
+        EXPECT_EQ(s.t.state.AllFiles[0].realPath, yes ? upper : plain);
+    }
 }
 
-TEST_F(DuplicateTest, NamesDifferingOnlyInCaseInOneFolderAreShownByTheirRealPaths)
+TEST(Duplicate, AFileThatCannotBeDeletedLeavesTheListButStaysOnDisk)
 {
-    stampedFile(tree, "texture/Hull.bmp", "old");
-    stampedFile(tree, "texture/hull.bmp", "newer");
-    const QString upper = tree.path("texture/Hull.bmp");
-    const QString plain = tree.path("texture/hull.bmp");
-    t.messages.expectYesNo(question(upper, 3, plain, 5), true);
-    ScanPackage(t, tree.root());
-    EXPECT_TRUE(QFile::exists(upper));
-    EXPECT_FALSE(QFile::exists(plain));
-    ASSERT_EQ(t.state.AllFiles.size(), 1);
-    EXPECT_EQ(t.state.AllFiles[0].realPath, upper);
-}
-
-TEST_F(DuplicateTest, NoOnACaseCollisionDeletesExactlyTheFirstFile)
-{
-    stampedFile(tree, "Hull.bmp", "old");
-    stampedFile(tree, "hull.bmp", "newer");
-    t.messages.expectYesNo(question(tree.path("Hull.bmp"), 3, tree.path("hull.bmp"), 5), false);
-    ScanPackage(t, tree.root());
-    EXPECT_FALSE(QFile::exists(tree.path("Hull.bmp")));
-    EXPECT_EQ(tree.read("hull.bmp"), "newer");
-}
-
-TEST_F(DuplicateTest, AFileThatCannotBeDeletedLeavesTheListButStaysOnDisk)
-{
-    stampedFile(tree, "a/readme.dat", "a");
-    stampedFile(tree, "b/readme.dat", "b");
-    tree.readOnly("b/readme.dat");
-    t.messages.expectYesNo(question(lower + "a/readme.dat", 1, lower + "b/readme.dat", 1), true)
-        .expectOk("There was a problem removing file " + tree.path("b/readme.dat") +
-                  " - It may be set to READ-ONLY mode (i.e. it is on a CD).  Check the file "
-                  "properties.");
-    ScanPackage(t, tree.root());
-    EXPECT_TRUE(tree.exists("b/readme.dat"));
-    EXPECT_EQ(t.view.rows[UnrecognizedFiles], QStringList{"readme.dat"});
-    EXPECT_EQ(t.state.AllFiles.size(), 2);
+    Staged s;
+    stampedFile(s.tree, "a/readme.dat", "a");
+    stampedFile(s.tree, "b/readme.dat", "b");
+    s.tree.readOnly("b/readme.dat");
+    s.t.messages
+        .expectYesNo(question(s.lower + "a/readme.dat", 1, s.lower + "b/readme.dat", 1), true)
+        .expectOk(readOnlyFileMessage(s.tree.path("b/readme.dat")));
+    ScanPackage(s.t, s.tree.root());
+    EXPECT_TRUE(s.tree.exists("b/readme.dat"));
+    EXPECT_EQ(s.t.view.rows[UnrecognizedFiles], QStringList{"readme.dat"});
+    EXPECT_EQ(s.t.state.AllFiles.size(), 2);
 }

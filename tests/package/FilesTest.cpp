@@ -1,7 +1,7 @@
 #include "package/Files.h"
 
+#include "PackageTestHelpers.h"
 #include "ScriptedMessageBoxes.h"
-#include "TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -37,29 +37,26 @@ TEST(IsStagingEmpty, CountsFilesAndFoldersButNotHiddenOnes)
     EXPECT_FALSE(IsStagingEmpty(state));
 }
 
-TEST(RemoveFile, DeletesQuietlyAndAcceptsAMissingFile)
+TEST(RemoveFile, DeletesQuietlyAndReportsAReadOnlyFile)
 {
     TreeBuilder tree;
-    tree.file("a.bmp").file("b.bmp").file("keep.txt");
+    tree.file("a.bmp").file("b.bmp").file("c.bmp").file("keep.txt").file("cd/panel.bmp");
+    tree.readOnly("cd/panel.bmp");
     ScriptedMessageBoxes messages;
     EXPECT_TRUE(RemoveFile(messages, tree.path("a.bmp")));
     EXPECT_TRUE(RemoveFile(messages, tree.path("gone.bmp")));
+    // A name that merely holds "*" is deleted as itself; only a missing one is a pattern.
+    tree.file("*.bmp");
     EXPECT_TRUE(RemoveFile(messages, tree.path("*.bmp")));
-    EXPECT_FALSE(tree.exists("a.bmp"));
-    EXPECT_FALSE(tree.exists("b.bmp"));
+    EXPECT_FALSE(tree.exists("*.bmp"));
+    EXPECT_TRUE(tree.exists("b.bmp"));
+    EXPECT_TRUE(RemoveFile(messages, tree.path("*.bmp")));
+    EXPECT_FALSE(tree.exists("b.bmp") || tree.exists("c.bmp"));
     EXPECT_TRUE(tree.exists("keep.txt"));
-}
 
-TEST(RemoveFile, ReportsAReadOnlyFileAndLeavesIt)
-{
-    TreeBuilder tree;
-    tree.file("cd/panel.bmp").readOnly("cd/panel.bmp");
-    const QString path = tree.path("cd/panel.bmp");
-    ScriptedMessageBoxes messages;
-    messages.expectOk("There was a problem removing file " + path +
-                      " - It may be set to READ-ONLY mode (i.e. it is on a CD).  Check the file "
-                      "properties.");
-    EXPECT_FALSE(RemoveFile(messages, path));
+    const QString locked = tree.path("cd/panel.bmp");
+    messages.expectOk(readOnlyFileMessage(locked));
+    EXPECT_FALSE(RemoveFile(messages, locked));
     EXPECT_TRUE(tree.exists("cd/panel.bmp"));
 }
 

@@ -1,7 +1,7 @@
 #include "package/FolderClearing.h"
 
+#include "PackageTestHelpers.h"
 #include "TestContext.h"
-#include "TreeBuilder.h"
 #include "package/ShutDown.h"
 
 #include <QDir>
@@ -53,61 +53,42 @@ TEST(ClearFolder, RefusesAMalformedPathAndEndsTheProgramDeletingNothing)
     EXPECT_TRUE(tree.exists("staging/a.txt"));
 }
 
-TEST(ClearFolder, EmptiesNestedFoldersAndLeavesTheFolderItself)
-{
-    TreeBuilder tree;
-    tree.file("Staging/a.txt")
-        .file("Staging/Model/a.mdl")
-        .file("Staging/Model/deep/er/b.bmp")
-        .folder("Staging/empty/inner")
-        .file("Staging/Sound/x.wav");
-    TestContext t;
-    ClearFolder(t, tree.path("staging/"));
-    EXPECT_TRUE(isEmptyFolder(tree.path("Staging")));
-}
-
-TEST(ClearFolder, RemovesLinksButNeverWhatTheyPointTo)
+TEST(ClearFolder, EmptiesNestedFoldersAndRemovesLinksButNeverWhatTheyPointTo)
 {
     TreeBuilder tree;
     tree.file("outside/keep.txt")
         .file("outside/sub/keep2.txt")
-        .file("staging/a.txt")
-        .link("staging/folder-link", tree.path("outside"))
-        .link("staging/file-link", tree.path("outside/keep.txt"))
-        .link("staging/loop", tree.path("staging"));
+        .file("Staging/a.txt")
+        .file("Staging/Model/a.mdl")
+        .file("Staging/Model/deep/er/b.bmp")
+        .folder("Staging/empty/inner")
+        .link("Staging/folder-link", tree.path("outside"))
+        .link("Staging/file-link", tree.path("outside/keep.txt"))
+        .link("Staging/loop", tree.path("Staging"));
     TestContext t;
     ClearFolder(t, tree.path("staging/"));
-    EXPECT_TRUE(isEmptyFolder(tree.path("staging")));
+    EXPECT_TRUE(isEmptyFolder(tree.path("Staging")));
     EXPECT_TRUE(tree.exists("outside/keep.txt"));
     EXPECT_TRUE(tree.exists("outside/sub/keep2.txt"));
 }
 
-TEST(ClearFolder, ReportsAReadOnlyFileAndEveryFolderThatStillHoldsIt)
+TEST(ClearFolder, ReportsWhatIsReadOnlyAndEveryFolderThatStillHoldsIt)
 {
     TreeBuilder tree;
-    tree.file("staging/a/b/locked.bmp").file("staging/a/free.txt").file("staging/c/x.txt");
-    tree.readOnly("staging/a/b/locked.bmp");
+    tree.file("staging/a/b/locked.bmp")
+        .file("staging/a/free.txt")
+        .file("staging/c/x.txt")
+        .file("staging/cd/track.wav");
+    tree.readOnly("staging/a/b/locked.bmp").readOnly("staging/cd");
     TestContext t;
-    t.messages
-        .expectOk("There was a problem removing file " + tree.path("staging/a/b/locked.bmp") +
-                  " - It may be set to READ-ONLY mode (i.e. it is on a CD).  Check the file "
-                  "properties.")
+    // A read-only folder is no folder to enter, so it goes with the files, before the subfolders.
+    t.messages.expectOk(readOnlyFileMessage(tree.path("staging/cd")))
+        .expectOk(readOnlyFileMessage(tree.path("staging/a/b/locked.bmp")))
         .expectOk(kFolderNotRemoved)  // a/b
         .expectOk(kFolderNotRemoved); // a
     ClearFolder(t, tree.path("staging/"));
     EXPECT_TRUE(tree.exists("staging/a/b/locked.bmp"));
     EXPECT_FALSE(tree.exists("staging/a/free.txt"));
     EXPECT_FALSE(tree.exists("staging/c"));
-}
-
-TEST(ClearFolder, LeavesAReadOnlyFolderWholeAndSaysSo)
-{
-    TreeBuilder tree;
-    tree.file("staging/cd/track.wav").readOnly("staging/cd");
-    TestContext t;
-    t.messages.expectOk("There was a problem removing file " + tree.path("staging/cd") +
-                        " - It may be set to READ-ONLY mode (i.e. it is on a CD).  Check the "
-                        "file properties.");
-    ClearFolder(t, tree.path("staging/"));
     EXPECT_TRUE(tree.exists("staging/cd/track.wav"));
 }

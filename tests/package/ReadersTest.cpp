@@ -1,25 +1,19 @@
-#include "TreeBuilder.h"
+#include "PackageTestHelpers.h"
 #include "package/ConfigReaders.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A package file as the scan lists it: lower-case path, real path as on disk.
-PackageFile listed(const TreeBuilder &tree, const QString &relative)
-{
-    return {tree.path(relative).toLower(), tree.path(relative)};
-}
-
 PackageFile fixtureFile(TreeBuilder &tree, const QString &fixture, const QString &relative)
 {
     tree.fixture(fixture, relative);
-    return listed(tree, relative);
+    return listedFile(tree, relative);
 }
 
 } // namespace
 
-TEST(ReadPanelCfg, TakesTheAliasAsWrittenAfterTheFirstEquals)
+TEST(ReadPanelCfg, TakesTheFirstAliasAsWrittenAfterTheFirstEquals)
 {
     TreeBuilder tree;
     SharedState state;
@@ -36,16 +30,14 @@ TEST(ReadPanelCfg, TakesTheAliasAsWrittenAfterTheFirstEquals)
 
     ReadPanelCfg(state, fixtureFile(tree, "real-cfg/757Glass/Panel/panel.cfg", "d/panel.cfg"));
     EXPECT_TRUE(state.PanelAlias.isEmpty());
-}
 
-TEST(ReadPanelCfg, FirstAliasLineWinsAndLaterOnesAreIgnored)
-{
-    TreeBuilder tree;
-    tree.file("panel.cfg", "[fltsim]\r\n// alias list\r\nalias=First=Part\r\nalias=second\r\n");
-    SharedState state;
-    ReadPanelCfg(state, listed(tree, "panel.cfg"));
     // "// alias list" holds no "=", so it is passed over.
+    tree.file("e/panel.cfg", "[fltsim]\r\n// alias list\r\nalias=First=Part\r\nalias=second\r\n");
+    ReadPanelCfg(state, listedFile(tree, "e/panel.cfg"));
     EXPECT_EQ(state.PanelAlias, "first=part");
+
+    ReadPanelCfg(state, listedFile(tree, "missing/panel.cfg"));
+    EXPECT_TRUE(state.PanelAlias.isEmpty());
 }
 
 TEST(ReadPanelCfg, OldPanelCfgNamesBitmapsButNeverGivesOrClearsAnAlias)
@@ -53,11 +45,11 @@ TEST(ReadPanelCfg, OldPanelCfgNamesBitmapsButNeverGivesOrClearsAnAlias)
     TreeBuilder tree;
     tree.file("oldpanel.cfg", "[fltsim]\r\nalias=other\\panel\r\nfile=Back.bmp\r\n");
     SharedState state;
-    ReadPanelCfg(state, listed(tree, "oldpanel.cfg"));
+    ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
     EXPECT_TRUE(state.PanelAlias.isEmpty());
     EXPECT_EQ(state.PanelBitmaps, QStringList{"back.bmp"});
     state.PanelAlias = "kept";
-    ReadPanelCfg(state, listed(tree, "oldpanel.cfg"));
+    ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
     EXPECT_EQ(state.PanelAlias, "kept");
 }
 
@@ -86,33 +78,21 @@ TEST(ReadPanelCfg, ReadsEveryBitmapNameOfRealAndSyntheticPanels)
     EXPECT_TRUE(jodel.PanelAlias.isEmpty());
 }
 
-TEST(ReadPanelCfg, EachEqualsLeftOfTheBitmapGivesALongerName)
+TEST(ReadPanelCfg, EqualsSignsAndLaterFilesShapeTheBitmapNames)
 {
     TreeBuilder tree;
-    tree.file("panel.cfg", "x=a=b=c.bmp=d.bmp\r\n");
-    SharedState state;
-    ReadPanelCfg(state, listed(tree, "panel.cfg"));
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"c.bmp", "b=c.bmp", "a=b=c.bmp"}));
-}
-
-TEST(ReadPanelCfg, TheFileReadLastWritesFromTheFirstEntryOn)
-{
-    TreeBuilder tree;
-    tree.file("a/panel.cfg", "file=one.bmp\r\nfile=two.bmp\r\nfile=three.bmp\r\n")
+    tree.file("x/panel.cfg", "x=a=b=c.bmp=d.bmp\r\n")
+        .file("a/panel.cfg", "file=one.bmp\r\nfile=two.bmp\r\nfile=three.bmp\r\n")
         .file("b/panel.cfg", "file=four.bmp\r\n");
     SharedState state;
-    ReadPanelCfg(state, listed(tree, "a/panel.cfg"));
-    ReadPanelCfg(state, listed(tree, "b/panel.cfg"));
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"four.bmp", "two.bmp", "three.bmp"}));
-}
-
-TEST(ReadPanelCfg, AnUnreadableFileLeavesTheAliasEmpty)
-{
-    TreeBuilder tree;
-    SharedState state;
-    state.PanelAlias = "earlier";
-    ReadPanelCfg(state, listed(tree, "missing/panel.cfg"));
-    EXPECT_TRUE(state.PanelAlias.isEmpty());
+    // Each "=" left of the bitmap gives a longer name.
+    ReadPanelCfg(state, listedFile(tree, "x/panel.cfg"));
+    EXPECT_EQ(state.PanelBitmaps, (QStringList{"c.bmp", "b=c.bmp", "a=b=c.bmp"}));
+    // The file read last writes from the first entry on.
+    SharedState twice;
+    ReadPanelCfg(twice, listedFile(tree, "a/panel.cfg"));
+    ReadPanelCfg(twice, listedFile(tree, "b/panel.cfg"));
+    EXPECT_EQ(twice.PanelBitmaps, (QStringList{"four.bmp", "two.bmp", "three.bmp"}));
 }
 
 TEST(ReadSoundCfg, TakesTheAliasFromSoundCfgOnly)
@@ -129,38 +109,29 @@ TEST(ReadSoundCfg, TakesTheAliasFromSoundCfgOnly)
     EXPECT_TRUE(state.PanelBitmaps.isEmpty());
 }
 
-TEST(IsSoundInSoundCfg, FindsTheNameWithoutItsExtensionAnywhereInALine)
+TEST(IsSoundInSoundCfg, FindsTheNameWithoutItsExtensionGivenASoundCfgAndAnotherSound)
 {
     TreeBuilder tree;
     SharedState state;
-    state.ComponentFiles[Sound] = {
-        listed(tree, "sound/a3_eng.wav"),
-        fixtureFile(tree, "synthetic-cfg/sound-names/sound.cfg", "sound/Sound.cfg")};
+    const PackageFile eng = listedFile(tree, "sound/a3_eng.wav");
+    const PackageFile soundCfg =
+        fixtureFile(tree, "synthetic-cfg/sound-names/sound.cfg", "sound/Sound.cfg");
+    state.ComponentFiles[Sound] = {eng, soundCfg};
     EXPECT_TRUE(IsSoundInSoundCfg(state, "a3_eng.wav"));
     EXPECT_TRUE(IsSoundInSoundCfg(state, "a3_touch3.wav"));
     EXPECT_TRUE(IsSoundInSoundCfg(state, "cmtouch2.wav"));
     EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_flaps.wav"));
     EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.mp3"));
 
+    state.ComponentFiles[Sound] = {soundCfg};
+    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
+    state.ComponentFiles[Sound] = {eng, listedFile(tree, "sound/a3_wind.wav")};
+    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
+
     state.ComponentFiles[Sound] = {
-        listed(tree, "s/lwgscr.wav"),
+        listedFile(tree, "s/lwgscr.wav"),
         fixtureFile(tree, "real-cfg/DLA_Jodel_DR-1050/sound/sound.cfg", "s/sound.cfg")};
     EXPECT_TRUE(IsSoundInSoundCfg(state, "lwgscr.wav"));
     EXPECT_TRUE(IsSoundInSoundCfg(state, "tire2.wav"));
     EXPECT_FALSE(IsSoundInSoundCfg(state, "horn.wav"));
-}
-
-TEST(IsSoundInSoundCfg, NeedsASoundCfgAndAtLeastTwoSoundFiles)
-{
-    TreeBuilder tree;
-    SharedState state;
-    const PackageFile soundCfg =
-        fixtureFile(tree, "synthetic-cfg/sound-names/sound.cfg", "sound/sound.cfg");
-    state.ComponentFiles[Sound] = {soundCfg};
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
-    state.ComponentFiles[Sound] = {listed(tree, "sound/a3_eng.wav"),
-                                   listed(tree, "sound/a3_wind.wav")};
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
-    state.ComponentFiles[Sound] = {listed(tree, "sound/a3_eng.wav"), soundCfg};
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "a3_eng.wav"));
 }

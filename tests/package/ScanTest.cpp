@@ -1,34 +1,11 @@
 #include "package/Scan.h"
 
+#include "PackageTestHelpers.h"
 #include "TestContext.h"
-#include "TreeBuilder.h"
 #include "package/Capacities.h"
 #include "package/ShutDown.h"
 
 #include <gtest/gtest.h>
-
-TEST(ScanPackage, EmptyPackageLeavesEveryTabUnavailableAndThePlaceholderShown)
-{
-    TreeBuilder tree;
-    tree.folder("staging");
-    TestContext t;
-    t.state.StagingDir = tree.path("staging/");
-    t.state.CurrentImage = 3;
-    t.view.picture = "old.jpg";
-    t.view.tabAvailable.fill(true);
-    t.view.panelAlias1 = "Panel Alias:";
-    ScanPackage(t, t.state.StagingDir);
-    EXPECT_EQ(t.state.CurrentImage, 0);
-    EXPECT_TRUE(t.view.picture.isEmpty());
-    EXPECT_FALSE(t.view.pagingEnabled);
-    for (int kind = 0; kind < kKindCount; ++kind) {
-        EXPECT_FALSE(t.view.tabAvailable[kind]) << kind;
-        EXPECT_TRUE(t.view.rows[kind].isEmpty()) << kind;
-    }
-    // No panel.cfg means no alias: the captions of the last package go.
-    EXPECT_TRUE(t.view.panelAlias1.isEmpty());
-    EXPECT_EQ(t.view.caption, "Wingstash");
-}
 
 TEST(ScanPackage, OnePictureIsShownWithoutPagingAndTwoEnablePaging)
 {
@@ -56,7 +33,9 @@ TEST(ScanPackage, AReplacedPackageLeavesNothingOfTheLastOne)
     tree.file("a/panel.cfg", "[fltsim]\r\nalias=b\\panel\r\nfile=x.bmp\r\n")
         .file("a/sound.cfg", "alias=b\\sound\r\n")
         .file("a/aircraft.cfg", "title=A\r\n")
-        .file("b/x.gau");
+        .file("a/shot.jpg")
+        .file("b/x.gau")
+        .folder("empty");
     TestContext t;
     t.state.StagingDir = tree.path("a/");
     ScanPackage(t, tree.path("a/"));
@@ -64,8 +43,11 @@ TEST(ScanPackage, AReplacedPackageLeavesNothingOfTheLastOne)
     EXPECT_EQ(t.view.soundAlias2, "b\\sound");
     EXPECT_EQ(t.state.AircraftCfgLineCount, 1);
     EXPECT_TRUE(t.view.tabAvailable[Aircraft]);
+    EXPECT_EQ(t.view.panelAlias1, "Panel Alias:");
 
     ScanPackage(t, tree.path("b/"));
+    // No panel.cfg means no alias: the captions of the last package go.
+    EXPECT_TRUE(t.view.panelAlias1.isEmpty());
     EXPECT_TRUE(t.state.PanelAlias.isEmpty());
     EXPECT_TRUE(t.state.SoundAlias.isEmpty());
     EXPECT_TRUE(t.state.PanelBitmaps.isEmpty());
@@ -77,24 +59,34 @@ TEST(ScanPackage, AReplacedPackageLeavesNothingOfTheLastOne)
     EXPECT_FALSE(t.view.tabAvailable[Aircraft]);
     EXPECT_TRUE(t.view.tabAvailable[Gauges]);
     EXPECT_EQ(t.state.AllFiles.size(), 1);
+
+    // An empty package leaves every tab unavailable and the placeholder shown.
+    ScanPackage(t, tree.path("empty/"));
+    EXPECT_EQ(t.state.CurrentImage, 0);
+    EXPECT_TRUE(t.view.picture.isEmpty());
+    EXPECT_FALSE(t.view.pagingEnabled);
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        EXPECT_FALSE(t.view.tabAvailable[kind]) << kind;
+        EXPECT_TRUE(t.view.rows[kind].isEmpty()) << kind;
+    }
+    EXPECT_EQ(t.view.caption, "Wingstash (Staging Contains Files)");
 }
 
-TEST(ScanPackage, SecondAircraftCfgEndsTheProgram)
+TEST(ScanPackage, SecondAircraftCfgEndsTheProgramBeforeAnyQuestion)
 {
+    const QByteArray twoConfigs = "[fltsim.0]\r\ntitle=A\r\n[fltsim.1]\r\ntitle=B\r\n";
     TreeBuilder tree;
-    tree.file("aircraft.cfg", "title=A\r\n").file("old/Aircraft.cfg", "title=B\r\n");
+    tree.file("aircraft.cfg", twoConfigs).file("old/Aircraft.cfg", "title=B\r\n");
     TestContext t;
     t.state.StagingDir = tree.root();
-    t.messages.expectOk(
-        "More than one aircraft.cfg file was detected in the Staging Directory.  This may "
-        "indicate that components for more than one aircraft are residing in that directory.  "
-        "Please remove the unwanted aircraft.cfg file(s) from the Staging directory or one of "
-        "its subdirectories so that only one is left.  Once this is done, restart Wingstash.");
+    t.messages.expectOk(kSecondAircraftCfgMessage);
     EXPECT_THROW(ScanPackage(t, tree.root()), ShutDownRequest);
-    EXPECT_TRUE(tree.exists("old/Aircraft.cfg"));
+    EXPECT_TRUE(t.configChooser.offered.isEmpty());
+    EXPECT_EQ(tree.read("aircraft.cfg"), twoConfigs);
+    EXPECT_EQ(tree.read("old/Aircraft.cfg"), "title=B\r\n");
 }
 
-TEST(ScanPackage, ChosenConfigurationLeavesNoListedFileThatIsGone)
+TEST(ScanPackage, ChosenConfigurationLeavesNoListedFileThatIsGoneAndIsNotAskedAgain)
 {
     TreeBuilder tree;
     tree.file("aircraft.cfg", "[fltsim.0]\r\ntitle=A\r\ntexture=\r\n"
@@ -107,14 +99,19 @@ TEST(ScanPackage, ChosenConfigurationLeavesNoListedFileThatIsGone)
     t.state.StagingDir = tree.root();
     t.configChooser.answers = {1};
     ScanPackage(t, tree.root());
-    ASSERT_EQ(t.configChooser.offered.size(), 1);
-    EXPECT_EQ(t.configChooser.offered[0], (QStringList{"A  (fltsim.0)", "B  (fltsim.1)"}));
+    EXPECT_EQ(t.configChooser.offered.value(0), (QStringList{"A  (fltsim.0)", "B  (fltsim.1)"}));
     EXPECT_EQ(t.state.AircraftTitle, "B");
     EXPECT_FALSE(tree.exists("texture/a.bmp"));
     EXPECT_EQ(t.view.rows[Aircraft], QStringList{"aircraft.cfg"});
     EXPECT_TRUE(t.state.ComponentFiles[Images].isEmpty());
     EXPECT_EQ(t.view.rows[Texture], QStringList{"b.bmp"});
-    EXPECT_EQ(t.state.AllFiles.size(), 2);
+    ASSERT_EQ(t.state.AllFiles.size(), 2);
+    EXPECT_EQ(t.state.ComponentFiles[Texture].value(0).realPath, tree.path("texture.2/b.bmp"));
+
+    // The rewritten file holds one configuration.
+    ScanPackage(t, tree.root());
+    EXPECT_EQ(t.configChooser.offered.size(), 1);
+    EXPECT_EQ(t.state.AircraftTitle, "B");
 }
 
 TEST(ScanPackage, StoredPackageWithSeveralConfigurationsIsNotAskedAbout)

@@ -2,26 +2,16 @@
 
 #include "TreeBuilder.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-QStringList realPaths(const FileList &files)
+QStringList paths(const FileList &files, QString PackageFile::*which = &PackageFile::realPath)
 {
-    QStringList paths;
+    QStringList out;
     for (const PackageFile &file : files)
-        paths.append(file.realPath);
-    return paths;
-}
-
-QStringList listedPaths(const FileList &files)
-{
-    QStringList paths;
-    for (const PackageFile &file : files)
-        paths.append(file.path);
-    return paths;
+        out.append(file.*which);
+    return out;
 }
 
 } // namespace
@@ -37,22 +27,17 @@ TEST(WalkFiles, ListsFilesOfAFolderBeforeThoseBelowItDepthFirst)
         .file("sub1/w.gau");
     const QString r = tree.root();
     const FileList files = walkFiles(r);
-    EXPECT_EQ(realPaths(files),
+    EXPECT_EQ(paths(files),
               (QStringList{r + "A.txt", r + "b.txt", r + "sub1/w.gau", r + "sub1/x.mdl",
                            r + "sub1/deep/z.wav", r + "Sub2/Y.bmp"}));
     // Listed paths are lower case throughout, the temporary root included.
     const QString lower = r.toLower();
-    EXPECT_EQ(listedPaths(files),
+    EXPECT_EQ(paths(files, &PackageFile::path),
               (QStringList{lower + "a.txt", lower + "b.txt", lower + "sub1/w.gau",
                            lower + "sub1/x.mdl", lower + "sub1/deep/z.wav", lower + "sub2/y.bmp"}));
-}
 
-TEST(WalkFiles, FindsTheRootWithoutRegardToCaseAndToleratesAMissingOne)
-{
-    TreeBuilder tree;
-    tree.file("Package/Model/a.mdl");
-    EXPECT_EQ(realPaths(walkFiles(tree.path("PACKAGE/"))),
-              QStringList{tree.path("Package/Model/a.mdl")});
+    // The root is found without regard to case; a missing one lists nothing.
+    EXPECT_EQ(paths(walkFiles(tree.path("SUB1/DEEP/"))), QStringList{r + "sub1/deep/z.wav"});
     EXPECT_TRUE(walkFiles(tree.path("missing/")).isEmpty());
 }
 
@@ -67,8 +52,7 @@ TEST(WalkFiles, TreatsLinksAndReadOnlyFoldersAsFilesAndNeverEntersThem)
         .readOnly("pkg/ro");
     const QString p = tree.path("pkg/");
     // The loop would never end if the walk followed links.
-    EXPECT_EQ(realPaths(walkFiles(p)),
-              (QStringList{p + "a.txt", p + "away", p + "loop", p + "ro"}));
+    EXPECT_EQ(paths(walkFiles(p)), (QStringList{p + "a.txt", p + "away", p + "loop", p + "ro"}));
     EXPECT_TRUE(ListSubDirs(p).isEmpty());
 }
 
@@ -84,19 +68,15 @@ TEST(WalkFiles, WalksFiveHundredSubfoldersOfOneFolder)
     EXPECT_EQ(ListSubDirs(tree.path("pkg/")).size(), 500);
 }
 
-TEST(FilesNamed, FindsEveryFileOfOneNameInAnyCase)
-{
-    TreeBuilder tree;
-    tree.file("a/Panel.CFG").file("b/panel.cfg").file("b/oldpanel.cfg").file("panel.cfg.bak");
-    EXPECT_EQ(realPaths(filesNamed(tree.root(), "panel.cfg")),
-              (QStringList{tree.path("a/Panel.CFG"), tree.path("b/panel.cfg")}));
-}
-
 TEST(ListSubDirs, ListsEachFolderBeforeTheFoldersInsideIt)
 {
     TreeBuilder tree;
     tree.folder("a/a1/a1x").folder("a/a2").folder("B").file("a/file.txt");
+    tree.file("a/Panel.CFG").file("a2/panel.cfg").file("a2/oldpanel.cfg").file("panel.cfg.bak");
     const QString r = tree.root();
     EXPECT_EQ(ListSubDirs(r),
-              (QStringList{r + "a", r + "B", r + "a/a1", r + "a/a2", r + "a/a1/a1x"}));
+              (QStringList{r + "a", r + "a2", r + "B", r + "a/a1", r + "a/a2", r + "a/a1/a1x"}));
+    // filesNamed finds every file of one name in any case.
+    EXPECT_EQ(paths(filesNamed(r, "panel.cfg")),
+              (QStringList{r + "a/Panel.CFG", r + "a2/panel.cfg"}));
 }

@@ -5,16 +5,22 @@
 
 using namespace platform;
 
-TEST(CaseLookup, FindsEachComponentIgnoringCase)
+TEST(CaseLookup, FindsEachComponentIgnoringCaseAndKeepsTheMissingTailAsGiven)
 {
     TreeBuilder tree;
-    tree.file("Aircraft/My Plane/Panel/Panel.CFG");
+    tree.file("Aircraft/My Plane/Panel/Panel.CFG").folder("Gauges");
+    const QString r = tree.root();
 
-    EXPECT_EQ(resolveCase(tree.root() + "aircraft/my plane/panel/panel.cfg"),
+    EXPECT_EQ(resolveCase(r + "aircraft/my plane/panel/panel.cfg"),
               tree.path("Aircraft/My Plane/Panel/Panel.CFG"));
-    EXPECT_EQ(resolveCase(tree.root() + "AIRCRAFT/my plane/"), tree.path("Aircraft/My Plane/"));
-    EXPECT_TRUE(entryExists(tree.root() + "aircraft/MY PLANE/panel/PANEL.cfg"));
-    EXPECT_TRUE(folderExists(tree.root() + "aircraft/my plane/panel/"));
+    EXPECT_EQ(resolveCase(r + "AIRCRAFT/my plane/"), tree.path("Aircraft/My Plane/"));
+    EXPECT_TRUE(entryExists(r + "aircraft/MY PLANE/panel/PANEL.cfg"));
+    EXPECT_TRUE(folderExists(r + "aircraft/my plane/panel/"));
+
+    EXPECT_EQ(resolveCase(r + "gauges/New/Sub/File.GAU"), tree.path("Gauges/New/Sub/File.GAU"));
+    EXPECT_EQ(resolveCase(r + "gauges/new/"), tree.path("Gauges/new/"));
+    EXPECT_FALSE(entryExists(r + "gauges/new"));
+    EXPECT_EQ(resolveCase(""), "");
 }
 
 TEST(CaseLookup, PrefersTheExactSpellingOverACaseVariant)
@@ -27,16 +33,4 @@ TEST(CaseLookup, PrefersTheExactSpellingOverACaseVariant)
     // With no exact match, the first in listing order wins.
     EXPECT_EQ(resolveCase(tree.path("PANEL.BMP")), tree.path("Panel.bmp"));
     EXPECT_EQ(resolveCase(tree.path("only.BMP")), tree.path("Only.bmp"));
-}
-
-TEST(CaseLookup, KeepsTheMissingTailAsGiven)
-{
-    TreeBuilder tree;
-    tree.folder("Gauges");
-
-    EXPECT_EQ(resolveCase(tree.root() + "gauges/New/Sub/File.GAU"),
-              tree.path("Gauges/New/Sub/File.GAU"));
-    EXPECT_EQ(resolveCase(tree.root() + "gauges/new/"), tree.path("Gauges/new/"));
-    EXPECT_FALSE(entryExists(tree.root() + "gauges/new"));
-    EXPECT_EQ(resolveCase(""), "");
 }

@@ -21,46 +21,28 @@ struct ListFixture {
 
 } // namespace
 
-TEST(PackageListRows, TwoCategoriesGiveBlankHeaderBlankThenPackages)
+TEST(PackageListRows, CategoriesGiveBlankHeaderBlankThenPlainPackageFolders)
 {
     ListFixture f;
     f.tree.folder("Stowbay/Jets/Learjet")
         .folder("Stowbay/Jets/citation")
-        .folder("Stowbay/Props/Cub");
-
-    EXPECT_EQ(
-        packageListRows(f.test.state, {"Jets", "Props"}),
-        (QStringList{"", " ### Jets", "", "citation", "Learjet", "", " ### Props", "", "Cub"}));
-}
-
-TEST(PackageListRows, EmptyCategoriesAndNonFoldersAreLeftOut)
-{
-    ListFixture f;
-    f.tree.folder("Stowbay/Empty")
+        .folder("Stowbay/Empty")
         .file("Stowbay/OnlyFiles/readme.txt")
         .folder("Stowbay/OnlyFiles/Locked")
         .readOnly("Stowbay/OnlyFiles/Locked")
         .folder("Stowbay/OnlyFiles/.hidden")
         .folder("elsewhere/Target")
         .link("Stowbay/OnlyFiles/Linked", f.tree.path("elsewhere/Target"))
-        .folder("Stowbay/Props/Cub");
-
-    EXPECT_EQ(packageListRows(f.test.state, {"Empty", "OnlyFiles", "Props", "Missing"}),
-              (QStringList{"", " ### Props", "", "Cub"}));
-}
-
-TEST(PackageListRows, InstalledPackagesNeedASimulatorFolderOfAnyCase)
-{
-    ListFixture f;
-    f.tree.folder("Stowbay/Props/Cub")
+        .folder("Stowbay/Props/Cub")
         .folder("Stowbay/Props/Beaver")
         .folder("Stowbay/Props/Otter")
         .folder("MSFS/Aircraft/CUB")
         // A file is not an installed aircraft in the list, unlike in the package box.
         .file("MSFS/Aircraft/Beaver");
 
-    EXPECT_EQ(packageListRows(f.test.state, {"Props"}),
-              (QStringList{"", " ### Props", "", "Beaver", "< Cub >", "Otter"}));
+    EXPECT_EQ(packageListRows(f.test.state, {"Jets", "Empty", "OnlyFiles", "Props", "Missing"}),
+              (QStringList{"", " ### Jets", "", "citation", "Learjet", "", " ### Props", "",
+                           "Beaver", "< Cub >", "Otter"}));
 }
 
 TEST(PackageListRows, ALargeCollectionIsListedWhole)
@@ -75,7 +57,7 @@ TEST(PackageListRows, ALargeCollectionIsListedWhole)
     EXPECT_EQ(rows.last(), "pkg2999");
 }
 
-TEST(ShowPackageList, FillsCaptionAndRowsAndPlacesTheWindow)
+TEST(ShowPackageList, PlacesTheWindowAsStoredOrAtTheDefaultSize)
 {
     ListFixture f;
     f.tree.folder("Stowbay/Props/Cub");
@@ -83,36 +65,23 @@ TEST(ShowPackageList, FillsCaptionAndRowsAndPlacesTheWindow)
     f.test.state.ListLeft = 450;
     f.test.state.ListHeight = 6000;
     f.test.state.ListWidth = 7000;
-
     ShowPackageList(f.test, {"Props"});
-
     const RecordingPackageListView &window = f.test.packageList;
     EXPECT_EQ(window.caption, "Package List");
     EXPECT_EQ(window.rows, (QStringList{"", " ### Props", "", "Cub"}));
     EXPECT_TRUE(window.visible);
-    EXPECT_EQ(window.geometry.top, 300);
-    EXPECT_EQ(window.geometry.left, 450);
-    EXPECT_EQ(window.geometry.height, 6000);
-    EXPECT_EQ(window.geometry.width, 7000);
-}
+    EXPECT_EQ(QList<int>({window.geometry.top, window.geometry.left, window.geometry.height,
+                          window.geometry.width}),
+              QList<int>({300, 450, 6000, 7000}));
 
-TEST(ShowPackageList, TooSmallAGeometryGetsTheDefaultSize)
-{
-    ListFixture f;
-    ShowPackageList(f.test, {});
-    EXPECT_EQ(f.test.packageList.geometry.height, 4000);
-    EXPECT_EQ(f.test.packageList.geometry.width, 5000);
-    EXPECT_EQ(f.test.packageList.geometry.top, 0);
-    EXPECT_EQ(f.test.packageList.geometry.left, 0);
-    EXPECT_TRUE(f.test.packageList.rows.isEmpty());
-
-    // The limits themselves are kept.
+    // Too small a size gets the default; the limits themselves are kept.
     ListFixture g;
     g.test.state.ListHeight = 1000;
     g.test.state.ListWidth = 1999;
     ShowPackageList(g.test, {});
     EXPECT_EQ(g.test.packageList.geometry.height, 1000);
     EXPECT_EQ(g.test.packageList.geometry.width, 5000);
+    EXPECT_TRUE(g.test.packageList.rows.isEmpty());
 }
 
 TEST(ShowPackageList, AnOpenWindowIsRefreshedInPlace)
@@ -131,36 +100,33 @@ TEST(ShowPackageList, AnOpenWindowIsRefreshedInPlace)
     EXPECT_EQ(f.test.packageList.geometry.width, 4444);
 }
 
-TEST(PackageListSelection, BlankRowsAndHeadersSelectNothing)
+TEST(PackageListSelection, RowsSelectTheirCategoryAndNameWithTheMarkerAsItStandsNow)
 {
     ListFixture f;
-    f.tree.folder("Stowbay/Props/Cub");
-    EXPECT_FALSE(selectionForRow(f.test.state, {"Props"}, "").has_value());
-    EXPECT_FALSE(selectionForRow(f.test.state, {"Props"}, " ### Props").has_value());
-}
+    f.tree.folder("Stowbay/Jets/Learjet")
+        .folder("Stowbay/Props/Cub")
+        .folder("Stowbay/Props/Beaver")
+        .folder("MSFS/Aircraft/cub")
+        .folder("MSFS/Aircraft/Beech Baron");
+    const QStringList categories{"Jets", "Props"};
+    EXPECT_FALSE(selectionForRow(f.test.state, categories, "").has_value());
+    EXPECT_FALSE(selectionForRow(f.test.state, categories, " ### Props").has_value());
 
-TEST(PackageListSelection, APlainRowSelectsItsCategoryAndName)
-{
-    ListFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet").folder("Stowbay/Props/Cub");
-    const auto selection = selectionForRow(f.test.state, {"Jets", "Props"}, "Cub");
-    ASSERT_TRUE(selection.has_value());
-    EXPECT_EQ(selection->category, "Props");
-    EXPECT_EQ(selection->packageText, "Cub");
-}
-
-TEST(PackageListSelection, AnInstalledRowKeepsTheMarker)
-{
-    ListFixture f;
-    f.tree.folder("Stowbay/Props/Cub").folder("MSFS/Aircraft/cub");
-    const auto selection = selectionForRow(f.test.state, {"Props"}, "< Cub >");
-    ASSERT_TRUE(selection.has_value());
-    EXPECT_EQ(selection->category, "Props");
-    EXPECT_EQ(selection->packageText, "< Cub >");
-
+    const auto learjet = selectionForRow(f.test.state, categories, "Learjet");
+    ASSERT_TRUE(learjet.has_value());
+    EXPECT_EQ(learjet->category, "Jets");
+    EXPECT_EQ(learjet->packageText, "Learjet");
+    const auto cub = selectionForRow(f.test.state, categories, "< Cub >");
+    ASSERT_TRUE(cub.has_value());
+    EXPECT_EQ(cub->category, "Props");
+    EXPECT_EQ(cub->packageText, "< Cub >");
     // A package taken out of the simulator since the list was built loses its marker.
-    f.tree.folder("Stowbay/Props/Beaver");
-    EXPECT_EQ(selectionForRow(f.test.state, {"Props"}, "< Beaver >")->packageText, "Beaver");
+    EXPECT_EQ(selectionForRow(f.test.state, categories, "< Beaver >")->packageText, "Beaver");
+    // A name no category holds gives no category.
+    const auto baron = selectionForRow(f.test.state, categories, "< Beech Baron >");
+    ASSERT_TRUE(baron.has_value());
+    EXPECT_TRUE(baron->category.isEmpty());
+    EXPECT_EQ(baron->packageText, "< Beech Baron >");
 }
 
 TEST(PackageListSelection, TheLastCategoryHoldingTheNameWins)
@@ -169,14 +135,4 @@ TEST(PackageListSelection, TheLastCategoryHoldingTheNameWins)
     f.tree.folder("Stowbay/A/Cub").folder("Stowbay/B/CUB").folder("Stowbay/C/Other");
     EXPECT_EQ(categoryOfPackage(f.test.state, {"A", "B", "C"}, "cub"), "B");
     EXPECT_EQ(categoryOfPackage(f.test.state, {"B", "A", "C"}, "cub"), "A");
-}
-
-TEST(PackageListSelection, ANameNoCategoryHoldsGivesNoCategory)
-{
-    ListFixture f;
-    f.tree.folder("Stowbay/Props/Cub").folder("MSFS/Aircraft/Beech Baron");
-    const auto selection = selectionForRow(f.test.state, {"Props"}, "< Beech Baron >");
-    ASSERT_TRUE(selection.has_value());
-    EXPECT_TRUE(selection->category.isEmpty());
-    EXPECT_EQ(selection->packageText, "< Beech Baron >");
 }

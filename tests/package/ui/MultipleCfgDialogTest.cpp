@@ -80,7 +80,7 @@ TEST(MultipleCfgForm, ShowsItsTextsAndEntriesInOrder)
     EXPECT_FALSE(form.chosenRow().has_value());
 }
 
-TEST(MultipleCfgForm, OkWithoutSelectionAsksAndStaysOpen)
+TEST(MultipleCfgForm, OkWithoutSelectionAsksAndStaysOpenAndADoubleClickChoosesAtOnce)
 {
     ScriptedMessageBoxes messages;
     messages.expectOk(kNoSelection);
@@ -98,20 +98,16 @@ TEST(MultipleCfgForm, OkWithoutSelectionAsksAndStaysOpen)
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(form.chosenRow(), std::optional<int>(2));
-}
 
-TEST(MultipleCfgForm, DoubleClickChoosesAtOnce)
-{
-    ScriptedMessageBoxes messages;
-    MultipleCfgForm form(messages, kEntries);
+    // A double click chooses at once.
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    doubleClickRow(child<QListWidget>(form, "lstConfigs"), 1);
+    doubleClickRow(list, 1);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.chosenRow(), std::optional<int>(1));
 }
 
-TEST(DialogConfigChooser, ReturnsTheRowChosenInTheModalForm)
+TEST(DialogConfigChooser, ReturnsTheRowChosenInTheModalFormOrNothingWhenClosed)
 {
     ScriptedMessageBoxes messages;
     messages.expectOk(kNoSelection);
@@ -121,12 +117,7 @@ TEST(DialogConfigChooser, ReturnsTheRowChosenInTheModalForm)
         doubleClickRow(child<QListWidget>(form, "lstConfigs"), 2);
     });
     EXPECT_EQ(chooser.choose(kEntries), std::optional<int>(2));
-}
 
-TEST(DialogConfigChooser, ClosingTheFormChoosesNothing)
-{
-    ScriptedMessageBoxes messages;
-    DialogConfigChooser chooser(messages);
     whenShown([](QWidget &form) {
         // A selection alone is no choice: only OK or a double click takes it.
         child<QListWidget>(form, "lstConfigs")->setCurrentRow(0);

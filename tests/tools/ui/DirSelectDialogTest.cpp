@@ -1,18 +1,16 @@
 #include "tools/ui/DirSelectDialog.h"
 
+#include "support/FormDriving.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,34 +18,6 @@
 #include <memory>
 
 namespace {
-
-// The next control that the Tab key reaches.
-QWidget *nextTabStop(QWidget *widget)
-{
-    for (QWidget *next = widget->nextInFocusChain(); next != widget;
-         next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible())
-            return next;
-    }
-    return nullptr;
-}
-
-// Runs the action on the modal window of that name once its event loop is running.
-void whenModal(const QString &objectName, std::function<void(QWidget *)> action, int tries = 200)
-{
-    QTimer::singleShot(0, qApp, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == objectName) {
-            // Clicks land only once the window is up and laid out.
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(modal));
-            action(modal);
-        } else if (tries > 0) {
-            whenModal(objectName, action, tries - 1);
-        } else {
-            ADD_FAILURE() << "no modal " << objectName.toStdString();
-        }
-    });
-}
 
 QStringList rowTexts(const QListWidget *list)
 {
@@ -61,22 +31,6 @@ QListWidgetItem *rowNamed(QListWidget *list, const QString &text)
 {
     const auto found = list->findItems(text, Qt::MatchExactly);
     return found.isEmpty() ? nullptr : found.first();
-}
-
-void doubleClickRow(QListWidget *list, const QString &text)
-{
-    QListWidgetItem *item = rowNamed(list, text);
-    ASSERT_NE(item, nullptr) << text.toStdString();
-    list->scrollToItem(item);
-    const QPoint centre = list->visualItemRect(item).center();
-    // A real double click starts with a press; the list opens only what was pressed.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-QString withoutTrailingSeparator(const QString &path)
-{
-    return QDir::cleanPath(path);
 }
 
 // A picker shown non-modally over a real tree, so each test can drive it with QTest.
@@ -135,10 +89,10 @@ TEST_F(PickerFixture, ShowsItsControlsWithTheirCaptionsAndTabOrder)
     EXPECT_EQ(nextTabStop(dirList(picker.get())), driveList(picker.get()));
 }
 
-TEST_F(PickerFixture, OpensAtTheStartWithAncestorsAndSortedVisibleSubFolders)
+TEST_F(PickerFixture, OpensAtTheStartWithAncestorsSortedVisibleSubFoldersAndDrives)
 {
     const auto picker = open(tree.root());
-    const QString opened = withoutTrailingSeparator(tree.root());
+    const QString opened = QDir::cleanPath(tree.root());
     EXPECT_EQ(picker->currentPath(), opened);
 
     QListWidget *list = dirList(picker.get());
@@ -159,21 +113,26 @@ TEST_F(PickerFixture, OpensAtTheStartWithAncestorsAndSortedVisibleSubFolders)
     EXPECT_EQ(rowTexts(list), expected);
     EXPECT_EQ(list->currentRow(), openedRow) << "the opened directory is highlighted";
 
-    EXPECT_EQ(driveList(picker.get())->currentData().toString(),
-              QStorageInfo(tree.root()).rootPath());
-}
-
-TEST_F(PickerFixture, DrivesAreRealVolumesWithTheRootAlwaysThere)
-{
-    const auto picker = open(tree.root());
+    // Drives are real volumes, the root always among them.
+    QComboBox *drives = driveList(picker.get());
+    EXPECT_EQ(drives->currentData().toString(), QStorageInfo(tree.root()).rootPath());
     QStringList roots;
-    for (int i = 0; i < driveList(picker.get())->count(); ++i)
-        roots << driveList(picker.get())->itemData(i).toString();
+    for (int i = 0; i < drives->count(); ++i)
+        roots << drives->itemData(i).toString();
     EXPECT_TRUE(roots.contains("/"));
     for (const QString &root : roots) {
         EXPECT_FALSE(root.startsWith("/proc") || root.startsWith("/sys")) << root.toStdString();
         EXPECT_TRUE(QFileInfo(root).isDir()) << root.toStdString();
     }
+
+    // Picking another volume opens its root.
+    const int other = drives->currentIndex() == 0 ? 1 : 0;
+    if (other >= drives->count())
+        return; // this machine shows a single volume
+    drives->setCurrentIndex(other);
+    emit drives->activated(other);
+    EXPECT_EQ(picker->currentPath(), drives->itemData(other).toString());
+    EXPECT_EQ(drives->currentIndex(), other);
 }
 
 TEST_F(PickerFixture, SingleClickHighlightsDoubleClickOpensAndOkReturnsWithoutSeparator)
@@ -184,15 +143,15 @@ TEST_F(PickerFixture, SingleClickHighlightsDoubleClickOpensAndOkReturnsWithoutSe
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(rowNamed(list, "gamma")).center());
     EXPECT_EQ(list->currentItem()->text(), "gamma");
-    EXPECT_EQ(picker->currentPath(), withoutTrailingSeparator(tree.root()));
+    EXPECT_EQ(picker->currentPath(), QDir::cleanPath(tree.root()));
 
     doubleClickRow(list, "Alpha");
     EXPECT_EQ(picker->currentPath(), tree.path("Alpha"));
     EXPECT_EQ(rowTexts(list).mid(rowTexts(list).size() - 2), (QStringList{"Alpha", "inner"}));
 
     // Opening an ancestor goes back up the tree.
-    doubleClickRow(list, QFileInfo(withoutTrailingSeparator(tree.root())).fileName());
-    EXPECT_EQ(picker->currentPath(), withoutTrailingSeparator(tree.root()));
+    doubleClickRow(list, QFileInfo(QDir::cleanPath(tree.root())).fileName());
+    EXPECT_EQ(picker->currentPath(), QDir::cleanPath(tree.root()));
     doubleClickRow(list, "beta");
 
     // A highlighted but unopened entry is not the answer.
@@ -222,28 +181,25 @@ TEST_F(PickerFixture, StartPathsThatCannotBeOpenedFallBackSilently)
 
 TEST_F(PickerFixture, CancelEscapeAndCloseBoxHandBackTheStartVerbatim)
 {
-    const QString start = tree.path("Alpha/");
-    {
-        const auto picker = open(start);
+    using Close = std::function<void(DirSelectDialog &)>;
+    const Close closes[] = {
+        [](DirSelectDialog &picker) { clickButton(&picker, "cmdCancel"); },
+        [](DirSelectDialog &picker) { QTest::keyClick(&picker, Qt::Key_Escape); },
+        [](DirSelectDialog &picker) { picker.close(); },
+    };
+    for (const Close &closePicker : closes) {
+        state.DirSelectPath.clear();
+        const auto picker = open(tree.path("Alpha/"));
         doubleClickRow(dirList(picker.get()), "inner");
-        QTest::mouseClick(button(picker.get(), "cmdCancel"), Qt::LeftButton);
-        EXPECT_EQ(state.DirSelectPath, start);
+        closePicker(*picker);
+        EXPECT_EQ(state.DirSelectPath, tree.path("Alpha/"));
         EXPECT_EQ(picker->result(), QDialog::Rejected);
-    }
-    {
-        state.DirSelectPath.clear();
-        const auto picker = open(start);
-        doubleClickRow(dirList(picker.get()), "inner");
-        picker->close();
-        EXPECT_EQ(state.DirSelectPath, start);
-    }
-    {
-        state.DirSelectPath.clear();
-        const auto picker = open(tree.path("nowhere"));
-        QTest::keyClick(picker.get(), Qt::Key_Escape);
-        EXPECT_EQ(state.DirSelectPath, tree.path("nowhere"));
         EXPECT_FALSE(picker->isVisible());
     }
+    // A start that does not exist comes back as given too.
+    const auto picker = open(tree.path("nowhere"));
+    QTest::keyClick(picker.get(), Qt::Key_Escape);
+    EXPECT_EQ(state.DirSelectPath, tree.path("nowhere"));
 }
 
 TEST_F(PickerFixture, AFolderGoneBeforeItIsOpenedIsReportedAndThePathKept)
@@ -255,27 +211,8 @@ TEST_F(PickerFixture, AFolderGoneBeforeItIsOpenedIsReportedAndThePathKept)
     doubleClickRow(dirList(picker.get()), "gamma");
 
     messages.verifyAllShown();
-    EXPECT_EQ(picker->currentPath(), withoutTrailingSeparator(tree.root()));
+    EXPECT_EQ(picker->currentPath(), QDir::cleanPath(tree.root()));
     EXPECT_EQ(rowNamed(dirList(picker.get()), "gamma"), nullptr) << "the list shows the disk";
-}
-
-TEST_F(PickerFixture, PickingAnotherVolumeOpensItsRoot)
-{
-    const auto picker = open(tree.root());
-    QComboBox *drives = driveList(picker.get());
-    int other = -1;
-    for (int i = 0; i < drives->count() && other < 0; ++i) {
-        if (i != drives->currentIndex())
-            other = i;
-    }
-    if (other < 0)
-        GTEST_SKIP() << "this machine shows a single volume";
-
-    drives->setCurrentIndex(other);
-    emit drives->activated(other);
-
-    EXPECT_EQ(picker->currentPath(), drives->itemData(other).toString());
-    EXPECT_EQ(drives->currentIndex(), other);
 }
 
 TEST(BrowseForDirectory, ShowsThePickerModallyAndLeavesTheAnswerInDirSelectPath)

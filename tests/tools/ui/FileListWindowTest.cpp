@@ -61,24 +61,12 @@ TEST(FileListWindow, ControlsCarryTheirNamesAndTexts)
     EXPECT_FALSE(f.window.isVisible());
 }
 
-TEST(FileListWindow, RowsKeepTheirOrderAndTheCaptionIsSet)
-{
-    WindowFixture f;
-    f.window.setCaption("Package List");
-    f.window.setRows({"", " ### Props", "", "zulu", "Alpha"});
-    EXPECT_EQ(f.window.windowTitle(), "Package List");
-    EXPECT_EQ(f.window.rowCount(), 5);
-    EXPECT_EQ(f.list()->item(3)->text(), "zulu");
-    EXPECT_EQ(f.list()->item(4)->text(), "Alpha");
-
-    f.window.setRows({"one"});
-    EXPECT_EQ(f.window.rowCount(), 1);
-}
-
-TEST(FileListWindow, AClickOnARowEmitsItsText)
+TEST(FileListWindow, RowsKeepTheirOrderAndAClickOnOneEmitsItsText)
 {
     WindowFixture f;
     f.window.setRows({"", " ### Props", "", "< Cub >", "Beaver"});
+    EXPECT_EQ(f.window.rowCount(), 5);
+    EXPECT_EQ(f.list()->item(4)->text(), "Beaver");
     f.window.showAt({0, 0, 4000, 5000});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
     QSignalSpy clicked(&f.window, &FileListWindow::rowClicked);
@@ -111,8 +99,6 @@ TEST(FileListWindow, ShowPackageListOpensAtTheDefaultSizeAndReopensInTheSamePlac
     EXPECT_FALSE(f.window.isVisible());
     EXPECT_EQ(f.test.state.ListTop, 0);
     EXPECT_EQ(f.test.state.ListLeft, 0);
-    EXPECT_EQ(f.test.state.ListHeight, 4000);
-    EXPECT_EQ(f.test.state.ListWidth, 5000);
 
     ShowPackageList(f.context, {"Props"});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
@@ -124,14 +110,6 @@ TEST(FileListWindow, ShowPackageListOpensAtTheDefaultSizeAndReopensInTheSamePlac
 TEST(FileListWindow, ClosingStoresWhereTheUserLeftTheWindow)
 {
     WindowFixture f;
-    f.window.showAt({300, 450, 6000, 7000});
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
-    f.window.close();
-    EXPECT_EQ(f.test.state.ListTop, 300);
-    EXPECT_EQ(f.test.state.ListLeft, 450);
-    EXPECT_EQ(f.test.state.ListHeight, 6000);
-    EXPECT_EQ(f.test.state.ListWidth, 7000);
-
     f.window.showAt({300, 450, 6000, 7000});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
     f.window.move(40, 30);

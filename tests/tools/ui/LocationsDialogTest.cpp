@@ -1,16 +1,14 @@
 #include "tools/ui/LocationsDialog.h"
 
+#include "support/FormDriving.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
 #include "tools/ui/LocationsForm.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,41 +18,6 @@
 namespace {
 
 const QString kAllNeeded = QStringLiteral("Please enter all of the location directories please.");
-
-// The next control that the Tab key reaches.
-QWidget *nextTabStop(QWidget *widget)
-{
-    for (QWidget *next = widget->nextInFocusChain(); next != widget;
-         next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible())
-            return next;
-    }
-    return nullptr;
-}
-
-// Runs the action on the modal window of that name once its event loop is running.
-void whenModal(const QString &objectName, std::function<void(QWidget *)> action, int tries = 200)
-{
-    QTimer::singleShot(0, qApp, [=] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == objectName) {
-            // Clicks land only once the window is up and laid out.
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(modal));
-            action(modal);
-        } else if (tries > 0) {
-            whenModal(objectName, action, tries - 1);
-        } else {
-            ADD_FAILURE() << "no modal " << objectName.toStdString();
-        }
-    });
-}
-
-void click(QWidget *window, const char *buttonName)
-{
-    auto *button = window->findChild<QPushButton *>(QString::fromLatin1(buttonName));
-    ASSERT_NE(button, nullptr) << buttonName;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 struct LocationsFixture : testing::Test {
     TreeBuilder tree;
@@ -132,7 +95,7 @@ TEST_F(LocationsFixture, AnyEmptyBoxIsRefusedAndTheDialogStaysOpen)
         box(form.get(), name)->clear();
         messages.expectOk(kAllNeeded);
 
-        click(form.get(), "cmdAccept");
+        clickButton(form.get(), "cmdAccept");
 
         messages.verifyAllShown();
         EXPECT_TRUE(form->isVisible()) << name;
@@ -140,7 +103,7 @@ TEST_F(LocationsFixture, AnyEmptyBoxIsRefusedAndTheDialogStaysOpen)
 
         // The user corrects the box and tries again.
         box(form.get(), name)->setText("/fixed/");
-        click(form.get(), "cmdAccept");
+        clickButton(form.get(), "cmdAccept");
         EXPECT_FALSE(form->isVisible());
         EXPECT_EQ(form->result(), QDialog::Accepted);
         locations = original;
@@ -164,7 +127,7 @@ TEST_F(LocationsFixture, CancelEscapeAndCloseBoxChangeNothing)
 {
     using Close = std::function<void(LocationsForm &)>;
     const Close closes[] = {
-        [](LocationsForm &form) { click(&form, "cmdCancel"); },
+        [](LocationsForm &form) { clickButton(&form, "cmdCancel"); },
         [](LocationsForm &form) { QTest::keyClick(&form, Qt::Key_Escape); },
         [](LocationsForm &form) { form.close(); },
     };
@@ -178,36 +141,24 @@ TEST_F(LocationsFixture, CancelEscapeAndCloseBoxChangeNothing)
     }
 }
 
-TEST_F(LocationsFixture, BrowseThenCancelKeepsTheTextEvenForAMissingPath)
-{
-    const auto form = open();
-    box(form.get(), "txtStowbayDir")->setText(tree.path("not/there"));
-
-    whenModal("frmDirSelect", [](QWidget *picker) { click(picker, "cmdCancel"); });
-    click(form.get(), "cmdStowbayDir");
-
-    EXPECT_EQ(state.DirSelectStart, tree.path("not/there"));
-    EXPECT_EQ(box(form.get(), "txtStowbayDir")->text(), tree.path("not/there"));
-    EXPECT_EQ(box(form.get(), "txtStagingDir")->text(), original.staging);
-}
-
-TEST_F(LocationsFixture, BrowseThenOkPutsTheChosenFolderWithoutSeparator)
+TEST_F(LocationsFixture, BrowseFillsTheBoxOnOkAndKeepsTheTextOnCancel)
 {
     tree.folder("FS2000/Aircraft");
     const auto form = open();
+    // Cancel keeps the text, even a path that does not exist.
+    box(form.get(), "txtStowbayDir")->setText(tree.path("not/there"));
+    whenModal("frmDirSelect", [](QWidget *picker) { clickButton(picker, "cmdCancel"); });
+    clickButton(form.get(), "cmdStowbayDir");
+    EXPECT_EQ(state.DirSelectStart, tree.path("not/there"));
+    EXPECT_EQ(box(form.get(), "txtStowbayDir")->text(), tree.path("not/there"));
+
     box(form.get(), "txtMSFSDir")->setText(tree.root());
 
     whenModal("frmDirSelect", [](QWidget *picker) {
-        auto *list = picker->findChild<QListWidget *>("Dir1");
-        QListWidgetItem *item = list->findItems("FS2000", Qt::MatchExactly).value(0);
-        ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        const QPoint centre = list->visualItemRect(item).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        click(picker, "cmdOk");
+        doubleClickRow(picker->findChild<QListWidget *>("Dir1"), "FS2000");
+        clickButton(picker, "cmdOk");
     });
-    click(form.get(), "cmdMSFSDir");
+    clickButton(form.get(), "cmdMSFSDir");
 
     EXPECT_EQ(box(form.get(), "txtMSFSDir")->text(), tree.path("FS2000"));
     expectUnchanged(); // nothing is written before Accept
@@ -219,7 +170,7 @@ TEST_F(LocationsFixture, TheEditorShowsTheFormModallyAndReportsThroughTheLocatio
 
     whenModal("frmLocations", [](QWidget *form) {
         form->findChild<QLineEdit *>("txtStagingDir")->setText("/new/Staging");
-        click(form, "cmdAccept");
+        clickButton(form, "cmdAccept");
     });
     editor.edit(locations);
     EXPECT_EQ(locations.staging, "/new/Staging");

@@ -1,0 +1,61 @@
+#pragma once
+
+// Helpers for driving real forms with QTest; header-only because the shared support library
+// does not link the widget and test modules.
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The next control that the Tab key reaches.
+inline QWidget *nextTabStop(QWidget *widget)
+{
+    for (QWidget *next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible())
+            return next;
+    }
+    return nullptr;
+}
+
+// Runs the action on the modal window of that name once its event loop is running.
+inline void whenModal(const QString &objectName, std::function<void(QWidget *)> action,
+                      int tries = 200)
+{
+    QTimer::singleShot(0, qApp, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == objectName) {
+            // Clicks land only once the window is up and laid out.
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(modal));
+            action(modal);
+        } else if (tries > 0) {
+            whenModal(objectName, action, tries - 1);
+        } else {
+            ADD_FAILURE() << "no modal " << objectName.toStdString();
+        }
+    });
+}
+
+inline void clickButton(QWidget *window, const char *buttonName)
+{
+    auto *button = window->findChild<QPushButton *>(QString::fromLatin1(buttonName));
+    ASSERT_NE(button, nullptr) << buttonName;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A real double click starts with a press; the list opens only what was pressed.
+inline void doubleClickRow(QListWidget *list, const QString &text)
+{
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+    list->scrollToItem(found.first());
+    const QPoint centre = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
