@@ -10,6 +10,7 @@
 #include "tools/ui/LocationsDialog.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include <cmath>
 
@@ -30,6 +31,11 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wingstash"));
+    // The windows are laid out in twips for a small sans-serif type; a larger default type
+    // would not fit their captions.
+    QFont smallType(QStringLiteral("Sans Serif"));
+    smallType.setPointSizeF(8.0);
+    QApplication::setFont(smallType);
 
     SharedState state;
     state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
