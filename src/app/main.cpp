@@ -6,6 +6,7 @@
 #include "package/ui/MultipleCfgDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtProgramLauncher.h"
+#include "platform/qt/Twips.h"
 #include "tools/ui/FileListWindow.h"
 #include "tools/ui/LocationsDialog.h"
 
@@ -16,13 +17,15 @@
 
 namespace {
 
-// The window as designed, in twips (1440 per logical inch), before any ws.ini geometry.
+// The window as designed, in twips, before any ws.ini geometry.
 MainWindowGeometry designedGeometry(const QWidget &window)
 {
-    const double perPixel = 1440.0 / window.logicalDpiX();
     const QRect frame = window.frameGeometry();
-    return {std::round(frame.top() * perPixel), std::round(frame.left() * perPixel),
-            std::round(frame.height() * perPixel), std::round(frame.width() * perPixel)};
+    const auto inTwips = [&window](int pixels) {
+        return double(twips::fromPixels(&window, pixels));
+    };
+    return {inTwips(frame.top()), inTwips(frame.left()), inTwips(frame.height()),
+            inTwips(frame.width())};
 }
 
 } // namespace

@@ -1,23 +1,15 @@
 #include "app/ui/MainWindowLayout.h"
 
+#include "platform/qt/Twips.h"
+
 #include <cmath>
 
 namespace layout {
 
-int toPixels(double twips, int dpi)
-{
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
-
-int toTwips(int pixels, int dpi)
-{
-    return dpi > 0 ? static_cast<int>(std::lround(pixels * 1440.0 / dpi)) : 0;
-}
-
 QRect toPixels(const Twips &rect, int dpi)
 {
-    return {toPixels(rect.left, dpi), toPixels(rect.top, dpi), toPixels(rect.width, dpi),
-            toPixels(rect.height, dpi)};
+    return {twips::toPixels(rect.left, dpi), twips::toPixels(rect.top, dpi),
+            twips::toPixels(rect.width, dpi), twips::toPixels(rect.height, dpi)};
 }
 
 ComponentAreaSizes sizeComponentArea(ComponentAreaSizes sizes, int height, int width)

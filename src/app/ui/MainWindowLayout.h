@@ -13,9 +13,7 @@ struct Twips {
     int height = 0;
 };
 
-// Converts between twips and device-independent pixels at the given logical dots per inch.
-int toPixels(double twips, int dpi);
-int toTwips(int pixels, int dpi);
+// The designed place in pixels at the given logical dots per inch.
 QRect toPixels(const Twips &rect, int dpi);
 
 // The window's designed outer size, before any ws.ini geometry is applied.

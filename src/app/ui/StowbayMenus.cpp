@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/FileSystem.h"
+#include "platform/qt/Twips.h"
 #include "tools/PackageList.h"
 #include "tools/ui/FileListWindow.h"
 
@@ -49,7 +50,7 @@ std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
     if (isMinimized())
         return std::nullopt;
     const int d = dpi();
-    const auto twips = [d](int pixels) { return double(layout::toTwips(pixels, d)); };
+    const auto inTwips = [d](int pixels) { return double(twips::fromPixels(pixels, d)); };
     MainWindowGeometry geometry;
     if (isMaximized()) {
         // A maximised window is saved at the maximised position with its normal size, so it
@@ -57,15 +58,15 @@ std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
         const QSize frame = frameGeometry().size() - size();
         geometry.top = layout::kMaximisedPosition;
         geometry.left = layout::kMaximisedPosition;
-        geometry.height = twips(normalGeometry().height() + frame.height());
-        geometry.width = twips(normalGeometry().width() + frame.width());
+        geometry.height = inTwips(normalGeometry().height() + frame.height());
+        geometry.width = inTwips(normalGeometry().width() + frame.width());
         return geometry;
     }
     const QRect outer = frameGeometry();
-    geometry.top = twips(outer.top());
-    geometry.left = twips(outer.left());
-    geometry.height = twips(outer.height());
-    geometry.width = twips(outer.width());
+    geometry.top = inTwips(outer.top());
+    geometry.left = inTwips(outer.left());
+    geometry.height = inTwips(outer.height());
+    geometry.width = inTwips(outer.width());
     return geometry;
 }
 
@@ -77,9 +78,9 @@ void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
     const QSize frame = frameGeometry().size() - size();
     QSize outer = frameGeometry().size();
     if (geometry.width)
-        outer.setWidth(layout::toPixels(*geometry.width, d));
+        outer.setWidth(twips::toPixels(*geometry.width, d));
     if (geometry.height)
-        outer.setHeight(layout::toPixels(*geometry.height, d));
+        outer.setHeight(twips::toPixels(*geometry.height, d));
     resize(outer - frame);
 
     const bool maximised = geometry.top && geometry.left &&
@@ -89,8 +90,8 @@ void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (geometry.top || geometry.left) {
         const QPoint at = frameGeometry().topLeft();
-        move(geometry.left ? layout::toPixels(*geometry.left, d) : at.x(),
-             geometry.top ? layout::toPixels(*geometry.top, d) : at.y());
+        move(geometry.left ? twips::toPixels(*geometry.left, d) : at.x(),
+             geometry.top ? twips::toPixels(*geometry.top, d) : at.y());
     }
     if (!isVisible())
         pendingGeometry_ = geometry;

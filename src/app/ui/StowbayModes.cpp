@@ -6,6 +6,7 @@
 #include "package/Files.h"
 #include "package/Scan.h"
 #include "platform/FileSystem.h"
+#include "platform/qt/Twips.h"
 #include "tools/PackageList.h"
 #include "tools/ui/FileListWindow.h"
 
@@ -125,12 +126,13 @@ void StowbayWindow::FormResize()
     // The rule compares with the window's outer size, frame and menu included.
     const QRect outer = frameGeometry();
     const int twipsPerDpi = dpi();
-    areaSizes_ = layout::sizeComponentArea(areaSizes_, layout::toTwips(outer.height(), twipsPerDpi),
-                                           layout::toTwips(outer.width(), twipsPerDpi));
+    areaSizes_ =
+        layout::sizeComponentArea(areaSizes_, twips::fromPixels(outer.height(), twipsPerDpi),
+                                  twips::fromPixels(outer.width(), twipsPerDpi));
 
     imgStowbay_->setGeometry(0, 0, width(), height());
     paintBackdrop();
-    const auto pixels = [twipsPerDpi](int twips) { return layout::toPixels(twips, twipsPerDpi); };
+    const auto pixels = [twipsPerDpi](int value) { return twips::toPixels(value, twipsPerDpi); };
     tabComponents_->resize(pixels(areaSizes_.tabWidth), pixels(areaSizes_.tabHeight));
     imgImageBox_->resize(pixels(areaSizes_.imageWidth), pixels(areaSizes_.imageHeight));
     for (int kind = Aircraft; kind < kKindCount; ++kind)

@@ -1,6 +1,7 @@
 #include "app/ui/StowbayWindow.h"
 
 #include "package/ShutDown.h"
+#include "platform/qt/Twips.h"
 #include "tools/ui/FileListWindow.h"
 
 #include <QAction>
@@ -83,8 +84,8 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     connectHandlers();
     progress_.setBar(prbProgress_);
 
-    resize(layout::toPixels(layout::kDesignedWidth, dpi()),
-           layout::toPixels(layout::kDesignedHeight, dpi()));
+    resize(twips::toPixels(layout::kDesignedWidth, dpi()),
+           twips::toPixels(layout::kDesignedHeight, dpi()));
     placeDesigned();
     showWelcomeState();
 }

@@ -1,6 +1,6 @@
 #include "tools/ui/DirSelectDialog.h"
 
-#include "tools/ui/Twips.h"
+#include "platform/qt/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,7 +26,7 @@ constexpr int kIndentPixels = 12;
 
 // Indents each row by its depth, the way the classic directory list draws its tree.
 class IndentDelegate : public QStyledItemDelegate {
-  public:
+public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -44,7 +44,7 @@ class IndentDelegate : public QStyledItemDelegate {
         return hint;
     }
 
-  private:
+private:
     static int indentOf(const QModelIndex &index)
     {
         return index.data(kLevelRole).toInt() * kIndentPixels;

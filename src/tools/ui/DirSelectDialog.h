@@ -18,7 +18,7 @@ class QPushButton;
 // OK, DirSelectStart otherwise.
 class DirSelectDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     DirSelectDialog(SharedState &state, platform::MessageBoxes &messages,
                     QWidget *parent = nullptr);
 
@@ -30,7 +30,7 @@ class DirSelectDialog : public QDialog {
 
     void reject() override;
 
-  private:
+private:
     void Form_Load();
     void Drive1_Change(int index);
     void Dir1_DblClick(QListWidgetItem *item);

@@ -1,5 +1,7 @@
 #include "tools/ui/FileListWindow.h"
 
+#include "platform/qt/Twips.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,8 +12,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 // Outer size beyond which the list follows the window.
 constexpr int kListHeightMargin = 1450;
@@ -28,23 +28,23 @@ FileListWindow::FileListWindow(SharedState &state, QWidget *parent)
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     cmdOk_->setText(QStringLiteral("OK"));
     cmdOk_->setDefault(true);
-    cmdOk_->setGeometry(twipsRect(120, 120, 1575, 375));
+    cmdOk_->setGeometry(twips::rect(this, 120, 120, 1575, 375));
     connect(cmdOk_, &QPushButton::clicked, this, &QWidget::close);
 
     lblFileList_->setObjectName(QStringLiteral("lblFileList"));
     lblFileList_->setText(QStringLiteral("Select a package to pull it up in the Stowbay"));
     lblFileList_->setTextFormat(Qt::PlainText);
-    lblFileList_->setGeometry(twipsRect(120, 720, 5415, 255));
+    lblFileList_->setGeometry(twips::rect(this, 120, 720, 5415, 255));
 
     lstFileList_->setObjectName(QStringLiteral("lstFileList"));
     lstFileList_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstFileList_->setSortingEnabled(false);
     lstFileList_->setUniformItemSizes(true); // a large collection lists quickly
-    lstFileList_->setGeometry(twipsRect(120, 960, 2535, 780));
+    lstFileList_->setGeometry(twips::rect(this, 120, 960, 2535, 780));
     connect(lstFileList_, &QListWidget::itemClicked, this,
             [this](const QListWidgetItem *item) { emit rowClicked(item->text()); });
 
-    resize(twipsToPixels(5670), twipsToPixels(3780));
+    resize(twips::toPixels(this, 5670), twips::toPixels(this, 3780));
 }
 
 void FileListWindow::setCaption(const QString &caption)
@@ -75,7 +75,8 @@ void FileListWindow::showAt(const platform::Geometry &geometry)
         activateWindow();
         return;
     }
-    const QRect outer = twipsRect(geometry.left, geometry.top, geometry.width, geometry.height);
+    const QRect outer =
+        twips::rect(this, geometry.left, geometry.top, geometry.width, geometry.height);
     // Before the first showing the frame is unknown: the last one seen serves, else none.
     move(outer.topLeft());
     resize(outer.size() - frameExtra_);
@@ -122,12 +123,12 @@ void FileListWindow::applyResizeRule()
 {
     const QRect outer = frameGeometry();
     QRect list = lstFileList_->geometry();
-    const int outerHeight = pixelsToTwips(outer.height());
-    const int outerWidth = pixelsToTwips(outer.width());
+    const int outerHeight = twips::fromPixels(this, outer.height());
+    const int outerWidth = twips::fromPixels(this, outer.width());
     if (outerHeight > kListHeightMargin)
-        list.setHeight(twipsToPixels(outerHeight - kListHeightMargin));
+        list.setHeight(twips::toPixels(this, outerHeight - kListHeightMargin));
     if (outerWidth > kListWidthMargin)
-        list.setWidth(twipsToPixels(outerWidth - kListWidthMargin));
+        list.setWidth(twips::toPixels(this, outerWidth - kListWidthMargin));
     lstFileList_->setGeometry(list);
 }
 
@@ -157,23 +158,8 @@ void FileListWindow::storeGeometry()
         state_.ListWidth = placed_->width;
         return;
     }
-    state_.ListTop = pixelsToTwips(outer.top());
-    state_.ListLeft = pixelsToTwips(outer.left());
-    state_.ListHeight = pixelsToTwips(outer.height());
-    state_.ListWidth = pixelsToTwips(outer.width());
-}
-
-int FileListWindow::twipsToPixels(int twips) const
-{
-    return int(std::lround(twips * logicalDpiX() / kTwipsPerInch));
-}
-
-int FileListWindow::pixelsToTwips(int pixels) const
-{
-    return int(std::lround(pixels * kTwipsPerInch / logicalDpiX()));
-}
-
-QRect FileListWindow::twipsRect(int left, int top, int width, int height) const
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    state_.ListTop = twips::fromPixels(this, outer.top());
+    state_.ListLeft = twips::fromPixels(this, outer.left());
+    state_.ListHeight = twips::fromPixels(this, outer.height());
+    state_.ListWidth = twips::fromPixels(this, outer.width());
 }

@@ -18,7 +18,7 @@ class QPushButton;
 // ListTop, ListLeft, ListHeight and ListWidth.
 class FileListWindow : public QWidget, public platform::PackageListView {
     Q_OBJECT
-  public:
+public:
     explicit FileListWindow(SharedState &state, QWidget *parent = nullptr);
 
     void setCaption(const QString &caption) override;
@@ -27,22 +27,19 @@ class FileListWindow : public QWidget, public platform::PackageListView {
     bool isVisible() const override;
     void showAt(const platform::Geometry &geometry) override;
 
-  signals:
+signals:
     void rowClicked(const QString &text);
 
-  protected:
+protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-  private:
+private:
     void applyResizeRule();
     void fitFrame();
     void storeGeometry();
-    int twipsToPixels(int twips) const;
-    int pixelsToTwips(int pixels) const;
-    QRect twipsRect(int left, int top, int width, int height) const;
 
     SharedState &state_;
     QPushButton *cmdOk_;

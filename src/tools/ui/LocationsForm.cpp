@@ -1,7 +1,7 @@
 #include "tools/ui/LocationsForm.h"
 
+#include "platform/qt/Twips.h"
 #include "tools/ui/DirSelectDialog.h"
-#include "tools/ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

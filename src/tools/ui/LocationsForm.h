@@ -14,11 +14,11 @@ class QPushButton;
 // three texts back verbatim and closes; Cancel, Esc or the close box leave them untouched.
 class LocationsForm : public QDialog {
     Q_OBJECT
-  public:
+public:
     LocationsForm(platform::Locations &locations, platform::MessageBoxes &messages,
                   SharedState &state, QWidget *parent = nullptr);
 
-  private:
+private:
     void Form_Load();
     void cmdAccept_Click();
     // Each Browse button runs the picker on its own text box.

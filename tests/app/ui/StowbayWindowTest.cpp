@@ -2,6 +2,7 @@
 
 #include "app/ui/ComponentViewer.h"
 #include "app/ui/MainWindowLayout.h"
+#include "platform/qt/Twips.h"
 #include "support/Fakes.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
@@ -515,15 +516,15 @@ TEST(MainWindowSizing, ResizingTheWindowAppliesTheRule)
     StowbayWindow &window = h.open();
     h.click("cmdStaging");
     const int dpi = window.logicalDpiX();
-    window.resize(layout::toPixels(12000, dpi), layout::toPixels(9000, dpi));
+    window.resize(twips::toPixels(12000, dpi), twips::toPixels(9000, dpi));
     // The rule measures the outer window, frame included.
-    const int outerHeight = layout::toTwips(window.frameGeometry().height(), dpi);
-    const int outerWidth = layout::toTwips(window.frameGeometry().width(), dpi);
+    const int outerHeight = twips::fromPixels(window.frameGeometry().height(), dpi);
+    const int outerWidth = twips::fromPixels(window.frameGeometry().width(), dpi);
     const layout::ComponentAreaSizes &sizes = window.componentAreaSizes();
     EXPECT_EQ(sizes.tabWidth, outerWidth - 400);
     EXPECT_EQ(sizes.listHeight, outerHeight - 4200);
-    EXPECT_NEAR(h.tabs()->width(), layout::toPixels(sizes.tabWidth, dpi), 1);
-    EXPECT_NEAR(h.list(Gauges)->height(), layout::toPixels(sizes.listHeight, dpi), 1);
+    EXPECT_NEAR(h.tabs()->width(), twips::toPixels(sizes.tabWidth, dpi), 1);
+    EXPECT_NEAR(h.list(Gauges)->height(), twips::toPixels(sizes.listHeight, dpi), 1);
 }
 
 TEST(MainWindowGeometry, SettingsPlaceTheWindowInTwipsOrMaximiseIt)
@@ -535,14 +536,14 @@ TEST(MainWindowGeometry, SettingsPlaceTheWindowInTwipsOrMaximiseIt)
     const int dpi = window.logicalDpiX();
     window.applyGeometry({1500.0, 3000.0, 6000.0, 9000.0});
     EXPECT_EQ(window.frameGeometry().topLeft(),
-              QPoint(layout::toPixels(3000, dpi), layout::toPixels(1500, dpi)));
+              QPoint(twips::toPixels(3000, dpi), twips::toPixels(1500, dpi)));
     EXPECT_EQ(window.frameGeometry().size(),
-              QSize(layout::toPixels(9000, dpi), layout::toPixels(6000, dpi)));
+              QSize(twips::toPixels(9000, dpi), twips::toPixels(6000, dpi)));
 
     // Only the width given: the rest stays.
     window.applyGeometry({std::nullopt, std::nullopt, std::nullopt, 10000.0});
     EXPECT_EQ(window.frameGeometry().size(),
-              QSize(layout::toPixels(10000, dpi), layout::toPixels(6000, dpi)));
+              QSize(twips::toPixels(10000, dpi), twips::toPixels(6000, dpi)));
 
     window.applyGeometry({-60.0, -60.0, 6000.0, 9000.0});
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMaximized));
