@@ -75,7 +75,7 @@ QString sentence(const QString &error)
 // What a copy has put on disk, so that a failure can take all of it back. Only entries that
 // did not exist before are recorded: a file that was there before is never removed.
 class CreatedEntries {
-  public:
+public:
     void addFile(const QString &path) { files_.append(path); }
     void addFolder(const QString &path) { folders_.append(path); }
 
@@ -94,7 +94,7 @@ class CreatedEntries {
         return complete;
     }
 
-  private:
+private:
     QStringList files_;
     QStringList folders_;
 };

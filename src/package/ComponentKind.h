@@ -19,5 +19,5 @@ enum ComponentKind : int {
 inline constexpr int kKindCount = 9;
 
 inline constexpr std::array<const char *, kKindCount> KindNames{
-    "Images", "Aircraft", "Panel",         "Gauges",            "Model",
-    "Texture", "Sound",   "Documentation", "Unrecognized Files"};
+    "Images",        "Aircraft",          "Panel", "Gauges", "Model", "Texture", "Sound",
+    "Documentation", "Unrecognized Files"};

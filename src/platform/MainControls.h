@@ -16,9 +16,9 @@ public:
     virtual void setOptionIndex(int index) = 0;
     virtual QString packageNameText() const = 0; // txtPackageName
     virtual void setPackageNameText(const QString &text) = 0;
-    virtual QString categoryText() const = 0;  // cboPackageCategory
+    virtual QString categoryText() const = 0;   // cboPackageCategory
     virtual QStringList categories() const = 0; // cboPackageCategory's entries in box order
-    virtual QString packageText() const = 0;   // cboPackageName, with any installed marker
+    virtual QString packageText() const = 0;    // cboPackageName, with any installed marker
 
     virtual void showStaging() = 0;
     virtual void showStowbay(bool rescan) = 0;

@@ -26,6 +26,5 @@ struct PackageSelection {
     QString category; // empty when no category holds the name
     QString packageText;
 };
-std::optional<PackageSelection> selectionForRow(const SharedState &state,
-                                                const QStringList &categories,
-                                                const QString &rowText);
+std::optional<PackageSelection>
+selectionForRow(const SharedState &state, const QStringList &categories, const QString &rowText);

@@ -16,14 +16,14 @@ class QPushButton;
 // by double-clicking it. Closing it without choosing leaves chosenRow() empty.
 class MultipleCfgForm : public QDialog {
     Q_OBJECT
-  public:
+public:
     MultipleCfgForm(platform::MessageBoxes &messages, const QStringList &entries,
                     QWidget *parent = nullptr);
 
     // The 0-based row chosen, once the form was closed by a choice.
     std::optional<int> chosenRow() const { return chosenRow_; }
 
-  private:
+private:
     void cmdOK_Click();
     void lstConfigs_DblClick(QListWidgetItem *item);
     void choose(int row);
