@@ -2,6 +2,7 @@
 
 #include "platform/qt/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -43,6 +44,12 @@ FileListWindow::FileListWindow(SharedState &state, QWidget *parent)
     lstFileList_->setGeometry(twips::rect(this, 120, 960, 2535, 780));
     connect(lstFileList_, &QListWidget::itemClicked, this,
             [this](const QListWidgetItem *item) { emit rowClicked(item->text()); });
+    // Moving through the list with the keys picks rows as clicks do; a mouse press changes
+    // the row too, but its click follows and is the one that counts.
+    connect(lstFileList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && lstFileList_->hasFocus() && QApplication::mouseButtons() == Qt::NoButton)
+            emit rowClicked(lstFileList_->item(row)->text());
+    });
 
     resize(twips::toPixels(this, 5670), twips::toPixels(this, 3780));
 }

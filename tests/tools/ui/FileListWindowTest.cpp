@@ -77,6 +77,11 @@ TEST(FileListWindow, RowsKeepTheirOrderAndAClickOnOneEmitsItsText)
 
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toString(), "< Cub >");
+
+    // Moving on with the keys picks the next row, as a click would.
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(clicked.count(), 2);
+    EXPECT_EQ(clicked.at(1).at(0).toString(), "Beaver");
 }
 
 TEST(FileListWindow, ShowPackageListOpensAtTheDefaultSizeAndReopensInTheSamePlace)
