@@ -32,6 +32,8 @@ MainWindowGeometry designedGeometry(const QWidget &window)
 
 int main(int argc, char **argv)
 {
+    // The forms library is static: its built-in pictures must be pulled in by name.
+    Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wingstash"));
     // The windows are laid out in twips for a small sans-serif type; a larger default type

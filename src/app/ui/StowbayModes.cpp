@@ -160,7 +160,9 @@ void StowbayWindow::setTabBackColour(const QColor &colour)
 
 void StowbayWindow::showBackground(const QString &fileName)
 {
-    const QString path = platform::resolveCase(services_.state.AppDir + fileName);
+    const QString path = fileName.startsWith(QLatin1Char(':'))
+                             ? fileName
+                             : platform::resolveCase(services_.state.AppDir + fileName);
     // A missing picture leaves the background plain rather than failing.
     backdrop_ = QPixmap(path);
     paintBackdrop();

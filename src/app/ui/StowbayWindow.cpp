@@ -313,7 +313,7 @@ void StowbayWindow::showWelcomeState()
              cboPackageCategory_, cboOptions_, lblPackageCategory_, lblPackageName_, lblOptions_,
              cmdGo_, cmdRefresh_, cmdExplore_, prbProgress_, tabComponents_})
         hidden->setVisible(false);
-    showBackground(QStringLiteral("welcome.jpg"));
+    showBackground(QStringLiteral(":/welcome.jpg"));
 }
 
 void StowbayWindow::resizeEvent(QResizeEvent *event)
