@@ -54,9 +54,28 @@ bool hasSafeFolderForm(const QString &path)
     return !(volume.isValid() && canonicalOrClean(volume.rootPath()) == folder);
 }
 
+namespace {
+
+// Emptying a folder that holds another of the three locations (a store kept inside Staging)
+// would erase that location too, which no single action ever asks for.
+bool holdsAnotherLocation(const SharedState &state, const QString &path)
+{
+    const QString folder = canonicalOrClean(path) + QLatin1Char('/');
+    for (const QString &location : {state.StagingDir, state.StowbayDir, state.MsfsDir}) {
+        if (location.isEmpty())
+            continue;
+        const QString inner = canonicalOrClean(location) + QLatin1Char('/');
+        if (inner != folder && inner.startsWith(folder))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void ClearFolder(Context &context, const QString &path)
 {
-    if (!hasSafeFolderForm(path)) {
+    if (!hasSafeFolderForm(path) || holdsAnotherLocation(context.state, path)) {
         context.messages.inform(kCriticalError);
         ShutDown();
     }

@@ -53,6 +53,19 @@ TEST(ClearFolder, RefusesAMalformedPathAndEndsTheProgramDeletingNothing)
     EXPECT_TRUE(tree.exists("staging/a.txt"));
 }
 
+TEST(ClearFolder, RefusesAFolderThatHoldsAnotherLocation)
+{
+    TreeBuilder tree;
+    tree.file("staging/addon/panel.cfg").folder("staging/store/Props");
+    TestContext t;
+    t.state.StagingDir = tree.path("staging/");
+    t.state.StowbayDir = tree.path("staging/store/");
+    t.messages.expectOk(kCriticalError);
+    EXPECT_THROW(ClearFolder(t, t.state.StagingDir), ShutDownRequest);
+    EXPECT_TRUE(tree.exists("staging/addon/panel.cfg"));
+    EXPECT_TRUE(tree.exists("staging/store/Props"));
+}
+
 TEST(ClearFolder, EmptiesNestedFoldersAndRemovesLinksButNeverWhatTheyPointTo)
 {
     TreeBuilder tree;
