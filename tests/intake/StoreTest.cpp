@@ -1,26 +1,10 @@
 #include "intake/Store.h"
 
+#include "support/StoreFixture.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// A store and a simulator folder side by side in one temporary tree.
-struct StoreFixture {
-    TreeBuilder tree;
-    TestContext test;
-
-    StoreFixture()
-    {
-        tree.folder("Stowbay").folder("MSFS/Aircraft");
-        test.state.StowbayDir = tree.path("Stowbay/");
-        test.state.MsfsDir = tree.path("MSFS/");
-    }
-};
-
-} // namespace
 
 TEST(StoreCategories, OnlyPlainFoldersAreCategoriesSortedIgnoringCase)
 {

@@ -1,29 +1,14 @@
 #include "tools/PackageList.h"
 
+#include "support/StoreFixture.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct ListFixture {
-    TreeBuilder tree;
-    TestContext test;
-
-    ListFixture()
-    {
-        tree.folder("Stowbay").folder("MSFS/Aircraft");
-        test.state.StowbayDir = tree.path("Stowbay/");
-        test.state.MsfsDir = tree.path("MSFS/");
-    }
-};
-
-} // namespace
-
 TEST(PackageListRows, CategoriesGiveBlankHeaderBlankThenPlainPackageFolders)
 {
-    ListFixture f;
+    StoreFixture f;
     f.tree.folder("Stowbay/Jets/Learjet")
         .folder("Stowbay/Jets/citation")
         .folder("Stowbay/Empty")
@@ -47,7 +32,7 @@ TEST(PackageListRows, CategoriesGiveBlankHeaderBlankThenPlainPackageFolders)
 
 TEST(PackageListRows, ALargeCollectionIsListedWhole)
 {
-    ListFixture f;
+    StoreFixture f;
     for (int i = 0; i < 3000; ++i)
         f.tree.folder(QStringLiteral("Stowbay/Many/pkg%1").arg(i, 4, 10, QLatin1Char('0')));
 
@@ -59,7 +44,7 @@ TEST(PackageListRows, ALargeCollectionIsListedWhole)
 
 TEST(ShowPackageList, PlacesTheWindowAsStoredOrAtTheDefaultSize)
 {
-    ListFixture f;
+    StoreFixture f;
     f.tree.folder("Stowbay/Props/Cub");
     f.test.state.ListTop = 300;
     f.test.state.ListLeft = 450;
@@ -75,7 +60,7 @@ TEST(ShowPackageList, PlacesTheWindowAsStoredOrAtTheDefaultSize)
               QList<int>({300, 450, 6000, 7000}));
 
     // Too small a size gets the default; the limits themselves are kept.
-    ListFixture g;
+    StoreFixture g;
     g.test.state.ListHeight = 1000;
     g.test.state.ListWidth = 1999;
     ShowPackageList(g.test, {});
@@ -86,7 +71,7 @@ TEST(ShowPackageList, PlacesTheWindowAsStoredOrAtTheDefaultSize)
 
 TEST(ShowPackageList, AnOpenWindowIsRefreshedInPlace)
 {
-    ListFixture f;
+    StoreFixture f;
     f.test.packageList.visible = true;
     f.test.packageList.geometry = {11, 22, 3333, 4444};
     f.test.packageList.rows = {"usage list"};
@@ -102,7 +87,7 @@ TEST(ShowPackageList, AnOpenWindowIsRefreshedInPlace)
 
 TEST(PackageListSelection, RowsSelectTheirCategoryAndNameWithTheMarkerAsItStandsNow)
 {
-    ListFixture f;
+    StoreFixture f;
     f.tree.folder("Stowbay/Jets/Learjet")
         .folder("Stowbay/Props/Cub")
         .folder("Stowbay/Props/Beaver")
@@ -131,7 +116,7 @@ TEST(PackageListSelection, RowsSelectTheirCategoryAndNameWithTheMarkerAsItStands
 
 TEST(PackageListSelection, TheLastCategoryHoldingTheNameWins)
 {
-    ListFixture f;
+    StoreFixture f;
     f.tree.folder("Stowbay/A/Cub").folder("Stowbay/B/CUB").folder("Stowbay/C/Other");
     EXPECT_EQ(categoryOfPackage(f.test.state, {"A", "B", "C"}, "cub"), "B");
     EXPECT_EQ(categoryOfPackage(f.test.state, {"B", "A", "C"}, "cub"), "A");
