@@ -6,29 +6,11 @@
 #include "package/ui/MultipleCfgDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtProgramLauncher.h"
-#include "platform/qt/Twips.h"
 #include "tools/ui/FileListWindow.h"
 #include "tools/ui/LocationsDialog.h"
 
 #include <QApplication>
 #include <QFont>
-
-#include <cmath>
-
-namespace {
-
-// The window as designed, in twips, before any ws.ini geometry.
-MainWindowGeometry designedGeometry(const QWidget &window)
-{
-    const QRect frame = window.frameGeometry();
-    const auto inTwips = [&window](int pixels) {
-        return double(twips::fromPixels(&window, pixels));
-    };
-    return {inTwips(frame.top()), inTwips(frame.left()), inTwips(frame.height()),
-            inTwips(frame.width())};
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -62,10 +44,7 @@ int main(int argc, char **argv)
             return 0;
     } catch (const ShutDownRequest &) {
         // Nothing is shown yet; closing means writing ws.ini as the window stands.
-        QString error;
-        if (!writeSettingsFile(settingsFilePath(state), state, designedGeometry(window), &error))
-            messages.inform(QStringLiteral("Wingstash could not write its settings file ") +
-                            settingsFilePath(state) + QStringLiteral(".  ") + error);
+        window.saveSettings();
         return 0;
     }
 

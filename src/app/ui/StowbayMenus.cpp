@@ -108,20 +108,23 @@ void StowbayWindow::showEvent(QShowEvent *event)
         applyGeometry(geometry);
 }
 
+void StowbayWindow::saveSettings()
+{
+    SharedState &state = services_.state;
+    const QString path = settingsFilePath(state);
+    QString error;
+    if (!writeSettingsFile(path, state, geometryToSave(), &error))
+        services_.messages.inform(QStringLiteral("Wingstash could not write its settings file ") +
+                                  path + QStringLiteral(".  ") + error);
+}
+
 void StowbayWindow::closeEvent(QCloseEvent *event)
 {
     // The package list window stores its place when it closes, so it closes first.
     if (services_.fileList.isVisible())
         services_.fileList.close();
-    if (!endWithoutSettings_) {
-        SharedState &state = services_.state;
-        const QString path = settingsFilePath(state);
-        QString error;
-        if (!writeSettingsFile(path, state, geometryToSave(), &error))
-            services_.messages.inform(
-                QStringLiteral("Wingstash could not write its settings file ") + path +
-                QStringLiteral(".  ") + error);
-    }
+    if (!endWithoutSettings_)
+        saveSettings();
     event->accept();
     if (programEnd_)
         programEnd_();

@@ -44,6 +44,8 @@ public:
 
     // Applies ws.ini's main-window geometry (twips) over the designed one.
     void applyGeometry(const MainWindowGeometry &geometry);
+    // Writes ws.ini from the locations and the window's geometry, reporting a failure.
+    void saveSettings();
     // Fills the category box from the store and selects its first entry.
     void FillCategoryBox();
     // The logic's context, built from this window and the services.
