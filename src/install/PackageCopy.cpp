@@ -3,6 +3,7 @@
 #include "install/CfgUsers.h"
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
+#include "package/FolderLayout.h"
 #include "platform/FileSystem.h"
 
 #include <optional>
@@ -17,19 +18,9 @@ QString sep()
     return QString(platform::separator());
 }
 
-bool liesInSimulator(const SharedState &state, const QString &target)
-{
-    return !state.MsfsDir.isEmpty() && target.startsWith(state.MsfsDir);
-}
-
-QString gaugesFolder(const SharedState &state)
-{
-    return platform::resolveCase(state.MsfsDir + QStringLiteral("gauges"));
-}
-
 bool reportMissingGaugesFolder(Context &context)
 {
-    if (platform::directoryExists(gaugesFolder(context.state)))
+    if (platform::directoryExists(FolderLayout(context.state).gaugesFolder()))
         return false;
     context.messages.inform(context.state.MsfsDir +
                             QStringLiteral("gauges directory does not exist.  Please verify "
@@ -173,8 +164,7 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
         // Sounds that the package's sound.cfg does not name are the gauges' sounds; the
         // simulator looks for them in its shared sound folder. One already there stays.
         if (kind == Sound && inSimulator && name.right(4) == QStringLiteral(".wav")) {
-            const QString shared =
-                platform::resolveCase(state.MsfsDir + QStringLiteral("sound") + sep() + name);
+            const QString shared = platform::resolveCase(FolderLayout(state).soundFolder() + name);
             if (!platform::entryExists(shared) && !IsSoundInSoundCfg(state, name)) {
                 if (Failure failure = copyOne(file.realPath, shared, created))
                     return failure;
@@ -191,7 +181,7 @@ Failure copyGaugesIn(Context &context, CreatedEntries &created)
     if (reportMissingGaugesFolder(context))
         return QString();
     const FileList &gauges = context.state.ComponentFiles.at(Gauges);
-    const QString folder = gaugesFolder(context.state) + sep();
+    const QString folder = FolderLayout(context.state).gaugesFolder();
     context.progress.show(0, int(gauges.size()) + 1);
     int step = 1;
     for (const PackageFile &gauge : gauges) {
@@ -213,10 +203,9 @@ void removeUnusedGauges(Context &context)
         return;
     const SharedState &state = context.state;
     const FileList &gauges = state.ComponentFiles.at(Gauges);
-    const QString folder = gaugesFolder(state) + sep();
+    const QString folder = FolderLayout(state).gaugesFolder();
     const QStringList panelLines =
-        cfgLinesBelow(platform::resolveCase(state.MsfsDir + QStringLiteral("aircraft")) + sep(),
-                      QStringLiteral("panel.cfg"));
+        cfgLinesBelow(FolderLayout(state).aircraftFolder(), QStringLiteral("panel.cfg"));
     context.progress.show(0, int(gauges.size()) + 1);
     int step = 1;
     for (const PackageFile &gauge : gauges) {
@@ -240,7 +229,7 @@ bool CopyPackage(Context &context, const QString &target)
                                                "changed."));
         return false;
     }
-    const bool inSimulator = liesInSimulator(state, target);
+    const bool inSimulator = FolderLayout(state).liesInSimulator(target);
     if (inSimulator && reportMissingGaugesFolder(context))
         return false;
     if (const QString why = unusableNameMessage(target); !why.isEmpty()) {
@@ -280,7 +269,7 @@ void ProcessGauges(Context &context, int mode)
     if (mode == 1) {
         CreatedEntries created;
         if (const Failure failure = copyGaugesIn(context, created))
-            reportAndUndo(context, failure, created, context.state.MsfsDir + "gauges");
+            reportAndUndo(context, failure, created, FolderLayout(context.state).gaugesFolder());
         return;
     }
     if (mode == 2) {

@@ -130,7 +130,7 @@ void copyToStowbay(Context &context, platform::MainControls &controls)
         return;
     if (!confirmMissingConfigurationFiles(context))
         return;
-    if (!CopyPackage(context, context.state.StowbayDir + category + platform::separator() + name))
+    if (!CopyPackage(context, FolderLayout(context.state).newPackageEntry(category, name)))
         return;
     controls.refreshPackageListIfShown();
     if (context.messages.confirmYes(

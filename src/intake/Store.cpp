@@ -42,35 +42,16 @@ QStringList listCategories(const QString &stowbayDir)
     return categories;
 }
 
-bool isInstalled(const SharedState &state, const QString &name)
-{
-    // Any entry counts, a file of that name too: the simulator would not take the folder.
-    return platform::entryExists(state.MsfsDir + QStringLiteral("aircraft") +
-                                 platform::separator() + name);
-}
-
-QString withInstalledMarker(const QString &name)
-{
-    return QStringLiteral("< ") + name + QStringLiteral(" >");
-}
-
 QStringList packageBoxEntries(const SharedState &state, const QString &category)
 {
-    QStringList entries = folderNames(folderPath(state.StowbayDir, category));
+    const FolderLayout layout(state);
+    QStringList entries = folderNames(layout.categoryFolder(category));
     sortIgnoringCase(entries);
     for (QString &entry : entries) {
-        if (isInstalled(state, entry))
+        if (layout.isInstalled(entry))
             entry = withInstalledMarker(entry);
     }
     return entries;
-}
-
-QString GetPackageName(const QString &boxText)
-{
-    if (boxText.size() >= 4 && boxText.startsWith(QStringLiteral("< ")) &&
-        boxText.endsWith(QStringLiteral(" >")))
-        return boxText.mid(2, boxText.size() - 4);
-    return boxText;
 }
 
 bool PackageNameExists(Context &context, const QStringList &categories, const QString &name)

@@ -7,17 +7,6 @@
 
 namespace {
 
-QString categoryFolder(const SharedState &state, const QString &category)
-{
-    return platform::resolveCase(state.StowbayDir + category + platform::separator());
-}
-
-QString simulatorAircraftFolder(const SharedState &state)
-{
-    return platform::resolveCase(state.MsfsDir + QStringLiteral("aircraft") +
-                                 platform::separator());
-}
-
 // The lower-case names of the simulator's aircraft folders. The list marks a row installed when
 // such a folder matches its name ignoring case (the folder test, stricter than the package
 // boxes' any-entry test); listing once keeps a large collection from listing the aircraft
@@ -26,7 +15,7 @@ QSet<QString> installedFolderNames(const SharedState &state)
 {
     QSet<QString> names;
     const QList<platform::DirEntry> entries =
-        platform::listDirectory(simulatorAircraftFolder(state));
+        platform::listDirectory(FolderLayout(state).aircraftFolder());
     for (const platform::DirEntry &entry : entries) {
         if (entry.isFolder())
             names.insert(entry.name.toLower());
@@ -44,7 +33,7 @@ QStringList packageListRows(const SharedState &state, const QStringList &categor
         QStringList packages;
         // Listing order, not sorted: the list shows a category as the disk gives it.
         const QList<platform::DirEntry> entries =
-            platform::listDirectory(categoryFolder(state, category));
+            platform::listDirectory(FolderLayout(state).categoryFolder(category));
         for (const platform::DirEntry &entry : entries) {
             if (!entry.isFolder())
                 continue;
@@ -87,7 +76,7 @@ QString categoryOfPackage(const SharedState &state, const QStringList &categorie
     QString found;
     for (const QString &category : categories) {
         const QList<platform::DirEntry> entries =
-            platform::listDirectory(categoryFolder(state, category));
+            platform::listDirectory(FolderLayout(state).categoryFolder(category));
         for (const platform::DirEntry &entry : entries) {
             if (QString::compare(entry.name, name, Qt::CaseInsensitive) == 0) {
                 found = category;
@@ -108,8 +97,7 @@ selectionForRow(const SharedState &state, const QStringList &categories, const Q
     const QString name = GetPackageName(rowText);
     PackageSelection selection;
     selection.category = categoryOfPackage(state, categories, name);
-    const QString installedFolder =
-        platform::resolveCase(simulatorAircraftFolder(state) + name + platform::separator());
+    const QString installedFolder = FolderLayout(state).installedEntry(name);
     selection.packageText =
         platform::directoryExists(installedFolder) ? withInstalledMarker(name) : name;
     return selection;

@@ -1,0 +1,70 @@
+#include "package/FolderLayout.h"
+
+#include "platform/FileSystem.h"
+
+namespace {
+
+QString folder(const QString &path)
+{
+    return platform::resolveCase(platform::withTrailingSeparator(path));
+}
+
+} // namespace
+
+QString FolderLayout::categoryFolder(const QString &category) const
+{
+    return folder(state_.StowbayDir + category);
+}
+
+QString FolderLayout::packageFolder(const QString &category, const QString &name) const
+{
+    return folder(state_.StowbayDir + category + platform::separator() + name);
+}
+
+QString FolderLayout::newPackageEntry(const QString &category, const QString &name) const
+{
+    return platform::resolveCase(state_.StowbayDir + category + platform::separator() + name);
+}
+
+QString FolderLayout::aircraftFolder() const
+{
+    return folder(state_.MsfsDir + QStringLiteral("aircraft"));
+}
+
+QString FolderLayout::gaugesFolder() const
+{
+    return folder(state_.MsfsDir + QStringLiteral("gauges"));
+}
+
+QString FolderLayout::soundFolder() const
+{
+    return folder(state_.MsfsDir + QStringLiteral("sound"));
+}
+
+QString FolderLayout::installedEntry(const QString &name) const
+{
+    return platform::resolveCase(aircraftFolder() + name);
+}
+
+bool FolderLayout::isInstalled(const QString &name) const
+{
+    return !name.isEmpty() && platform::entryExists(installedEntry(name));
+}
+
+bool FolderLayout::liesInSimulator(const QString &path) const
+{
+    return !state_.MsfsDir.isEmpty() && path.startsWith(state_.MsfsDir);
+}
+
+QString withInstalledMarker(const QString &name)
+{
+    return QStringLiteral("< ") + name + QStringLiteral(" >");
+}
+
+QString GetPackageName(const QString &boxText)
+{
+    if (boxText.size() >= 4 && boxText.startsWith(QStringLiteral("< ")) &&
+        boxText.endsWith(QStringLiteral(" >")))
+        return boxText.mid(2, boxText.size() - 4);
+    return boxText;
+}
