@@ -1,0 +1,328 @@
+#include "install/StoreActions.h"
+
+#include "install/Aliases.h"
+#include "install/CfgUsers.h"
+#include "install/PackageCopy.h"
+#include "package/Files.h"
+#include "package/FolderClearing.h"
+#include "package/FolderLayout.h"
+#include "package/Scan.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+// The options of Stowbay mode, by their position in cboOptions.
+enum StowbayOption : int {
+    CopyToMsfs = 0,
+    RemoveFromMsfs = 1,
+    RemoveFromStowbay = 2,
+    RemoveImage = 3,
+    CopyToStaging = 4,
+    CopyImageToStaging = 5,
+    CreatePanelAlias = 6,
+    CreateSoundAlias = 7,
+    PastePanelAlias = 8,
+    PasteSoundAlias = 9,
+    RestorePanel = 10,
+    RestoreSound = 11,
+};
+
+const QString kDone = QStringLiteral("Done.");
+const QString kNoImages = QStringLiteral("No images available.");
+const QString kRemovalProblem =
+    QStringLiteral("There was a problem removing a file or directory.  The file or directory may "
+                   "be set to READ ONLY mode (i.e. CD ROM).");
+
+// The package the window shows: its category folder in the store and its bare name.
+struct Package {
+    QString category;
+    QString name;
+};
+
+// A name that names one entry of its folder; anything else could make a package path name the
+// folder above it.
+bool isEntryName(const QString &name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
+           !name.contains(platform::separator()) && !name.contains(QLatin1Char('/'));
+}
+
+QString withoutTrailingSeparator(QString path)
+{
+    if (path.endsWith(platform::separator()))
+        path.chop(1);
+    return path;
+}
+
+// An alias names a folder below the simulator's aircraft folder the Windows way ("other\panel");
+// Windows ignores blanks at the end of a name.
+QString aliasAsPath(const QString &alias)
+{
+    QString path = alias;
+    path.replace(QLatin1Char('\\'), platform::separator());
+    while (path.endsWith(QLatin1Char(' ')))
+        path.chop(1);
+    return path;
+}
+
+// Empties and removes a package's folder (store or simulator), given without a trailing
+// separator. A link standing for the folder is removed itself: emptying it would delete what it
+// points to, which is not the package's. An entry that is not a plain folder is left untouched.
+// False when something could not be removed.
+bool removePackageFolder(Context &context, const QString &entry)
+{
+    bool exists = false;
+    const unsigned attributes = platform::attributesOf(entry, &exists);
+    if (exists && (attributes & platform::Link))
+        return platform::removeFile(entry).ok;
+    if (attributes != platform::Directory)
+        return false;
+    ClearFolder(context, entry + platform::separator());
+    return platform::removeFolder(entry).ok;
+}
+
+// The error handler of the removals: each file that stayed has been named by then.
+void reportRemovalProblem(Context &context, platform::MainControls &controls)
+{
+    context.progress.hide();
+    context.messages.inform(kRemovalProblem);
+    controls.refreshPackageListIfShown();
+    controls.showStowbay(false);
+}
+
+// After an install or a removal: the lists and the installed marker show the disk again.
+void finishWithDone(Context &context, platform::MainControls &controls)
+{
+    controls.refreshPackageListIfShown();
+    context.messages.inform(kDone);
+    controls.showStowbay(false);
+}
+
+// The picture shown in the image box, or nothing when the package has none.
+const PackageFile *currentImage(const SharedState &state)
+{
+    const FileList &images = state.ComponentFiles.at(Images);
+    const int current = state.CurrentImage;
+    if (current < 1 || current > images.size())
+        return nullptr;
+    return &images.at(current - 1);
+}
+
+void copyToSimulator(Context &context, platform::MainControls &controls, const Package &package)
+{
+    const SharedState &state = context.state;
+    const FolderLayout layout(state);
+    if (layout.isInstalled(package.name)) {
+        context.messages.inform(
+            QStringLiteral("This package is already installed in Flight Simulator."));
+        return;
+    }
+    // A borrowed panel or sound set works only while its aircraft is in the simulator too.
+    if (!state.PanelAlias.isEmpty() && !layout.isInstalled(aliasAsPath(state.PanelAlias))) {
+        context.messages.inform(
+            QStringLiteral("This package has a panel alias which points to a panel (") +
+            state.PanelAlias +
+            QStringLiteral(") which is not installed.  Please install this panel first."));
+        return;
+    }
+    if (!state.SoundAlias.isEmpty() && !layout.isInstalled(aliasAsPath(state.SoundAlias))) {
+        context.messages.inform(
+            QStringLiteral("This package has a sound alias which points to a sound "
+                           "configuration (") +
+            state.SoundAlias +
+            QStringLiteral(") which is not installed.  Please install this sound configuration "
+                           "first."));
+        return;
+    }
+    if (!CopyPackage(context, layout.installedEntry(package.name)))
+        return;
+    finishWithDone(context, controls);
+}
+
+// The first stage of options 1 and 2. True when option 2 goes on to delete the package from the
+// store.
+bool removeFromSimulator(Context &context, platform::MainControls &controls, const Package &package,
+                         bool alsoFromStore)
+{
+    const FolderLayout layout(context.state);
+    if (!layout.isInstalled(package.name)) {
+        if (!alsoFromStore)
+            context.messages.inform(
+                QStringLiteral("This package is not currently installed in Flight Simulator."));
+        return alsoFromStore;
+    }
+    const QString question =
+        alsoFromStore
+            ? QStringLiteral("You are about to erase this package from the stowbay but it exists "
+                             "in Flight Simulator.  Do you want to remove it from Flight "
+                             "Simulator as well?  If you pick no, nothing will be removed from "
+                             "MSFS or the Stowbay.")
+            : QStringLiteral(
+                  "Are you sure you want to remove this package from the Flight Simulator "
+                  "directory?");
+    if (!context.messages.confirmYes(question))
+        return false;
+    // Aircraft that borrow this package's panel or sound would lose it: checked before anything
+    // is deleted.
+    const QString aircraft = layout.aircraftFolder();
+    if (FindCfgUsers(context, aircraft, QStringLiteral("panel.cfg"),
+                     package.name + QStringLiteral("\\panel"), true)) {
+        context.messages.inform(
+            QStringLiteral("Cannot remove.  The panel in this package is used (via alias) by an "
+                           "aircraft(s) in the Flight Simulator directory as shown."));
+        return false;
+    }
+    if (FindCfgUsers(context, aircraft, QStringLiteral("sound.cfg"),
+                     package.name + QStringLiteral("\\sound"), true)) {
+        context.messages.inform(
+            QStringLiteral("Cannot remove.  This sound in this package is used (via alias) by an "
+                           "aircraft(s) in the Flight Simulator directory as shown."));
+        return false;
+    }
+    if (!removePackageFolder(context, layout.installedEntry(package.name))) {
+        reportRemovalProblem(context, controls);
+        return false;
+    }
+    // With the package's own panel gone, only the other aircraft keep a gauge.
+    if (!context.state.ComponentFiles.at(Gauges).isEmpty())
+        ProcessGauges(context, 2);
+    if (alsoFromStore)
+        return true;
+    finishWithDone(context, controls);
+    return false;
+}
+
+void removeFromStore(Context &context, platform::MainControls &controls, const Package &package)
+{
+    const FolderLayout layout(context.state);
+    if (FindCfgUsers(context, context.state.StowbayDir, QStringLiteral("panel.cfg"),
+                     package.name + QStringLiteral("\\panel"), true)) {
+        context.messages.inform(QStringLiteral("Cannot remove.  This panel is used (via alias) by "
+                                               "an aircraft(s) in the Stowbay as shown."));
+        return;
+    }
+    if (!context.messages.confirmYes(
+            QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
+        return;
+    const QString entry =
+        withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
+    if (!removePackageFolder(context, entry)) {
+        reportRemovalProblem(context, controls);
+        return;
+    }
+    finishWithDone(context, controls);
+}
+
+void removeCurrentImage(Context &context, platform::MainControls &controls, const Package &package)
+{
+    const SharedState &state = context.state;
+    const FolderLayout layout(state);
+    if (state.ComponentFiles.at(Images).isEmpty()) {
+        context.messages.inform(kNoImages);
+        return;
+    }
+    if (layout.isInstalled(package.name)) {
+        context.messages.inform(QStringLiteral(
+            "Package changes while the package is installed in MSFS are not permitted."));
+        return;
+    }
+    if (!context.messages.confirmYes(QStringLiteral(
+            "Are you sure you want to erase the current image from the stowbay directory?")))
+        return;
+    const PackageFile *image = currentImage(state);
+    if (image == nullptr) {
+        reportRemovalProblem(context, controls);
+        return;
+    }
+    RemoveFile(context.messages, image->realPath);
+    ScanPackage(context, layout.packageFolder(package.category, package.name));
+}
+
+void copyToStaging(Context &context, platform::MainControls &controls, const Package &package)
+{
+    if (!IsStagingEmpty(context.state) && !context.messages.confirmYes(QStringLiteral(
+                                              "The staging area is not clear.  Are you sure?")))
+        return;
+    if (!CopyPackage(context, context.state.StagingDir + package.name))
+        return;
+    // Ready for taking the package into the store again from Staging mode.
+    if (controls.packageNameText().isEmpty())
+        controls.setPackageNameText(package.name);
+    controls.updateCaption();
+    if (!context.messages.confirmYes(
+            QStringLiteral("Done.  Would you like to remove this package from the stowbay?")))
+        return;
+    controls.setOptionIndex(RemoveFromStowbay);
+    DoStowbayAction(context, controls);
+}
+
+void copyImageToStaging(Context &context, platform::MainControls &controls)
+{
+    const PackageFile *image = currentImage(context.state);
+    if (image == nullptr) {
+        context.messages.inform(kNoImages);
+        return;
+    }
+    const QString destination =
+        platform::resolveCase(context.state.StagingDir + FileNameOf(image->path, false));
+    const platform::Result copied = platform::copyFile(image->realPath, destination);
+    if (!copied.ok) {
+        context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +
+                                QStringLiteral(" to ") + destination + QStringLiteral(".  ") +
+                                copied.error.trimmed());
+        return;
+    }
+    context.messages.inform(kDone);
+    controls.updateCaption();
+}
+
+} // namespace
+
+void DoStowbayAction(Context &context, platform::MainControls &controls)
+{
+    const Package package{controls.categoryText(), GetPackageName(controls.packageText())};
+    // Without both, the package's folders would be the category or store folder itself.
+    if (controls.packageText().isEmpty() || !isEntryName(package.name) ||
+        !isEntryName(package.category)) {
+        context.messages.inform(QStringLiteral("Please select a package first."));
+        return;
+    }
+
+    // The selection is read afresh before each test: copying to Staging may go on into
+    // "Remove package from STOWBAY", which must not run a later option as well.
+    if (controls.optionIndex() == CopyToMsfs)
+        copyToSimulator(context, controls, package);
+    if (const int option = controls.optionIndex();
+        option == RemoveFromMsfs || option == RemoveFromStowbay) {
+        if (!removeFromSimulator(context, controls, package, option == RemoveFromStowbay))
+            return;
+    }
+    if (controls.optionIndex() == RemoveFromStowbay)
+        removeFromStore(context, controls, package);
+    if (controls.optionIndex() == CopyToStaging)
+        copyToStaging(context, controls, package);
+    if (controls.optionIndex() == RemoveImage)
+        removeCurrentImage(context, controls, package);
+    if (controls.optionIndex() == CopyImageToStaging)
+        copyImageToStaging(context, controls);
+    if (controls.optionIndex() == CreatePanelAlias)
+        CreateAlias(context, AliasKind::Panel, package.name);
+    if (controls.optionIndex() == PastePanelAlias) {
+        PasteAlias(context, AliasKind::Panel, package.category, package.name);
+        controls.showStowbay(false);
+    }
+    if (controls.optionIndex() == RestorePanel) {
+        RestoreOldCfg(context, AliasKind::Panel, package.category, package.name);
+        controls.showStowbay(false);
+    }
+    if (controls.optionIndex() == CreateSoundAlias)
+        CreateAlias(context, AliasKind::Sound, package.name);
+    if (controls.optionIndex() == PasteSoundAlias) {
+        PasteAlias(context, AliasKind::Sound, package.category, package.name);
+        controls.showStowbay(false);
+    }
+    if (controls.optionIndex() == RestoreSound) {
+        RestoreOldCfg(context, AliasKind::Sound, package.category, package.name);
+        controls.showStowbay(false);
+    }
+}
