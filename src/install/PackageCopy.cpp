@@ -1,6 +1,7 @@
 #include "install/PackageCopy.h"
 
 #include "install/CfgUsers.h"
+#include "install/Gauges.h"
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
@@ -16,23 +17,6 @@ constexpr qsizetype kMaxNameBytes = 255;
 QString sep()
 {
     return QString(platform::separator());
-}
-
-bool reportMissingGaugesFolder(Context &context)
-{
-    if (platform::directoryExists(FolderLayout(context.state).gaugesFolder()))
-        return false;
-    context.messages.inform(context.state.MsfsDir +
-                            QStringLiteral("gauges directory does not exist.  Please verify "
-                                           "Flight Simulator directory location."));
-    return true;
-}
-
-// A gauge's base name, which is what a panel.cfg mentions: the name up to its first dot.
-QString gaugeBaseName(const QString &name)
-{
-    const qsizetype dot = name.indexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
 }
 
 // Why the target's folder name cannot be used, or an empty text when it can. Checked before
@@ -196,27 +180,6 @@ Failure copyGaugesIn(Context &context, CreatedEntries &created)
     return std::nullopt;
 }
 
-// ProcessGauges mode 2: the package's gauges that no installed panel.cfg names any more.
-void removeUnusedGauges(Context &context)
-{
-    if (reportMissingGaugesFolder(context))
-        return;
-    const SharedState &state = context.state;
-    const FileList &gauges = state.ComponentFiles.at(Gauges);
-    const QString folder = FolderLayout(state).gaugesFolder();
-    const QStringList panelLines =
-        cfgLinesBelow(FolderLayout(state).aircraftFolder(), QStringLiteral("panel.cfg"));
-    context.progress.show(0, int(gauges.size()) + 1);
-    int step = 1;
-    for (const PackageFile &gauge : gauges) {
-        const QString name = FileNameOf(gauge.path, false);
-        if (!anyLineContains(panelLines, gaugeBaseName(name)))
-            RemoveFile(context.messages, platform::resolveCase(folder + name));
-        context.progress.setValue(++step);
-    }
-    context.progress.hide();
-}
-
 } // namespace
 
 bool CopyPackage(Context &context, const QString &target)
@@ -273,7 +236,7 @@ void ProcessGauges(Context &context, int mode)
         return;
     }
     if (mode == 2) {
-        removeUnusedGauges(context);
+        RemoveUnusedGauges(context);
         return;
     }
     // Any other mode only shows and hides the progress bar, as callers expect.

@@ -267,9 +267,12 @@ void copyImageToStaging(Context &context, platform::MainControls &controls)
         platform::resolveCase(context.state.StagingDir + FileNameOf(image->path, false));
     const platform::Result copied = platform::copyFile(image->realPath, destination);
     if (!copied.ok) {
+        QString reason = copied.error.trimmed();
+        if (!reason.endsWith(QLatin1Char('.')))
+            reason += QLatin1Char('.');
         context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +
                                 QStringLiteral(" to ") + destination + QStringLiteral(".  ") +
-                                copied.error.trimmed());
+                                reason);
         return;
     }
     context.messages.inform(kDone);
