@@ -98,10 +98,17 @@ protected:
 TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
 {
     store("Cessna");
+    tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg");
     const QStringList before = snapshot(tree.path("MSFS"));
-    tc.messages.expectOk(kDone).expectOk("This package is already installed in Flight Simulator.");
+    tc.messages.expectOk(kDone)
+        .expectOk("This package is already installed in Flight Simulator.")
+        .expectOk("Package changes while the package is installed in MSFS are not permitted.")
+        .expectOk(kDone);
     run("Cessna", 0);
     run("< Cessna >", 0);
+    run("< Cessna >", 3);
+    run("< Cessna >", 5);
+    EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
     EXPECT_TRUE(tree.exists("MSFS/Aircraft/Cessna/Panel/panel.cfg"));
     EXPECT_TRUE(tree.exists("MSFS/Gauges/own.gau"));
 
@@ -114,6 +121,9 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     EXPECT_EQ(snapshot(tree.path("MSFS")), before);
 
     tc.messages.expectOk("This package is not currently installed in Flight Simulator.")
+        .expectYesNo("Are you sure you want to erase the current image from the stowbay "
+                     "directory?",
+                     true)
         .expectOk(kDone)
         .expectYesNo(kAskSimulator, true)
         .expectYesNo(kAskStore, false)
@@ -121,6 +131,8 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
         .expectOk(kDone)
         .expectOk("Please select a package first.");
     run("Cessna", 1);
+    run("Cessna", 3);
+    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
     run("Cessna", 0);
     run("< Cessna >", 2);
     EXPECT_EQ(snapshot(tree.path("MSFS")), before);
@@ -204,22 +216,6 @@ TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)
     run("< Cessna >", 1);
     EXPECT_TRUE(installed("Cessna"));
     EXPECT_TRUE(tree.exists("MSFS/Gauges/own.gau"));
-}
-
-TEST_F(StoreActionsTest, CurrentImageOfAnInstalledPackageIsCopiedButNotRemoved)
-{
-    tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg").folder("MSFS/Aircraft/Cessna");
-    tc.messages
-        .expectOk("Package changes while the package is installed in MSFS are not permitted.")
-        .expectOk(kDone);
-    run("< Cessna >", 3);
-    run("< Cessna >", 5);
-    EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
-    QDir(tree.path("MSFS/Aircraft/Cessna")).removeRecursively();
-    tc.messages.expectYesNo(
-        "Are you sure you want to erase the current image from the stowbay directory?", true);
-    run("Cessna", 3);
-    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
 }
 
 TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
