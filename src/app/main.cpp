@@ -1,8 +1,6 @@
-#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/SharedState.h"
-#include "package/ShutDown.h"
 #include "package/ui/MultipleCfgDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtProgramLauncher.h"
@@ -38,18 +36,7 @@ int main(int argc, char **argv)
     configChooser.setParent(&window);
     locations.setParent(&window);
 
-    MainWindowGeometry geometry;
-    try {
-        if (!startUp(window.context(), locations, geometry))
-            return 0;
-    } catch (const ShutDownRequest &) {
-        // Nothing is shown yet; closing means writing ws.ini as the window stands.
-        window.saveSettings();
+    if (!window.start())
         return 0;
-    }
-
-    window.applyGeometry(geometry);
-    window.FillCategoryBox();
-    window.show();
     return QApplication::exec();
 }

@@ -11,8 +11,7 @@ class MainControls {
 public:
     virtual ~MainControls() = default;
 
-    virtual QString headerCaption() const = 0; // lblHeader: "Staging", "Stowbay" or the welcome
-    virtual int optionIndex() const = 0;       // cboOptions, -1 when none is selected
+    virtual int optionIndex() const = 0; // cboOptions, -1 when none is selected
     virtual void setOptionIndex(int index) = 0;
     virtual QString packageNameText() const = 0; // txtPackageName
     virtual void setPackageNameText(const QString &text) = 0;

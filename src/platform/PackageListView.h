@@ -20,7 +20,7 @@ public:
     virtual void setCaption(const QString &caption) = 0;
     virtual void setRows(const QStringList &rows) = 0;
     virtual int rowCount() const = 0;
-    virtual bool isVisible() const = 0;
+    virtual bool isShown() const = 0;
     // Places the window (outer geometry) and shows it, not modally; an open window is reused.
     virtual void showAt(const Geometry &geometry) = 0;
 };

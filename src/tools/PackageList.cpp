@@ -55,7 +55,7 @@ void ShowPackageList(Context &context, const QStringList &categories)
     window.setCaption(QStringLiteral("Package List"));
     window.setRows(packageListRows(context.state, categories));
     // An open window is only brought up to date: it stays where the user has put it.
-    if (window.isVisible())
+    if (window.isShown())
         return;
 
     const SharedState &state = context.state;

@@ -85,7 +85,6 @@ public:
     int stagingShown = 0;
     int packageListRefreshes = 0;
 
-    QString headerCaption() const override { return QStringLiteral("Staging"); }
     int optionIndex() const override { return option; }
     void setOptionIndex(int index) override { option = index; }
     QString packageNameText() const override { return name; }

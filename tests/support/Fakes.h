@@ -21,9 +21,18 @@ public:
     bool pagingEnabled = false;
     QString panelAlias1, panelAlias2, soundAlias1, soundAlias2;
     QString caption;
+    int pictureShows = 0; // once per scan or clearing
 
-    void showPlaceholderPicture() override { picture.clear(); }
-    void showPicture(const QString &path) override { picture = path; }
+    void showPlaceholderPicture() override
+    {
+        picture.clear();
+        ++pictureShows;
+    }
+    void showPicture(const QString &path) override
+    {
+        picture = path;
+        ++pictureShows;
+    }
     void setPagingEnabled(bool enabled) override { pagingEnabled = enabled; }
     void setRows(int kind, const QStringList &list) override { rows.at(kind) = list; }
     void setTabAvailable(int kind, bool available) override { tabAvailable.at(kind) = available; }
@@ -71,7 +80,7 @@ public:
     void setCaption(const QString &text) override { caption = text; }
     void setRows(const QStringList &list) override { rows = list; }
     int rowCount() const override { return int(rows.size()); }
-    bool isVisible() const override { return visible; }
+    bool isShown() const override { return visible; }
     void showAt(const platform::Geometry &where) override
     {
         geometry = where;

@@ -1,10 +1,8 @@
-// The component viewer: the Images tab's paging, opening documents and exploring the folder.
+// The component viewer: the Images tab's paging and opening documents.
 #include "app/ui/ComponentViewer.h"
 #include "app/ui/StowbayWindow.h"
-#include "intake/Store.h"
 #include "platform/FileSystem.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 
@@ -70,23 +68,4 @@ void StowbayWindow::OpenComponentFile(int index)
         return;
     if (viewer::opensInTextEditor(selected.first()->text()))
         services_.launcher.openTextFile(files.at(row).realPath);
-}
-
-void StowbayWindow::cmdExplore_Click()
-{
-    const SharedState &state = services_.state;
-    const QString name = GetPackageName(cboPackageName_->currentText());
-    if (state.InStowbayMode && !name.isEmpty() &&
-        platform::directoryExists(platform::resolveCase(state.MsfsDir + QStringLiteral("aircraft") +
-                                                        platform::separator() + name)))
-        services_.messages.inform(QStringLiteral(
-            "WARNING:  This package is currently installed in MSFS.  Any manual changes to this "
-            "package in the Stowbay directory may prevent unused gauges from being removed when "
-            "you choose to remove the package from MSFS."));
-
-    const QString folder =
-        lblHeader_->text() == QLatin1String("Staging")
-            ? state.StagingDir
-            : state.StowbayDir + cboPackageCategory_->currentText() + platform::separator() + name;
-    services_.launcher.openFolder(platform::resolveCase(folder));
 }

@@ -68,8 +68,10 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     : QMainWindow(parent),
       services_(services), context_{services.state,   services.messages,      *this,
                                     progress_,        services.configChooser, services.fileList,
-                                    services.launcher}
+                                    services.launcher},
+      controller_(context_, *this)
 {
+    tools_.add(services.fileList);
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };
     setWindowTitle(QStringLiteral("Wingstash"));
@@ -87,12 +89,7 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     resize(twips::toPixels(layout::kDesignedWidth, dpi()),
            twips::toPixels(layout::kDesignedHeight, dpi()));
     placeDesigned();
-    showWelcomeState();
-}
-
-Context &StowbayWindow::context()
-{
-    return context_;
+    controller_.showWelcome();
 }
 
 int StowbayWindow::dpi() const
@@ -137,6 +134,7 @@ void StowbayWindow::createControls()
     lblChooseOne_ = label(central_, "lblChooseOne");
     cmdStaging_ = button(central_, "cmdStaging", QStringLiteral("Staging"));
     cmdStowbay_ = button(central_, "cmdStowbay", QStringLiteral("Stowbay"));
+    lblChooseOne_->setText(QStringLiteral("Please choose one of the following to get started:"));
 }
 
 void StowbayWindow::createTabs()
@@ -201,17 +199,27 @@ void StowbayWindow::createMenus()
 
 void StowbayWindow::connectHandlers()
 {
+    const auto forward = [this](auto *source, auto signal, void (MainController::*handler)()) {
+        connect(source, signal, this,
+                [this, handler] { guarded([this, handler] { (controller_.*handler)(); }); });
+    };
+    forward(cmdStaging_, &QPushButton::clicked, &MainController::stagingClicked);
+    forward(cmdStowbay_, &QPushButton::clicked, &MainController::stowbayClicked);
+    forward(cmdGoToStaging_, &QPushButton::clicked, &MainController::goToStagingClicked);
+    forward(cmdGoToStowbay_, &QPushButton::clicked, &MainController::goToStowbayClicked);
+    forward(cmdRefresh_, &QPushButton::clicked, &MainController::refreshClicked);
+    forward(cmdGo_, &QPushButton::clicked, &MainController::goClicked);
+    forward(cmdExplore_, &QPushButton::clicked, &MainController::exploreClicked);
+    forward(mnuAllPackages_, &QAction::triggered, &MainController::allPackagesClicked);
+    // A user's pick raises the box's click handler, even when it picks the entry already chosen;
+    // the controller's own selections never raise it, so no handler runs twice.
+    forward(cboPackageCategory_, &QComboBox::activated, &MainController::categoryPicked);
+    forward(cboPackageName_, &QComboBox::activated, &MainController::packagePicked);
+
     const auto onClick = [this](QPushButton *source, void (StowbayWindow::*handler)()) {
         connect(source, &QPushButton::clicked, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
-    onClick(cmdStaging_, &StowbayWindow::cmdStaging_Click);
-    onClick(cmdStowbay_, &StowbayWindow::cmdStowbay_Click);
-    onClick(cmdGoToStaging_, &StowbayWindow::cmdGoToStaging_Click);
-    onClick(cmdGoToStowbay_, &StowbayWindow::cmdGoToStowbay_Click);
-    onClick(cmdRefresh_, &StowbayWindow::cmdRefresh_Click);
-    onClick(cmdGo_, &StowbayWindow::cmdGo_Click);
-    onClick(cmdExplore_, &StowbayWindow::cmdExplore_Click);
     onClick(cmdImgNext_, &StowbayWindow::cmdImgNext_Click);
     onClick(cmdImgPrevious_, &StowbayWindow::cmdImgPrevious_Click);
 
@@ -221,24 +229,16 @@ void StowbayWindow::connectHandlers()
     };
     onTrigger(mnuLocations_, &StowbayWindow::mnuLocations_Click);
     onTrigger(mnuExit_, &StowbayWindow::mnuExit_Click);
-    onTrigger(mnuAllPackages_, &StowbayWindow::mnuAllPackages_Click);
     onTrigger(mnuReadMe_, &StowbayWindow::mnuReadMe_Click);
-
-    // A user's pick raises the box's click handler, even when it picks the entry already
-    // chosen; programmatic selections call the handler themselves (selectCategory,
-    // selectPackage), so no handler runs twice.
-    connect(cboPackageCategory_, &QComboBox::activated, this,
-            [this] { guarded([this] { cboPackageCategory_Click(); }); });
-    connect(cboPackageName_, &QComboBox::activated, this,
-            [this] { guarded([this] { cboPackageName_Click(); }); });
 
     for (int kind = Aircraft; kind < kKindCount; ++kind) {
         connect(lstComponents_.at(kind), &QListWidget::itemDoubleClicked, this,
                 [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
     }
 
-    connect(&services_.fileList, &FileListWindow::rowClicked, this,
-            [this](const QString &text) { guarded([this, &text] { fileListRowClicked(text); }); });
+    connect(&services_.fileList, &FileListWindow::rowClicked, this, [this](const QString &text) {
+        guarded([this, &text] { controller_.packageListRowClicked(text); });
+    });
 }
 
 bool StowbayWindow::eventFilter(QObject *watched, QEvent *event)
@@ -304,21 +304,10 @@ void StowbayWindow::placeDesigned()
     paintBackdrop();
 }
 
-void StowbayWindow::showWelcomeState()
-{
-    lblHeader_->setText(QStringLiteral("Welcome to Wingstash"));
-    lblChooseOne_->setText(QStringLiteral("Please choose one of the following to get started:"));
-    for (QWidget *hidden : std::initializer_list<QWidget *>{
-             cmdGoToStaging_, cmdGoToStowbay_, txtPackageName_, cboPackageName_,
-             cboPackageCategory_, cboOptions_, lblPackageCategory_, lblPackageName_, lblOptions_,
-             cmdGo_, cmdRefresh_, cmdExplore_, prbProgress_, tabComponents_})
-        hidden->setVisible(false);
-    showBackground(QStringLiteral(":/welcome.jpg"));
-}
-
 void StowbayWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitFrame();
     guarded([this] { FormResize(); });
 }
 
@@ -360,59 +349,4 @@ void StowbayWindow::setSoundAliasCaptions(const QString &first, const QString &s
 void StowbayWindow::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
-}
-
-// platform::MainControls
-
-QString StowbayWindow::headerCaption() const
-{
-    return lblHeader_->text();
-}
-
-int StowbayWindow::optionIndex() const
-{
-    return cboOptions_->currentIndex();
-}
-
-void StowbayWindow::setOptionIndex(int index)
-{
-    cboOptions_->setCurrentIndex(index);
-}
-
-QString StowbayWindow::packageNameText() const
-{
-    return txtPackageName_->text();
-}
-
-void StowbayWindow::setPackageNameText(const QString &text)
-{
-    txtPackageName_->setText(text);
-}
-
-QString StowbayWindow::categoryText() const
-{
-    return cboPackageCategory_->currentText();
-}
-
-QStringList StowbayWindow::categories() const
-{
-    QStringList entries;
-    for (int i = 0; i < cboPackageCategory_->count(); ++i)
-        entries.append(cboPackageCategory_->itemText(i));
-    return entries;
-}
-
-QString StowbayWindow::packageText() const
-{
-    return cboPackageName_->currentText();
-}
-
-void StowbayWindow::showStaging()
-{
-    ShowStaging();
-}
-
-void StowbayWindow::showStowbay(bool rescan)
-{
-    ShowStowbay(rescan);
 }

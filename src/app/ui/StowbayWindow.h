@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/MainController.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
+#include "app/ui/ToolWindows.h"
 #include "app/ui/WindowProgress.h"
 #include "package/Context.h"
-#include "platform/MainControls.h"
+#include "platform/MainWindowView.h"
 #include "platform/PackageView.h"
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QRect>
+#include <QSize>
 
 #include <array>
 #include <functional>
@@ -23,13 +27,13 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 
-// frmStowbay: the main window. It is the package view of the logic and the controls the actions
-// read; its progress bar is reached through a small adapter (Progress::hide would otherwise hide
-// QWidget::hide). Event handlers stay thin: they read controls, call logic and
-// show the result.
+// frmStowbay: the main window. It builds and reads its controls and forwards their events to its
+// MainController, which holds the modes and the dispatch; it is the package view of the logic and
+// the view its controller drives. Its progress bar is reached through a small adapter
+// (Progress::hide would otherwise hide QWidget::hide).
 class StowbayWindow : public QMainWindow,
                       public platform::PackageView,
-                      public platform::MainControls {
+                      public platform::MainWindowView {
     Q_OBJECT
 public:
     struct Services {
@@ -42,14 +46,20 @@ public:
     };
     explicit StowbayWindow(const Services &services, QWidget *parent = nullptr);
 
-    // Applies ws.ini's main-window geometry (twips) over the designed one.
+    // Applies ws.ini's main-window geometry (twips, outer size) over the designed one.
     void applyGeometry(const MainWindowGeometry &geometry);
-    // Writes ws.ini from the locations and the window's geometry, reporting a failure.
+    // Writes ws.ini from the locations and the window's geometry, reporting a failure. A window
+    // never shown (a shut-down during start-up) gives back the geometry ws.ini gave it.
     void saveSettings();
-    // Fills the category box from the store and selects its first entry.
-    void FillCategoryBox();
+    // The start-up sequence (ws.ini, the location checks), then the window shown at its saved
+    // place with its categories. False: the program ends now; a shut-down asked for during
+    // start-up has written ws.ini, keeping the geometry read from it.
+    bool start();
     // The logic's context, built from this window and the services.
-    Context &context();
+    Context &context() { return context_; }
+    MainController &controller() { return controller_; }
+    // The modeless tool windows that close with this window.
+    ToolWindows &toolWindows() { return tools_; }
 
     // platform::PackageView
     void showPlaceholderPicture() override;
@@ -61,19 +71,25 @@ public:
     void setSoundAliasCaptions(const QString &first, const QString &second) override;
     void setCaption(const QString &caption) override;
 
-    // platform::MainControls
-    QString headerCaption() const override;
+    // platform::MainWindowView
+    void setHeader(const QString &text) override;
+    void showControlsFor(platform::MainMode mode) override;
+    void setBackdrop(const QString &path) override;
+    void setTabColour(unsigned rgb) override;
+    void showFirstTab() override;
+    void setOptions(const QStringList &options) override;
     int optionIndex() const override;
     void setOptionIndex(int index) override;
     QString packageNameText() const override;
     void setPackageNameText(const QString &text) override;
-    QString categoryText() const override;
+    void setCategories(const QStringList &entries) override;
     QStringList categories() const override;
-    QString packageText() const override;
-    void showStaging() override;
-    void showStowbay(bool rescan) override;
-    void updateCaption() override;
-    void refreshPackageListIfShown() override;
+    int categoryIndex() const override;
+    void setCategoryIndex(int index) override;
+    void setPackages(const QStringList &entries) override;
+    QStringList packages() const override;
+    int packageIndex() const override;
+    void setPackageIndex(int index) override;
 
     // Ends the program once its windows are closed (the application's event loop by default).
     // Tests observe the end here instead of stopping every later event loop of the process.
@@ -84,6 +100,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -98,58 +115,44 @@ private:
     void place(QWidget *widget, const layout::Twips &rect);
     void placeOnTab(QWidget *widget, const layout::Twips &rect);
     int dpi() const;
-    void showWelcomeState();
 
     // Runs an event handler's logic; a ShutDown request inside it ends the program in order.
     template <typename Handler> void guarded(Handler handler);
     void endAfterShutDown();
 
-    // Modes and dispatch (StowbayModes.cpp).
-    void ShowStaging();
-    void ShowStowbay(bool rescan);
-    void ShowWorkControls();
+    // Sizing and pictures (StowbayView.cpp).
     void FormResize();
-    void fillOptions(const QStringList &options);
-    void setTabBackColour(const QColor &colour);
-    void showBackground(const QString &fileName);
     void paintBackdrop();
-    void cmdStaging_Click();
-    void cmdStowbay_Click();
-    void cmdGoToStaging_Click();
-    void cmdGoToStowbay_Click();
-    void cmdRefresh_Click();
-    void cmdGo_Click();
-    void DoStowbayAction();
 
-    // Category and package boxes (StowbayBoxes.cpp).
-    void cboPackageCategory_Click();
-    void cboPackageName_Click();
-    void selectCategory(int index);
-    void selectPackage(int index);
-    void scanSelectedPackage();
-    void fileListRowClicked(const QString &rowText);
+    // Start, geometry and settings (StowbayPlacement.cpp).
+    void fitFrame();
+    std::optional<MainWindowGeometry> geometryToSave() const;
 
     // Menus and exit (StowbayMenus.cpp).
     void mnuLocations_Click();
     void mnuExit_Click();
-    void mnuAllPackages_Click();
     void mnuReadMe_Click();
-    std::optional<MainWindowGeometry> geometryToSave() const;
 
     // Component viewer (StowbayViewer.cpp).
     void cmdImgNext_Click();
     void cmdImgPrevious_Click();
     void OpenComponentFile(int index);
-    void cmdExplore_Click();
     void showImage(const QString &path);
     void fitImage();
 
     Services services_;
     WindowProgress progress_;
     Context context_;
+    MainController controller_;
+    ToolWindows tools_;
     layout::ComponentAreaSizes areaSizes_;
     QPixmap imagePicture_; // the picture of imgImageBox at its own size, scaled on show
-    std::optional<MainWindowGeometry> pendingGeometry_;
+    // The geometry ws.ini gave, and the outer pixels it was meant to give once the frame is
+    // known; while the window still stands there, closing gives the read values back.
+    std::optional<MainWindowGeometry> readGeometry_;
+    QRect placedOuter_;
+    QSize frameExtra_; // the frame around the client area, once a showing has revealed it
+    bool everShown_ = false;
     bool endWithoutSettings_ = false;
     std::function<void()> programEnd_;
 

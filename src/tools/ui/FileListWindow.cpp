@@ -70,7 +70,7 @@ int FileListWindow::rowCount() const
     return lstFileList_->count();
 }
 
-bool FileListWindow::isVisible() const
+bool FileListWindow::isShown() const
 {
     return QWidget::isVisible();
 }

@@ -24,7 +24,7 @@ public:
     void setCaption(const QString &caption) override;
     void setRows(const QStringList &rows) override;
     int rowCount() const override;
-    bool isVisible() const override;
+    bool isShown() const override;
     void showAt(const platform::Geometry &geometry) override;
 
 signals:

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "package/Context.h"
+#include "platform/MainControls.h"
+#include "platform/MainWindowView.h"
+
+#include <QString>
+
+// The main window's behaviour: the welcome state, the Staging and Stowbay modes with their
+// option lists, Go, Refresh, the category and package boxes, Explore and the package list
+// window's row picks. It drives the window through MainWindowView and is the MainControls that
+// the actions read and change. The window only forwards its events here.
+class MainController : public platform::MainControls {
+public:
+    MainController(Context &context, platform::MainWindowView &view);
+
+    // The mode the window shows; the one record of it. (SharedState::InStowbayMode only tells the
+    // scan which mode it scans for, and is set as a mode is entered.)
+    platform::MainMode mode() const { return mode_; }
+
+    void showWelcome();
+    // Fills the category box from the store and selects its first entry.
+    void fillCategoryBox();
+
+    // Events of the window.
+    void stagingClicked();     // cmdStaging
+    void stowbayClicked();     // cmdStowbay
+    void goToStagingClicked(); // cmdGoToStaging
+    void goToStowbayClicked(); // cmdGoToStowbay
+    void refreshClicked();     // cmdRefresh
+    void goClicked();          // cmdGo
+    void categoryPicked();     // cboPackageCategory
+    void packagePicked();      // cboPackageName
+    void exploreClicked();     // cmdExplore
+    void allPackagesClicked(); // File > List all packages
+    void packageListRowClicked(const QString &rowText);
+
+    // platform::MainControls
+    int optionIndex() const override;
+    void setOptionIndex(int index) override;
+    QString packageNameText() const override;
+    void setPackageNameText(const QString &text) override;
+    QString categoryText() const override;
+    QStringList categories() const override;
+    QString packageText() const override;
+    void showStaging() override;
+    void showStowbay(bool rescan) override;
+    void updateCaption() override;
+    void refreshPackageListIfShown() override;
+
+private:
+    void selectCategory(int index);
+    void selectPackage(int index);
+    void showWorkMode(platform::MainMode mode);
+    QString chosenPackageFolder() const;
+
+    Context &context_;
+    platform::MainWindowView &view_;
+    platform::MainMode mode_ = platform::MainMode::Welcome;
+};
+
+// The actions each mode offers, in the order the actions dispatch on.
+const QStringList &stagingOptions();
+const QStringList &stowbayOptions();

@@ -1,0 +1,130 @@
+// The main window's start, its place on the screen as ws.ini keeps it, and writing ws.ini.
+#include "app/Startup.h"
+#include "app/ui/StowbayWindow.h"
+#include "package/ShutDown.h"
+#include "platform/qt/Twips.h"
+
+#include <QMoveEvent>
+#include <QShowEvent>
+
+bool StowbayWindow::start()
+{
+    MainWindowGeometry geometry;
+    try {
+        if (!startUp(context_, services_.locations, geometry))
+            return false;
+    } catch (const ShutDownRequest &) {
+        applyGeometry(geometry);
+        saveSettings();
+        return false;
+    }
+    applyGeometry(geometry);
+    controller_.fillCategoryBox();
+    show();
+    return true;
+}
+
+void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
+{
+    readGeometry_ = geometry;
+    const int d = dpi();
+    // ws.ini holds the outer size. Until the window is shown its frame is unknown (taken as
+    // none); fitFrame corrects the size when the frame appears.
+    frameExtra_ = frameGeometry().size() - size();
+    QRect outer = frameGeometry();
+    if (geometry.width)
+        outer.setWidth(twips::toPixels(*geometry.width, d));
+    if (geometry.height)
+        outer.setHeight(twips::toPixels(*geometry.height, d));
+    const bool maximised = geometry.top && geometry.left &&
+                           *geometry.top == layout::kMaximisedPosition &&
+                           *geometry.left == layout::kMaximisedPosition;
+    if (!maximised && (geometry.top || geometry.left))
+        outer.moveTo(geometry.left ? twips::toPixels(*geometry.left, d) : outer.left(),
+                     geometry.top ? twips::toPixels(*geometry.top, d) : outer.top());
+    placedOuter_ = outer;
+    resize(outer.size() - frameExtra_);
+    if (maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        move(outer.topLeft());
+}
+
+void StowbayWindow::fitFrame()
+{
+    if (!placedOuter_.isValid() || !isVisible() || isMaximized())
+        return;
+    const QSize extra = frameGeometry().size() - size();
+    if (extra == frameExtra_)
+        return;
+    // Only while the window still has the size it was given; a size the user chose stays.
+    const bool unchanged = size() == placedOuter_.size() - frameExtra_;
+    frameExtra_ = extra;
+    if (unchanged)
+        resize(placedOuter_.size() - frameExtra_);
+}
+
+void StowbayWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    everShown_ = true;
+    fitFrame();
+}
+
+void StowbayWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager may add the frame only after showing, moving the client area down.
+    fitFrame();
+}
+
+std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
+{
+    // A window never shown has no place of its own: what ws.ini gave is written back.
+    if (!everShown_)
+        return readGeometry_.value_or(MainWindowGeometry{});
+    if (isMinimized())
+        return std::nullopt;
+    const int d = dpi();
+    const auto inTwips = [d](int pixels) { return double(twips::fromPixels(pixels, d)); };
+    MainWindowGeometry geometry;
+    if (isMaximized()) {
+        // A maximised window is saved at the maximised position with its normal size, so it
+        // comes back maximised and restores to that size.
+        const QSize frame = frameGeometry().size() - size();
+        geometry.top = layout::kMaximisedPosition;
+        geometry.left = layout::kMaximisedPosition;
+        geometry.height = inTwips(normalGeometry().height() + frame.height());
+        geometry.width = inTwips(normalGeometry().width() + frame.width());
+        return geometry;
+    }
+    const QRect outer = frameGeometry();
+    geometry.top = inTwips(outer.top());
+    geometry.left = inTwips(outer.left());
+    geometry.height = inTwips(outer.height());
+    geometry.width = inTwips(outer.width());
+    if (readGeometry_ && placedOuter_.isValid()) {
+        // What still stands as ws.ini placed it goes back as read, so that nothing drifts by a
+        // pixel's rounding from one start to the next.
+        const auto keep = [](std::optional<double> &saved, const std::optional<double> &read,
+                             bool unchanged) {
+            if (read && unchanged)
+                saved = read;
+        };
+        keep(geometry.top, readGeometry_->top, outer.top() == placedOuter_.top());
+        keep(geometry.left, readGeometry_->left, outer.left() == placedOuter_.left());
+        keep(geometry.height, readGeometry_->height, outer.height() == placedOuter_.height());
+        keep(geometry.width, readGeometry_->width, outer.width() == placedOuter_.width());
+    }
+    return geometry;
+}
+
+void StowbayWindow::saveSettings()
+{
+    SharedState &state = services_.state;
+    const QString path = settingsFilePath(state);
+    QString error;
+    if (!writeSettingsFile(path, state, geometryToSave(), &error))
+        services_.messages.inform(QStringLiteral("Wingstash could not write its settings file ") +
+                                  path + QStringLiteral(".  ") + error);
+}

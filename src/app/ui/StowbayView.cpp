@@ -1,0 +1,190 @@
+// What the controller shows in the main window: the mode's controls, pictures and colours, the
+// option list and the boxes; and the component area's sizing.
+#include "app/ui/StowbayWindow.h"
+#include "platform/qt/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+QStringList entries(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+void fill(QComboBox *box, const QStringList &texts)
+{
+    box->clear();
+    box->addItems(texts);
+}
+
+} // namespace
+
+void StowbayWindow::setHeader(const QString &text)
+{
+    lblHeader_->setText(text);
+}
+
+void StowbayWindow::showControlsFor(platform::MainMode mode)
+{
+    using platform::MainMode;
+    const bool welcome = mode == MainMode::Welcome;
+    const bool staging = mode == MainMode::Staging;
+    for (QWidget *choice :
+         std::initializer_list<QWidget *>{cmdStaging_, cmdStowbay_, lblChooseOne_})
+        choice->setVisible(welcome);
+    cmdGoToStowbay_->setVisible(staging);
+    txtPackageName_->setVisible(staging);
+    cmdGoToStaging_->setVisible(mode == MainMode::Stowbay);
+    cboPackageName_->setVisible(mode == MainMode::Stowbay);
+    if (welcome) {
+        for (QWidget *hidden : std::initializer_list<QWidget *>{
+                 prbProgress_, cboPackageCategory_, cboOptions_, lblPackageCategory_,
+                 lblPackageName_, lblOptions_, cmdGo_, cmdRefresh_, cmdExplore_, tabComponents_})
+            hidden->setVisible(false);
+        return;
+    }
+    for (QWidget *shown : std::initializer_list<QWidget *>{
+             lblPackageCategory_, lblPackageName_, lblOptions_, lblPanelAliasUsed1_,
+             lblPanelAliasUsed2_, lblSoundAliasUsed1_, lblSoundAliasUsed2_, cboPackageCategory_,
+             cboOptions_, cmdRefresh_, cmdGo_, cmdExplore_})
+        shown->setVisible(true);
+    FormResize();
+    tabComponents_->setVisible(true);
+}
+
+void StowbayWindow::setBackdrop(const QString &path)
+{
+    // A missing picture leaves the background plain rather than failing.
+    backdrop_ = QPixmap(path);
+    paintBackdrop();
+    imgStowbay_->setProperty("picturePath", backdrop_.isNull() ? QString() : path);
+}
+
+void StowbayWindow::setTabColour(unsigned rgb)
+{
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        QWidget *page = tabComponents_->widget(kind);
+        QPalette palette = page->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
+        page->setPalette(palette);
+    }
+}
+
+void StowbayWindow::showFirstTab()
+{
+    tabComponents_->setCurrentIndex(0);
+}
+
+void StowbayWindow::setOptions(const QStringList &options)
+{
+    fill(cboOptions_, options);
+    cboOptions_->setCurrentIndex(0);
+}
+
+int StowbayWindow::optionIndex() const
+{
+    return cboOptions_->currentIndex();
+}
+
+void StowbayWindow::setOptionIndex(int index)
+{
+    cboOptions_->setCurrentIndex(index);
+}
+
+QString StowbayWindow::packageNameText() const
+{
+    return txtPackageName_->text();
+}
+
+void StowbayWindow::setPackageNameText(const QString &text)
+{
+    txtPackageName_->setText(text);
+}
+
+void StowbayWindow::setCategories(const QStringList &texts)
+{
+    fill(cboPackageCategory_, texts);
+    cboPackageCategory_->setCurrentIndex(-1);
+}
+
+QStringList StowbayWindow::categories() const
+{
+    return entries(cboPackageCategory_);
+}
+
+int StowbayWindow::categoryIndex() const
+{
+    return cboPackageCategory_->currentIndex();
+}
+
+void StowbayWindow::setCategoryIndex(int index)
+{
+    cboPackageCategory_->setCurrentIndex(index);
+}
+
+void StowbayWindow::setPackages(const QStringList &texts)
+{
+    // Filling an empty box selects its first entry by itself; the selection is the controller's.
+    fill(cboPackageName_, texts);
+    cboPackageName_->setCurrentIndex(-1);
+}
+
+QStringList StowbayWindow::packages() const
+{
+    return entries(cboPackageName_);
+}
+
+int StowbayWindow::packageIndex() const
+{
+    return cboPackageName_->currentIndex();
+}
+
+void StowbayWindow::setPackageIndex(int index)
+{
+    cboPackageName_->setCurrentIndex(index);
+}
+
+void StowbayWindow::FormResize()
+{
+    // The rule compares with the window's outer size, frame and menu included.
+    const QRect outer = frameGeometry();
+    const int twipsPerDpi = dpi();
+    areaSizes_ =
+        layout::sizeComponentArea(areaSizes_, twips::fromPixels(outer.height(), twipsPerDpi),
+                                  twips::fromPixels(outer.width(), twipsPerDpi));
+
+    imgStowbay_->setGeometry(0, 0, width(), height());
+    paintBackdrop();
+    const auto pixels = [twipsPerDpi](int value) { return twips::toPixels(value, twipsPerDpi); };
+    tabComponents_->resize(pixels(areaSizes_.tabWidth), pixels(areaSizes_.tabHeight));
+    imgImageBox_->resize(pixels(areaSizes_.imageWidth), pixels(areaSizes_.imageHeight));
+    for (int kind = Aircraft; kind < kKindCount; ++kind)
+        lstComponents_.at(kind)->resize(pixels(areaSizes_.listWidth),
+                                        pixels(areaSizes_.listHeight));
+    fitImage();
+}
+
+void StowbayWindow::paintBackdrop()
+{
+    if (backdrop_.isNull()) {
+        imgStowbay_->clear();
+        return;
+    }
+    // Fill the window without stretching the picture out of shape; the overhang is cut evenly.
+    const QSize area = imgStowbay_->size();
+    const QPixmap scaled =
+        backdrop_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    imgStowbay_->setPixmap(scaled.copy((scaled.width() - area.width()) / 2,
+                                       (scaled.height() - area.height()) / 2, area.width(),
+                                       area.height()));
+}

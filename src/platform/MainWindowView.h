@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// The three states of the main window: the welcome before a mode is chosen, then Staging or
+// Stowbay.
+enum class MainMode { Welcome, Staging, Stowbay };
+
+// The main window as its controller drives it (frmStowbay): what it shows and the boxes it holds.
+// Setting a box's contents or selection never raises the box's click handler.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    virtual void setHeader(const QString &text) = 0;   // lblHeader
+    virtual void showControlsFor(MainMode mode) = 0;   // which controls the mode shows
+    virtual void setBackdrop(const QString &path) = 0; // imgStowbay; a missing picture: none
+    virtual void setTabColour(unsigned rgb) = 0;       // the tab pages' colour, 0xRRGGBB
+    virtual void showFirstTab() = 0;                   // tabComponents on Images
+
+    virtual void setOptions(const QStringList &options) = 0; // cboOptions, the first selected
+    virtual int optionIndex() const = 0;                     // -1 when none is selected
+    virtual void setOptionIndex(int index) = 0;
+
+    virtual QString packageNameText() const = 0; // txtPackageName
+    virtual void setPackageNameText(const QString &text) = 0;
+
+    virtual void setCategories(const QStringList &entries) = 0; // cboPackageCategory
+    virtual QStringList categories() const = 0;
+    virtual int categoryIndex() const = 0;
+    virtual void setCategoryIndex(int index) = 0;
+
+    virtual void setPackages(const QStringList &entries) = 0; // cboPackageName, none selected
+    virtual QStringList packages() const = 0;
+    virtual int packageIndex() const = 0;
+    virtual void setPackageIndex(int index) = 0;
+};
+
+} // namespace platform
