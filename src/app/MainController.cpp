@@ -1,6 +1,7 @@
 #include "app/MainController.h"
 
 #include "app/PackageNameCleaning.h"
+#include "install/StoreActions.h"
 #include "intake/StagingActions.h"
 #include "intake/Store.h"
 #include "package/Files.h"
@@ -15,17 +16,6 @@ namespace {
 
 const QString kStagingHeader = QStringLiteral("Staging");
 const QString kStowbayHeader = QStringLiteral("Stowbay");
-
-// Go in Stowbay mode until the store actions come with a later version: say so rather than
-// pretend.
-void storeActionsNotYetAvailable(Context &context, platform::MainControls &controls)
-{
-    if (controls.packageText().isEmpty())
-        context.messages.inform(QStringLiteral("Please select a package first."));
-    else
-        context.messages.inform(
-            QStringLiteral("This option is not available in this version of Wingstash."));
-}
 
 int findIgnoringCase(const QStringList &entries, const QString &text)
 {
@@ -169,7 +159,7 @@ void MainController::refreshClicked()
 void MainController::goClicked()
 {
     if (mode_ == MainMode::Stowbay) {
-        storeActionsNotYetAvailable(context_, *this);
+        DoStowbayAction(context_, *this);
         return;
     }
     const QString typed = view_.packageNameText();

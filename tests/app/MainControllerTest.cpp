@@ -131,7 +131,8 @@ TEST(MainController, GoDispatchesOnTheMode)
     s.test.messages.expectOk("Please select a package first.");
     s.controller.goClicked();
     s.pickCategory(1);
-    s.test.messages.expectOk("This option is not available in this version of Wingstash.");
+    s.window.option = 1; // Remove package from MSFS, on the first package: not installed
+    s.test.messages.expectOk("This package is not currently installed in Flight Simulator.");
     s.controller.goClicked();
 }
 

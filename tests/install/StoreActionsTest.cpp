@@ -45,7 +45,6 @@ protected:
     int option = 0, captionUpdates = 0;
     QString package, nameText;
 
-    QString headerCaption() const override { return {}; }
     int optionIndex() const override { return option; }
     void setOptionIndex(int index) override { option = index; }
     QString packageNameText() const override { return nameText; }

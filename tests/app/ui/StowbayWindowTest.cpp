@@ -165,7 +165,7 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     h.pick("cboPackageCategory", 1);
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "< Cub >");
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
-    h.messages.expectOk("This option is not available in this version of Wingstash.");
+    h.messages.expectOk("This package is already installed in Flight Simulator.");
     h.click("cmdGo");
     h.click("cmdRefresh");
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
