@@ -18,7 +18,6 @@ public:
     // Adds a row showing text for the file at path; the list keeps its rows sorted.
     virtual void addRow(const QString &text, const QString &path) = 0;
     virtual int rowCount() const = 0;
-    virtual QString rowText(int row) const = 0;
     virtual QString rowPath(int row) const = 0;
     virtual bool isSelected(int row) const = 0;
     virtual void removeRow(int row) = 0;

@@ -99,9 +99,11 @@ AboutBox &AboutBox::showOnce(platform::MessageBoxes &messages, platform::Program
     auto *box = parent->findChild<AboutBox *>(QString(), Qt::FindDirectChildrenOnly);
     if (!box)
         box = new AboutBox(messages, launcher, parent); // parent owns it
+    if (box->isVisible()) {
+        box->raise();
+        box->activateWindow();
+    }
     box->show();
-    box->raise();
-    box->activateWindow();
     return *box;
 }
 

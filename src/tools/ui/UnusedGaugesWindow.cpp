@@ -75,9 +75,11 @@ void UnusedGaugesWindow::listUnusedGauges()
 void UnusedGaugesWindow::open()
 {
     lstFileList_->clear();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
     show();
-    raise();
-    activateWindow();
     // Painted before the search holds the thread.
     repaint();
 }
@@ -92,11 +94,6 @@ void UnusedGaugesWindow::addRow(const QString &text, const QString &path)
 int UnusedGaugesWindow::rowCount() const
 {
     return lstFileList_->count();
-}
-
-QString UnusedGaugesWindow::rowText(int row) const
-{
-    return lstFileList_->item(row)->text();
 }
 
 QString UnusedGaugesWindow::rowPath(int row) const

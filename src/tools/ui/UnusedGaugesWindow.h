@@ -27,7 +27,6 @@ public:
     void open() override;
     void addRow(const QString &text, const QString &path) override;
     int rowCount() const override;
-    QString rowText(int row) const override;
     QString rowPath(int row) const override;
     bool isSelected(int row) const override;
     void removeRow(int row) override;
