@@ -46,9 +46,13 @@ bool QtProgramLauncher::startSystemInformation()
     const QString inFolder = QDir(folder).filePath(QStringLiteral("MSINFO32.EXE"));
     return !folder.isEmpty() && QFileInfo::exists(inFolder) &&
            QProcess::startDetached(inFolder, {});
+#elif defined(Q_OS_MACOS)
+    return QProcess::startDetached(QStringLiteral("/usr/bin/open"),
+                                   {QStringLiteral("-a"), QStringLiteral("System Information")});
 #else
     // No registry to ask: try the system information tools that desktops commonly ship.
     const QStringList candidates = {
+        QStringLiteral("hardinfo2"),         QStringLiteral("kinfocenter"),
         QStringLiteral("hardinfo"),          QStringLiteral("gnome-system-monitor"),
         QStringLiteral("ksysguard"),         QStringLiteral("plasma-systemmonitor"),
         QStringLiteral("xfce4-taskmanager"),

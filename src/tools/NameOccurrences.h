@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <unordered_map>
+#include <vector>
+
+// Which of many names occur inside the lines fed to it, anywhere in a line (inside longer words
+// too). Every line is read once, however many names there are: the names are merged into one
+// automaton (Aho-Corasick), so the cost grows with the text, not with text times names.
+// Characters are compared exactly; callers lower-case names and lines alike.
+class NameOccurrences {
+public:
+    explicit NameOccurrences(const QStringList &names);
+
+    void scanLine(QStringView line);
+    // For each name, in the order given: whether some scanned line contained it. An empty name
+    // occurs as soon as any line was scanned.
+    std::vector<bool> occurrences() const;
+
+private:
+    struct Node {
+        std::unordered_map<char16_t, int> next;
+        int fail = 0;
+    };
+    int step(int node, char16_t c) const;
+
+    std::vector<Node> nodes_;
+    std::vector<int> endOf_;        // per name: the node where it ends
+    std::vector<int> breadthFirst_; // nodes in breadth-first order, the root first
+    std::vector<bool> reached_;     // per node: some line passed through it
+};

@@ -1,0 +1,100 @@
+#include "tools/UnusedGauges.h"
+
+#include "install/Gauges.h"
+#include "package/Files.h"
+#include "package/FolderLayout.h"
+#include "package/Walk.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "tools/NameOccurrences.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+const QString kGaugeSuffix = QStringLiteral(".gau");
+
+} // namespace
+
+bool isBuiltInGauge(const QString &lowerName)
+{
+    static const std::array<QString, 6> builtIn = {
+        QStringLiteral("spitfire_mki.gau"), QStringLiteral("p51d.gau"),
+        QStringLiteral("p47d.gau"),         QStringLiteral("hurricane_1.gau"),
+        QStringLiteral("fw190a.gau"),       QStringLiteral("bf109e.gau"),
+    };
+    return std::find(builtIn.begin(), builtIn.end(), lowerName) != builtIn.end();
+}
+
+QList<GaugeFile> gaugeFilesIn(const QString &folder)
+{
+    QList<GaugeFile> gauges;
+    for (const platform::DirEntry &entry : platform::listDirectory(folder)) {
+        if ((entry.attributes & platform::Directory) != 0)
+            continue;
+        if (entry.name.endsWith(kGaugeSuffix, Qt::CaseInsensitive))
+            gauges.append({entry.name.toLower(), folder + entry.name});
+    }
+    return gauges;
+}
+
+void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view)
+{
+    if (!context.messages.confirmOk(
+            QStringLiteral("This may take a minute or two.  During this time it will appear that "
+                           "the application is locked up.  Please be patient.  This process "
+                           "looks at every gauge to see if it is being utilized.")))
+        return;
+    const FolderLayout layout(context.state);
+    const QList<GaugeFile> gauges = gaugeFilesIn(layout.gaugesFolder());
+    const FileList panels = filesNamed(layout.aircraftFolder(), QStringLiteral("panel.cfg"));
+
+    view.open();
+    platform::Progress &progress = view.progress();
+    progress.show(1, int(panels.size() + gauges.size()) + 1);
+    int done = 1;
+
+    // All gauges are looked for in one reading of every panel.cfg, which answers for each
+    // gauge what searching the panels once per gauge would.
+    QStringList baseNames;
+    for (const GaugeFile &gauge : gauges)
+        baseNames.append(gaugeBaseName(gauge.name));
+    NameOccurrences mentions(baseNames);
+    for (const PackageFile &panel : panels) {
+        platform::forEachLine(panel.realPath, [&](const QString &line) {
+            mentions.scanLine(line.toLower());
+            return true;
+        });
+        progress.setValue(++done);
+    }
+
+    const std::vector<bool> used = mentions.occurrences();
+    for (qsizetype i = 0; i < gauges.size(); ++i) {
+        if (!used[std::size_t(i)] && !isBuiltInGauge(gauges[i].name))
+            view.addRow(gauges[i].name, gauges[i].path);
+        progress.setValue(++done);
+    }
+    progress.hide();
+}
+
+void DeleteSelectedGauges(platform::MessageBoxes &messages, platform::UnusedGaugesView &view)
+{
+    bool anySelected = false;
+    for (int row = 0; row < view.rowCount() && !anySelected; ++row)
+        anySelected = view.isSelected(row);
+    if (!anySelected) {
+        messages.inform(QStringLiteral("Please select the gauges first."));
+        return;
+    }
+    if (!messages.confirmYes(QStringLiteral("Are you sure you want to remove these gauges?")))
+        return;
+    // From the last row up, so taking a row out does not move the rows still to come.
+    for (int row = view.rowCount() - 1; row >= 0; --row) {
+        if (!view.isSelected(row))
+            continue;
+        RemoveFile(messages, view.rowPath(row));
+        view.removeRow(row);
+    }
+    messages.inform(QStringLiteral("Done."));
+}

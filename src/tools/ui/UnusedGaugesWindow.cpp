@@ -1,0 +1,177 @@
+#include "tools/ui/UnusedGaugesWindow.h"
+
+#include "platform/qt/Twips.h"
+#include "tools/UnusedGauges.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+
+// Outer size beyond which the list follows the window.
+constexpr int kListHeightMargin = 1450;
+constexpr int kListWidthMargin = 350;
+
+// How many times at most a run of the search repaints its progress bar.
+constexpr qint64 kPaintedSteps = 200;
+
+} // namespace
+
+UnusedGaugesWindow::UnusedGaugesWindow(const Context &context, QWidget *parent)
+    : QWidget(parent, Qt::Window), context_(context), cmdOk_(new QPushButton(this)),
+      cmdDelete_(new QPushButton(this)), prbProgress_(new QProgressBar(this)),
+      label1_(new QLabel(this)), lstFileList_(new QListWidget(this)), progress_(prbProgress_)
+{
+    setObjectName(QStringLiteral("frmUnusedGauges"));
+    setWindowTitle(QStringLiteral("Unused gauges in MSFS gauge directory"));
+
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_->setText(QStringLiteral("OK"));
+    cmdOk_->setDefault(true);
+    twips::place(cmdOk_, 120, 120, 1095, 375);
+    connect(cmdOk_, &QPushButton::clicked, this, &QWidget::close);
+
+    cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
+    cmdDelete_->setText(QStringLiteral("Delete"));
+    twips::place(cmdDelete_, 1440, 120, 1095, 375);
+    connect(cmdDelete_, &QPushButton::clicked, this,
+            [this] { DeleteSelectedGauges(context_.messages, *this); });
+
+    prbProgress_->setObjectName(QStringLiteral("prbProgress"));
+    prbProgress_->setTextVisible(false);
+    prbProgress_->setVisible(false);
+    twips::place(prbProgress_, 2760, 240, 2775, 255);
+
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setText(QStringLiteral("Select gauges to remove from MSFS gauge directory."));
+    twips::place(label1_, 120, 720, 5175, 255);
+
+    lstFileList_->setObjectName(QStringLiteral("lstFileList"));
+    lstFileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstFileList_->setSortingEnabled(true);
+    lstFileList_->setUniformItemSizes(true); // thousands of gauges list quickly
+    twips::place(lstFileList_, 120, 960, 2535, 1260);
+
+    resize(twips::size(this, 5670, 3780));
+}
+
+UnusedGaugesWindow &UnusedGaugesWindow::instance(const Context &context, QWidget *parent)
+{
+    auto *open = parent->findChild<UnusedGaugesWindow *>(QString(), Qt::FindDirectChildrenOnly);
+    return open ? *open : *new UnusedGaugesWindow(context, parent); // parent owns it
+}
+
+void UnusedGaugesWindow::listUnusedGauges()
+{
+    ListUnusedGauges(context_, *this);
+}
+
+void UnusedGaugesWindow::open()
+{
+    lstFileList_->clear();
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    show();
+    // Painted before the search holds the thread.
+    repaint();
+}
+
+void UnusedGaugesWindow::addRow(const QString &text, const QString &path)
+{
+    auto *item = new QListWidgetItem(text);
+    item->setData(Qt::UserRole, path);
+    lstFileList_->addItem(item); // the list owns it
+}
+
+int UnusedGaugesWindow::rowCount() const
+{
+    return lstFileList_->count();
+}
+
+QString UnusedGaugesWindow::rowPath(int row) const
+{
+    return lstFileList_->item(row)->data(Qt::UserRole).toString();
+}
+
+bool UnusedGaugesWindow::isSelected(int row) const
+{
+    return lstFileList_->item(row)->isSelected();
+}
+
+void UnusedGaugesWindow::removeRow(int row)
+{
+    delete lstFileList_->takeItem(row);
+}
+
+void UnusedGaugesWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyResizeRule();
+}
+
+void UnusedGaugesWindow::keyPressEvent(QKeyEvent *event)
+{
+    // OK is both the default and the cancel button: Enter and Esc close the window.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void UnusedGaugesWindow::applyResizeRule()
+{
+    const QRect outer = frameGeometry();
+    QRect list = lstFileList_->geometry();
+    const int outerHeight = twips::fromPixels(this, outer.height());
+    const int outerWidth = twips::fromPixels(this, outer.width());
+    if (outerHeight > kListHeightMargin)
+        list.setHeight(twips::toPixels(this, outerHeight - kListHeightMargin));
+    if (outerWidth > kListWidthMargin)
+        list.setWidth(twips::toPixels(this, outerWidth - kListWidthMargin));
+    lstFileList_->setGeometry(list);
+}
+
+void UnusedGaugesWindow::BarProgress::show(int minimum, int maximum)
+{
+    bar_->setRange(minimum, maximum);
+    bar_->setValue(minimum);
+    bar_->setVisible(true);
+    repaintNow();
+}
+
+void UnusedGaugesWindow::BarProgress::setValue(int value)
+{
+    bar_->setValue(value);
+    // Painting every one of thousands of steps would cost more than the search itself.
+    const qint64 range = qMax(1, bar_->maximum() - bar_->minimum());
+    if ((value - painted_) * kPaintedSteps >= range || value == bar_->maximum())
+        repaintNow();
+}
+
+void UnusedGaugesWindow::BarProgress::hide()
+{
+    bar_->setVisible(false);
+    repaintNow();
+}
+
+void UnusedGaugesWindow::BarProgress::repaintNow()
+{
+    painted_ = bar_->value();
+    if (bar_->isVisible())
+        bar_->repaint();
+    // Keeps the windows painted; user input waits until the work is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

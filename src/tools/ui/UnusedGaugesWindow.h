@@ -1,0 +1,63 @@
+#pragma once
+
+#include "package/Context.h"
+#include "platform/UnusedGaugesView.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+// frmUnusedGauges: the gauges no installed panel uses, in a sorted list with multiple
+// selection, and Delete. Not modal; one window is kept and reused by every run of the tool.
+class UnusedGaugesWindow : public QWidget, public platform::UnusedGaugesView {
+    Q_OBJECT
+public:
+    // The one window below parent, created on first use.
+    static UnusedGaugesWindow &instance(const Context &context, QWidget *parent);
+
+    explicit UnusedGaugesWindow(const Context &context, QWidget *parent = nullptr);
+
+    // What the menu item runs: the warning question, the search, and this window with the
+    // gauges found (nothing opens when the user cancels the question).
+    void listUnusedGauges();
+
+    void open() override;
+    void addRow(const QString &text, const QString &path) override;
+    int rowCount() const override;
+    QString rowPath(int row) const override;
+    bool isSelected(int row) const override;
+    void removeRow(int row) override;
+    platform::Progress &progress() override { return progress_; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // prbProgress, painted at every change so it moves while the search holds the thread.
+    class BarProgress : public platform::Progress {
+    public:
+        explicit BarProgress(QProgressBar *bar) : bar_(bar) {}
+        void show(int minimum, int maximum) override;
+        void setValue(int value) override;
+        void hide() override;
+
+    private:
+        void repaintNow();
+        QProgressBar *bar_;
+        int painted_ = 0; // the value last painted
+    };
+
+    void applyResizeRule();
+
+    Context context_;
+    QPushButton *cmdOk_;
+    QPushButton *cmdDelete_;
+    QProgressBar *prbProgress_;
+    QLabel *label1_;
+    QListWidget *lstFileList_;
+    BarProgress progress_;
+};

@@ -1,0 +1,153 @@
+#include "tools/UnusedGauges.h"
+
+#include "install/CfgUsers.h"
+#include "package/FolderLayout.h"
+#include "support/StoreFixture.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+const QString kWarning =
+    "This may take a minute or two.  During this time it will appear that the application is "
+    "locked up.  Please be patient.  This process looks at every gauge to see if it is being "
+    "utilized.";
+
+// The window as the logic drives it; its rows kept in the order of the sorted list.
+struct FakeGaugesView : platform::UnusedGaugesView {
+    QList<std::pair<QString, QString>> rows; // text, path
+    QStringList selected;
+    int opened = 0;
+    RecordingProgress bar;
+
+    void open() override
+    {
+        ++opened;
+        rows.clear();
+    }
+    void addRow(const QString &text, const QString &path) override
+    {
+        rows.append({text, path});
+        std::sort(rows.begin(), rows.end());
+    }
+    int rowCount() const override { return int(rows.size()); }
+    QString rowPath(int row) const override { return rows.at(row).second; }
+    bool isSelected(int row) const override { return selected.contains(rows.at(row).first); }
+    void removeRow(int row) override { rows.removeAt(row); }
+    platform::Progress &progress() override { return bar; }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const auto &row : rows)
+            list.append(row.first);
+        return list;
+    }
+};
+
+struct GaugeFixture : StoreFixture {
+    FakeGaugesView view;
+
+    QStringList listed()
+    {
+        test.messages.expectOkCancel(kWarning, true);
+        ListUnusedGauges(test, view);
+        test.messages.verifyAllShown();
+        return view.texts();
+    }
+};
+
+TEST(UnusedGaugesTest, AfterTheWarningListsTopLevelGaugesNoPanelCfgMentions)
+{
+    GaugeFixture fx;
+    fx.tree
+        .file("MSFS/Aircraft/Cub/Panel/PANEL.CFG",
+              "[Vcockpit01]\r\ngauge03=USED!Airspeed, 10,20\r\n")
+        .file("MSFS/Aircraft/Cub/Panel/oldpanel.cfg", "gauge00=stale!x\r\n")
+        .file("MSFS/Aircraft/Jet/panel/panel.cfg", "// keep qxmarkedq here\r\nmulti!a\r\n")
+        .file("MSFS/Gauges/used.gau")
+        .file("MSFS/Gauges/marked.gau")     // inside a longer word of a comment
+        .file("MSFS/Gauges/multi.part.gau") // its base name ends at the first dot
+        .file("MSFS/Gauges/stale.gau")      // named only by oldpanel.cfg
+        .file("MSFS/Gauges/OLD.GAU")
+        .file("MSFS/Gauges/p51d.gau") // built in
+        .file("MSFS/Gauges/p51d_2.gau")
+        .file("MSFS/Gauges/notes.txt")
+        .file("MSFS/Gauges/Backup/spare.gau") // sub-folders are the user's own
+        .folder("MSFS/Gauges/folder.gau");
+    fx.test.messages.expectOkCancel(kWarning, false);
+    ListUnusedGauges(fx.test, fx.view);
+    EXPECT_EQ(fx.view.opened, 0) << "cancelled";
+
+    EXPECT_EQ(fx.listed(), (QStringList{"old.gau", "p51d_2.gau", "stale.gau"}));
+    EXPECT_EQ(fx.view.rows.at(0).second, fx.tree.path("MSFS/Gauges/OLD.GAU"));
+    const RecordingProgress &bar = fx.view.bar; // moved once per panel and once per gauge
+    EXPECT_EQ(std::tuple(fx.view.opened, bar.visible, bar.minimum, bar.value, bar.maximum),
+              std::tuple(1, false, 1, 2 + 7 + 1, 2 + 7 + 1));
+}
+
+TEST(UnusedGaugesTest, DeleteAsksThenDeletesTheSelectedFilesAndNothingElse)
+{
+    GaugeFixture fx;
+    const QStringList names{"a.gau", "B.GAU", "c.gau", "d.gau", "e.gau"};
+    for (const QString &name : names)
+        fx.tree.file("MSFS/Gauges/" + name);
+    fx.listed();
+
+    fx.test.messages.expectOk("Please select the gauges first.");
+    DeleteSelectedGauges(fx.test.messages, fx.view);
+
+    fx.view.selected = QStringList{"a.gau", "b.gau", "d.gau"};
+    fx.test.messages.expectYesNo("Are you sure you want to remove these gauges?", false);
+    DeleteSelectedGauges(fx.test.messages, fx.view);
+    EXPECT_EQ(fx.view.rowCount(), 5);
+
+    fx.test.messages.expectYesNo("Are you sure you want to remove these gauges?", true)
+        .expectOk("Done.");
+    DeleteSelectedGauges(fx.test.messages, fx.view);
+    fx.test.messages.verifyAllShown();
+    EXPECT_EQ(fx.view.texts(), (QStringList{"c.gau", "e.gau"}));
+    for (const QString &name : names)
+        EXPECT_EQ(fx.tree.exists("MSFS/Gauges/" + name), name == "c.gau" || name == "e.gau")
+            << name.toStdString();
+}
+
+// Names from a small alphabet overlap and nest in every way ("ab" in "cabab", "bab" across
+// "abab"), so one reading of the panels must agree with searching them once per gauge.
+TEST(UnusedGaugesTest, OneReadingAgreesWithSearchingPerGaugeOnGeneratedTrees)
+{
+    for (const quint32 seed : {1u, 2u, 3u}) {
+        GaugeFixture fx;
+        QRandomGenerator random(seed);
+        const auto word = [&](int minimum, int maximum) {
+            QString text;
+            for (int n = random.bounded(minimum, maximum + 1); n > 0; --n)
+                text += QChar("abcX"[random.bounded(4)]);
+            return text;
+        };
+        for (int a = 0; a < 15; ++a) {
+            QByteArray panel;
+            for (int line = random.bounded(6); line > 0; --line)
+                panel += word(0, 10).toLatin1() + "\r\n";
+            fx.tree.file(QStringLiteral("MSFS/Aircraft/A%1/panel/panel.cfg").arg(a), panel);
+        }
+        QStringList expected;
+        for (int g = 0; g < 60; ++g) {
+            const QString base = word(2, 6).toLower();
+            const QString name = base + (g % 3 ? ".gau" : QStringLiteral(".%1.gau").arg(g));
+            fx.tree.file("MSFS/Gauges/" + name);
+            const bool used = FindCfgUsers(fx.test, FolderLayout(fx.test.state).aircraftFolder(),
+                                           "panel.cfg", base, false);
+            if (!used && !expected.contains(name))
+                expected.append(name);
+        }
+        expected.sort();
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(fx.listed(), expected) << "seed " << seed;
+    }
+}
+
+} // namespace
