@@ -2,6 +2,8 @@
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/FileSystem.h"
+#include "tools/ui/AboutBox.h"
+#include "tools/ui/UnusedGaugesWindow.h"
 
 #include <QCloseEvent>
 
@@ -45,4 +47,16 @@ void StowbayWindow::closeEvent(QCloseEvent *event)
     event->accept();
     if (programEnd_)
         programEnd_();
+}
+
+void StowbayWindow::mnuUnusedGauges_Click()
+{
+    UnusedGaugesWindow &window = UnusedGaugesWindow::instance(context_, this);
+    tools_.add(window);
+    window.listUnusedGauges();
+}
+
+void StowbayWindow::mnuAbout_Click()
+{
+    tools_.add(AboutBox::showOnce(services_.messages, services_.launcher, this));
 }

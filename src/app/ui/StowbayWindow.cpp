@@ -191,10 +191,6 @@ void StowbayWindow::createMenus()
     help->setObjectName(QStringLiteral("mnuHelp"));
     mnuAbout_ = action(help, "mnuAbout", QStringLiteral("&About"));
     mnuReadMe_ = action(help, "mnuReadMe", QStringLiteral("&Read me"));
-
-    // Not part of this version: shown, but not pretending to work.
-    mnuUnusedGauges_->setEnabled(false);
-    mnuAbout_->setEnabled(false);
 }
 
 void StowbayWindow::connectHandlers()
@@ -230,6 +226,8 @@ void StowbayWindow::connectHandlers()
     onTrigger(mnuLocations_, &StowbayWindow::mnuLocations_Click);
     onTrigger(mnuExit_, &StowbayWindow::mnuExit_Click);
     onTrigger(mnuReadMe_, &StowbayWindow::mnuReadMe_Click);
+    onTrigger(mnuUnusedGauges_, &StowbayWindow::mnuUnusedGauges_Click);
+    onTrigger(mnuAbout_, &StowbayWindow::mnuAbout_Click);
 
     for (int kind = Aircraft; kind < kKindCount; ++kind) {
         connect(lstComponents_.at(kind), &QListWidget::itemDoubleClicked, this,

@@ -132,6 +132,8 @@ private:
     void mnuLocations_Click();
     void mnuExit_Click();
     void mnuReadMe_Click();
+    void mnuUnusedGauges_Click();
+    void mnuAbout_Click();
 
     // Component viewer (StowbayViewer.cpp).
     void cmdImgNext_Click();

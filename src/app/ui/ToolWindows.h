@@ -9,7 +9,12 @@
 // written: a tool window stores its place as it closes.
 class ToolWindows {
 public:
-    void add(QWidget &window) { windows_.append(&window); }
+    // Adding a window already held changes nothing, so a reused window may be added each time.
+    void add(QWidget &window)
+    {
+        if (!windows_.contains(&window))
+            windows_.append(&window);
+    }
 
     void closeAll()
     {

@@ -132,7 +132,6 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
         EXPECT_TRUE(h.shown(name)) << name;
     for (const char *name : {"cmdGo", "cboOptions", "tabComponents", "prbProgress"})
         EXPECT_FALSE(h.shown(name)) << name;
-    EXPECT_FALSE(h.child<QAction>("mnuUnusedGauges")->isEnabled());
 
     h.click("cmdStaging");
     EXPECT_EQ(h.child<QLabel>("lblHeader")->text(), "Staging");
@@ -202,7 +201,7 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
               QStringList({h.tree.path("staging/Aircraft.CFG"), h.tree.path("app/readme.txt")}));
 }
 
-TEST(StowbayWindow, PackageListPicksRowsAndClosesFirstWhenTheWindowCloses)
+TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
 {
     Harness h;
     h.tree.file("stowbay/Props/Cub/cub.air");
@@ -213,9 +212,12 @@ TEST(StowbayWindow, PackageListPicksRowsAndClosesFirstWhenTheWindowCloses)
     emit h.fileList.rowClicked("Cub");
     EXPECT_EQ(h.child<QComboBox>("cboPackageCategory")->currentText(), "Props");
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
+    h.trigger("mnuAbout");
+    ASSERT_TRUE(h.child<QWidget>("frmAbout")->isVisible());
 
     h.trigger("mnuExit");
     EXPECT_FALSE(h.fileList.isVisible());
+    EXPECT_FALSE(h.child<QWidget>("frmAbout")->isVisible());
     EXPECT_FALSE(h.window->isVisible());
     // The list window stored its place before ws.ini was written.
     EXPECT_TRUE(h.ini().contains(QStringLiteral("LHEIGHT=%1\r\n").arg(h.state.ListHeight)));
