@@ -11,13 +11,17 @@
 // buttons) to edit the three locations.
 class DialogLocationsEditor : public platform::LocationsEditor {
 public:
-    DialogLocationsEditor(platform::MessageBoxes &messages, SharedState &state,
-                          QWidget *parent = nullptr);
+    explicit DialogLocationsEditor(platform::MessageBoxes &messages, QWidget *parent = nullptr);
+    // The form needs no shared state; this keeps callers that still pass it building.
+    DialogLocationsEditor(platform::MessageBoxes &messages, const SharedState &,
+                          QWidget *parent = nullptr)
+        : DialogLocationsEditor(messages, parent)
+    {
+    }
     void setParent(QWidget *parent);
     void edit(platform::Locations &locations) override;
 
 private:
     platform::MessageBoxes &messages_;
-    SharedState &state_; // DirSelectStart and DirSelectPath
     QPointer<QWidget> parent_;
 };
