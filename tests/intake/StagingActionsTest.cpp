@@ -3,6 +3,7 @@
 #include "package/Files.h"
 #include "package/Scan.h"
 #include "platform/MainControls.h"
+#include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 
@@ -19,7 +20,6 @@ const QString kClearQuestion =
     QStringLiteral("Done.  Would you like to clear the Staging area at this point?");
 const QString kEraseAll =
     QStringLiteral("Are you sure you want to erase everything in the staging directory?");
-const QString kEnterName = QStringLiteral("Please enter a package name.");
 const QString kAircraftCfgMissing = QStringLiteral(
     "The aircraft.cfg file is missing from the package.  You need this file if this package is "
     "an aircraft.  If this package doesn't contain an aircraft click OK.   Are you sure you "
@@ -45,6 +45,8 @@ const QString kEraseAircraft = QStringLiteral(
     "kneeboard text) from the staging directory?");
 const QString kEraseImage =
     QStringLiteral("Are you sure you want to erase the current image from the staging directory?");
+const QString kCriticalStaging = QStringLiteral(" because it holds another of your Staging, "
+                                                "Stowbay and MSFS folders.  Nothing was deleted.");
 const QString kPanelImagesNote = QStringLiteral(
     "There may be images of the panel remaining because there is no way of knowing what an "
     "image is associated with.  Check the Images tab and remove any that are unwanted.");
@@ -52,14 +54,7 @@ const QString kAircraftImagesNote = QStringLiteral(
     "There may be images of the aircraft remaining because there is no way of knowing what an "
     "image is associated with.  Check the Images tab and remove any that are unwanted.");
 
-enum Option {
-    Copy = 0,
-    RemoveAll = 1,
-    RemoveImage = 2,
-    RemovePanel = 3,
-    RemoveAircraft = 4,
-    RemoveSound = 5
-};
+enum Option { Copy, RemoveAll, RemoveImage, RemovePanel, RemoveAircraft, RemoveSound };
 
 // Relative paths of the files below dir, sorted.
 QStringList filesBelow(const QString &dir)
@@ -138,26 +133,18 @@ protected:
     // An aircraft with something for every clean-up rule.
     void stageAircraft()
     {
+        for (const char *name :
+             {"a3.air", "A3_check.txt", "file_id.diz", "readme.txt", "Images/view.jpg",
+              "Images/cockpit.gif", "model/A3.mdl", "panel/Main.bmp", "panel/a3gauges.gau",
+              "texture/a3_t.bmp", "texture/a3_t.oaf", "sound/A3_eng.wav", "sound/click.wav"})
+            staging.file(QString::fromLatin1(name), name);
         staging.file(QStringLiteral("aircraft.cfg"), "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
-            .file(QStringLiteral("a3.air"), "air")
-            .file(QStringLiteral("A3_check.txt"), "kneeboard")
-            .file(QStringLiteral("file_id.diz"), "diz")
-            .file(QStringLiteral("readme.txt"), "docs")
-            .file(QStringLiteral("Images/view.jpg"), "jpg")
-            .file(QStringLiteral("Images/cockpit.gif"), "gif")
             .file(QStringLiteral("model/model.cfg"), "[models]\r\n")
-            .file(QStringLiteral("model/A3.mdl"), "mdl")
             .file(QStringLiteral("panel/Panel.cfg"),
                   "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
             .file(QStringLiteral("panel/oldpanel.cfg"), "[Window00]\r\nfile=main.bmp\r\n")
-            .file(QStringLiteral("panel/Main.bmp"), "panel bitmap")
-            .file(QStringLiteral("panel/a3gauges.gau"), "gauge")
-            .file(QStringLiteral("texture/a3_t.bmp"), "texture")
-            .file(QStringLiteral("texture/a3_t.oaf"), "oaf")
             .file(QStringLiteral("sound/sound.cfg"), "[engine]\r\nfilename=a3_eng\r\n")
-            .file(QStringLiteral("sound/oldsound.cfg"), "[engine]\r\nfilename=a3_old\r\n")
-            .file(QStringLiteral("sound/A3_eng.wav"), "engine")
-            .file(QStringLiteral("sound/click.wav"), "gauge click");
+            .file(QStringLiteral("sound/oldsound.cfg"), "[engine]\r\nfilename=a3_old\r\n");
         scan();
     }
 };
@@ -167,8 +154,8 @@ TEST_F(StagingActionsTest, MissingOrTakenNamesAndMissingImagesChangeNothing)
     staging.file(QStringLiteral("readme.txt"), "docs");
     scan();
     stowbay.folder(kCategory + QStringLiteral("/docs"));
-    tc.messages.expectOk(kEnterName)
-        .expectOk(kEnterName)
+    tc.messages.expectOk("Please enter a package name.")
+        .expectOk("Please enter a package name.")
         .expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() + kCategory +
                   QStringLiteral(".  Please use another name."))
         .expectOk(QStringLiteral("No images available."));
@@ -205,7 +192,8 @@ TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
 TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
 {
     staging
-        .fixture(QStringLiteral("synthetic-cfg/sound-names/sound.cfg"), QStringLiteral("Sound.cfg"))
+        .file("Sound.cfg",
+              "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n[GEAR_UP]\r\nfilename=a3_gear\r\n")
         .file(QStringLiteral("A3_Wind.wav"), "wind")
         .file(QStringLiteral("a3_gear.wav"), "gear");
     scan();
@@ -262,23 +250,26 @@ TEST_F(StagingActionsTest, FailedCopyAsksNothingMore)
     EXPECT_EQ(controls.packageListRefreshes, 0);
 }
 
-TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndSoundsTheSoundSetDoesNotUse)
+TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndUnnamedSoundsGoingOnPastAFailure)
 {
     stageAircraft();
+    staging.readOnly(QStringLiteral("panel/Panel.cfg"));
     tc.messages.expectYesNo(kErasePanel, true)
+        .expectOk(readOnlyFileMessage(staging.path(QStringLiteral("panel/Panel.cfg"))))
         .expectOk(kDone)
         .expectOkCancel(kPanelImagesNote, false);
 
     run(RemovePanel);
 
-    EXPECT_EQ(filesBelow(staging.root()),
-              (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
-                           "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
-                           "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
-                           "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
+    EXPECT_EQ(
+        filesBelow(staging.root()),
+        (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
+                     "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
+                     "panel/Panel.cfg", "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
+                     "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
     EXPECT_EQ(controls.stagingShown, 1);
     EXPECT_EQ(controls.option, Copy);
-    EXPECT_TRUE(tc.state.ComponentFiles[Panel].isEmpty());
+    EXPECT_EQ(tc.state.ComponentFiles[Panel].size(), 1);
 }
 
 TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
@@ -294,25 +285,6 @@ TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
     run(RemovePanel);
 
     EXPECT_EQ(filesBelow(staging.root()), QStringList{"notes.txt"});
-}
-
-TEST_F(StagingActionsTest, RemovePanelGoesOnPastAFileItCannotDelete)
-{
-    stageAircraft();
-    staging.readOnly(QStringLiteral("panel/Panel.cfg"));
-    tc.messages.expectYesNo(kErasePanel, true)
-        .expectOk(QStringLiteral("There was a problem removing file ") +
-                  staging.path(QStringLiteral("panel/Panel.cfg")) +
-                  QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on a CD).  "
-                                 "Check the file properties."))
-        .expectOk(kDone)
-        .expectOkCancel(kPanelImagesNote, true);
-
-    run(RemovePanel);
-
-    EXPECT_TRUE(staging.exists(QStringLiteral("panel/Panel.cfg")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("panel/a3gauges.gau")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("sound/click.wav")));
 }
 
 TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDocuments)
@@ -346,7 +318,7 @@ TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDo
     EXPECT_EQ(controls.stagingShown, 3);
 }
 
-TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
+TEST_F(StagingActionsTest, NoAnswerOrIncompleteListsLeaveEverythingUndone)
 {
     stageAircraft();
     tc.messages.expectYesNo(kErasePanel, false)
@@ -354,33 +326,40 @@ TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
         .expectYesNo(kEraseAircraft, false)
         .expectYesNo(kEraseImage, false)
         .expectYesNo(kEraseAll, false);
-
     for (const int option : {RemovePanel, RemoveSound, RemoveAircraft, RemoveImage, RemoveAll})
         run(option);
 
-    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.stagingShown, 0);
-}
-
-TEST_F(StagingActionsTest, IncompleteListsRefuseEverythingButRemoveAll)
-{
-    stageAircraft();
+    // Lists the scan could not complete refuse everything but Remove ALL, which needs none.
     tc.state.ScanOverflow = true;
-    const QString refusal =
-        QStringLiteral("The Staging area holds more files than Wingstash can list, so this option "
-                       "was not carried out.  Nothing was changed.");
     controls.name = QStringLiteral("Ridgeway A3");
     for (int i = 0; i < 5; ++i)
-        tc.messages.expectOk(refusal);
-    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
-
+        tc.messages.expectOk("The Staging area holds more files than Wingstash can list, so this "
+                             "option was not carried out.  Nothing was changed.");
     for (const int option : {Copy, RemovePanel, RemoveSound, RemoveAircraft, RemoveImage})
         run(option);
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+    EXPECT_EQ(controls.stagingShown, 0);
 
+    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
     run(RemoveAll);
     EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
+}
+
+TEST_F(StagingActionsTest, RemoveAllRefusedForAStagingFolderHoldingTheStoreKeepsEverything)
+{
+    stageAircraft();
+    tc.state.StowbayDir = staging.path(QStringLiteral("texture/store/"));
+    staging.folder(QStringLiteral("texture/store"));
+    controls.name = QStringLiteral("Ridgeway A3");
+    tc.messages.expectYesNo(kEraseAll, true)
+        .expectOk("Wingstash did not empty the folder " + staging.root() + kCriticalStaging);
+
+    run(RemoveAll);
+
+    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
+    EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
+    EXPECT_EQ(controls.stagingShown, 0);
 }
 
 } // namespace
