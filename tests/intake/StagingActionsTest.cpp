@@ -149,7 +149,7 @@ protected:
     }
 };
 
-TEST_F(StagingActionsTest, MissingOrTakenNamesAndMissingImagesChangeNothing)
+TEST_F(StagingActionsTest, MissingOrTakenNamesCancelledQuestionsAndMissingImagesChangeNothing)
 {
     staging.file(QStringLiteral("readme.txt"), "docs");
     scan();
@@ -168,15 +168,7 @@ TEST_F(StagingActionsTest, MissingOrTakenNamesAndMissingImagesChangeNothing)
     run(Copy);
     run(RemoveImage);
 
-    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
-    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
-    EXPECT_EQ(controls.stagingShown, 0);
-}
-
-TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
-{
-    staging.file(QStringLiteral("readme.txt"), "docs");
-    scan();
+    // Cancel at any of the questions about missing files stores nothing.
     controls.name = QStringLiteral("Just Docs");
     const QStringList questions{kAircraftCfgMissing, kModelCfgMissing, kPanelCfgMissing,
                                 kSoundCfgMissing};
@@ -185,8 +177,10 @@ TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
             tc.messages.expectOkCancel(questions.at(i), true);
         tc.messages.expectOkCancel(questions.at(cancelAt), false);
         run(Copy);
-        EXPECT_FALSE(stowbay.exists(kCategory + QStringLiteral("/Just Docs"))) << cancelAt;
     }
+    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
+    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
+    EXPECT_EQ(controls.stagingShown, 0);
 }
 
 TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
@@ -215,7 +209,7 @@ TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
     EXPECT_EQ(controls.stagingShown, 0);
 }
 
-TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndOnlyYesEmptiesStaging)
+TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFailureAsksNothing)
 {
     stageAircraft();
     controls.name = QStringLiteral("Ridgeway A3");
@@ -225,6 +219,14 @@ TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndOnlyYesEmptiesStaging
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
 
+    // A copy that fails (the folder is there though no list showed it) asks nothing more.
+    controls.categoryList = {};
+    tc.messages.expectOk("Either the directory " + stowbay.root() + kCategory +
+                         "/Ridgeway A3 already exists or the target media is read only (i.e. "
+                         "CD ROM).");
+    run(Copy);
+    EXPECT_EQ(controls.packageListRefreshes, 1);
+
     controls.name = QStringLiteral("Ridgeway A3 Copy");
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
     run(Copy);
@@ -233,21 +235,6 @@ TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndOnlyYesEmptiesStaging
     EXPECT_TRUE(controls.name.isEmpty());
     EXPECT_EQ(controls.stagingShown, 1);
     EXPECT_TRUE(tc.state.AllFiles.isEmpty());
-}
-
-TEST_F(StagingActionsTest, FailedCopyAsksNothingMore)
-{
-    stageAircraft();
-    controls.name = QStringLiteral("Ridgeway A3");
-    controls.categoryList = {};
-    stowbay.folder(kCategory + QStringLiteral("/Ridgeway A3"));
-    tc.messages.expectOk(QStringLiteral("Either the directory ") + stowbay.root() + kCategory +
-                         QStringLiteral("/Ridgeway A3 already exists or the target media is "
-                                        "read only (i.e. CD ROM)."));
-
-    run(Copy);
-
-    EXPECT_EQ(controls.packageListRefreshes, 0);
 }
 
 TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndUnnamedSoundsGoingOnPastAFailure)
@@ -318,7 +305,7 @@ TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDo
     EXPECT_EQ(controls.stagingShown, 3);
 }
 
-TEST_F(StagingActionsTest, NoAnswerOrIncompleteListsLeaveEverythingUndone)
+TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythingUndone)
 {
     stageAircraft();
     tc.messages.expectYesNo(kErasePanel, false)
@@ -341,25 +328,20 @@ TEST_F(StagingActionsTest, NoAnswerOrIncompleteListsLeaveEverythingUndone)
     EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
     EXPECT_EQ(controls.stagingShown, 0);
 
-    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
-    run(RemoveAll);
-    EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
-}
-
-TEST_F(StagingActionsTest, RemoveAllRefusedForAStagingFolderHoldingTheStoreKeepsEverything)
-{
-    stageAircraft();
+    // A Staging folder holding the store is refused; the program goes on and nothing is shown anew.
     tc.state.StowbayDir = staging.path(QStringLiteral("texture/store/"));
     staging.folder(QStringLiteral("texture/store"));
-    controls.name = QStringLiteral("Ridgeway A3");
     tc.messages.expectYesNo(kEraseAll, true)
         .expectOk("Wingstash did not empty the folder " + staging.root() + kCriticalStaging);
-
     run(RemoveAll);
-
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
     EXPECT_EQ(controls.stagingShown, 0);
+
+    tc.state.StowbayDir = stowbay.root();
+    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
+    run(RemoveAll);
+    EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
 }
 
 } // namespace
