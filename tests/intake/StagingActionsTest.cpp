@@ -80,7 +80,7 @@ public:
     int stagingShown = 0;
     int packageListRefreshes = 0;
 
-    QString headerCaption() const override { return QStringLiteral("Staging"); }
+    QString headerCaption() const override { return "Staging"; }
     int optionIndex() const override { return option; }
     void setOptionIndex(int index) override { option = index; }
     QString packageNameText() const override { return name; }
@@ -93,7 +93,7 @@ public:
         ++stagingShown;
         ScanPackage(context_, context_.state.StagingDir);
         option = Copy;
-        if (name.isEmpty() && PackageHasFile(context_.state, QStringLiteral("aircraft.cfg")))
+        if (name.isEmpty() && PackageHasFile(context_.state, "aircraft.cfg"))
             name = context_.state.AircraftTitle;
     }
     void showStowbay(bool) override { ADD_FAILURE() << "Staging actions never enter Stowbay"; }
@@ -119,7 +119,7 @@ protected:
         tc.state.MsfsDir = msfs.root();
         tc.state.AppDir = staging.root();
         stowbay.folder(kCategory);
-        msfs.folder(QStringLiteral("aircraft")).folder(QStringLiteral("gauges"));
+        msfs.folder("aircraft").folder("gauges");
     }
 
     void scan() { ScanPackage(tc, tc.state.StagingDir); }
@@ -138,38 +138,37 @@ protected:
               "Images/cockpit.gif", "model/A3.mdl", "panel/Main.bmp", "panel/a3gauges.gau",
               "texture/a3_t.bmp", "texture/a3_t.oaf", "sound/A3_eng.wav", "sound/click.wav"})
             staging.file(QString::fromLatin1(name), name);
-        staging.file(QStringLiteral("aircraft.cfg"), "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
-            .file(QStringLiteral("model/model.cfg"), "[models]\r\n")
-            .file(QStringLiteral("panel/Panel.cfg"),
-                  "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
-            .file(QStringLiteral("panel/oldpanel.cfg"), "[Window00]\r\nfile=main.bmp\r\n")
-            .file(QStringLiteral("sound/sound.cfg"), "[engine]\r\nfilename=a3_eng\r\n")
-            .file(QStringLiteral("sound/oldsound.cfg"), "[engine]\r\nfilename=a3_old\r\n");
+        staging.file("aircraft.cfg", "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
+            .file("model/model.cfg", "[models]\r\n")
+            .file("panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
+            .file("panel/oldpanel.cfg", "[Window00]\r\nfile=main.bmp\r\n")
+            .file("sound/sound.cfg", "[engine]\r\nfilename=a3_eng\r\n")
+            .file("sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
         scan();
     }
 };
 
-TEST_F(StagingActionsTest, MissingOrTakenNamesCancelledQuestionsAndMissingImagesChangeNothing)
+TEST_F(StagingActionsTest, NameChecksMissingFileQuestionsAndACopyOfASoundSet)
 {
-    staging.file(QStringLiteral("readme.txt"), "docs");
+    staging.file("readme.txt", "docs");
     scan();
-    stowbay.folder(kCategory + QStringLiteral("/docs"));
+    stowbay.folder(kCategory + "/docs");
     tc.messages.expectOk("Please enter a package name.")
         .expectOk("Please enter a package name.")
-        .expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() + kCategory +
-                  QStringLiteral(".  Please use another name."))
-        .expectOk(QStringLiteral("No images available."));
+        .expectOk("Package name already exists in " + stowbay.root() + kCategory +
+                  ".  Please use another name.")
+        .expectOk("No images available.");
 
     run(Copy);
-    controls.name = QStringLiteral("   ");
+    controls.name = "   ";
     run(Copy);
     EXPECT_TRUE(controls.name.isEmpty());
-    controls.name = QStringLiteral("Docs");
+    controls.name = "Docs";
     run(Copy);
     run(RemoveImage);
 
     // Cancel at any of the questions about missing files stores nothing.
-    controls.name = QStringLiteral("Just Docs");
+    controls.name = "Just Docs";
     const QStringList questions{kAircraftCfgMissing, kModelCfgMissing, kPanelCfgMissing,
                                 kSoundCfgMissing};
     for (int cancelAt = 0; cancelAt < questions.size(); ++cancelAt) {
@@ -179,32 +178,21 @@ TEST_F(StagingActionsTest, MissingOrTakenNamesCancelledQuestionsAndMissingImages
         run(Copy);
     }
     EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
-    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
-    EXPECT_EQ(controls.stagingShown, 0);
-}
 
-TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
-{
-    staging
-        .file("Sound.cfg",
-              "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n[GEAR_UP]\r\nfilename=a3_gear\r\n")
-        .file(QStringLiteral("A3_Wind.wav"), "wind")
-        .file(QStringLiteral("a3_gear.wav"), "gear");
+    // With a sound set, three answers store the package; Staging stays as it was.
+    staging.file("Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n").file("a3_Wind.wav");
     scan();
-    controls.name = QStringLiteral("A3 Sounds");
+    controls.name = "A3 Sounds";
     tc.messages.expectOkCancel(kAircraftCfgMissing, true)
         .expectOkCancel(kModelCfgMissing, true)
         .expectOkCancel(kPanelCfgMissing, true)
         .expectYesNo(kClearQuestion, false);
-
     run(Copy);
-
     EXPECT_EQ(filesBelow(stowbay.path(kCategory)),
-              (QStringList{"A3 Sounds/Sound/a3_gear.wav", "A3 Sounds/Sound/a3_wind.wav",
+              (QStringList{"A3 Sounds/Documentation/readme.txt", "A3 Sounds/Sound/a3_wind.wav",
                            "A3 Sounds/Sound/sound.cfg"}));
     EXPECT_EQ(controls.packageListRefreshes, 1);
-    // The copy leaves the Staging area, its scan and the selection as they were.
-    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"A3_Wind.wav", "Sound.cfg", "a3_gear.wav"}));
+    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
     EXPECT_EQ(controls.option, Copy);
     EXPECT_EQ(controls.stagingShown, 0);
 }
@@ -212,12 +200,12 @@ TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
 TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFailureAsksNothing)
 {
     stageAircraft();
-    controls.name = QStringLiteral("Ridgeway A3");
+    controls.name = "Ridgeway A3";
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, false);
     run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
+    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3/aircraft.cfg"));
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
+    EXPECT_EQ(controls.name, "Ridgeway A3");
 
     // A copy that fails (the folder is there though no list showed it) asks nothing more.
     controls.categoryList = {};
@@ -227,10 +215,10 @@ TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFail
     run(Copy);
     EXPECT_EQ(controls.packageListRefreshes, 1);
 
-    controls.name = QStringLiteral("Ridgeway A3 Copy");
+    controls.name = "Ridgeway A3 Copy";
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
     run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3 Copy/aircraft.cfg")));
+    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3 Copy/aircraft.cfg"));
     EXPECT_TRUE(QDir(staging.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(controls.name.isEmpty());
     EXPECT_EQ(controls.stagingShown, 1);
@@ -240,9 +228,9 @@ TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFail
 TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndUnnamedSoundsGoingOnPastAFailure)
 {
     stageAircraft();
-    staging.readOnly(QStringLiteral("panel/Panel.cfg"));
+    staging.readOnly("panel/Panel.cfg");
     tc.messages.expectYesNo(kErasePanel, true)
-        .expectOk(readOnlyFileMessage(staging.path(QStringLiteral("panel/Panel.cfg"))))
+        .expectOk(readOnlyFileMessage(staging.path("panel/Panel.cfg")))
         .expectOk(kDone)
         .expectOkCancel(kPanelImagesNote, false);
 
@@ -261,11 +249,11 @@ TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndUnnamedSoundsGoingOnPast
 
 TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
 {
-    staging.file(QStringLiteral("panel/panel.cfg"), "gauge00=a!b\r\n")
-        .file(QStringLiteral("panel/a.gau"), "gauge")
-        .file(QStringLiteral("sound/engine.wav"), "engine")
-        .file(QStringLiteral("sound/click.wav"), "click")
-        .file(QStringLiteral("notes.txt"), "notes");
+    staging.file("panel/panel.cfg", "gauge00=a!b\r\n")
+        .file("panel/a.gau", "gauge")
+        .file("sound/engine.wav", "engine")
+        .file("sound/click.wav", "click")
+        .file("notes.txt", "notes");
     scan();
     tc.messages.expectYesNo(kErasePanel, true).expectOk(kDone);
 
@@ -296,9 +284,8 @@ TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDo
     EXPECT_EQ(controls.stagingShown, 2);
 
     run(RemoveAircraft);
-    const QString keptImage = shown.endsWith(QStringLiteral("cockpit.gif"))
-                                  ? QStringLiteral("Images/view.jpg")
-                                  : QStringLiteral("Images/cockpit.gif");
+    const QString keptImage =
+        shown.endsWith("cockpit.gif") ? "Images/view.jpg" : "Images/cockpit.gif";
     EXPECT_EQ(filesBelow(staging.root()),
               (QStringList{keptImage, "panel/Main.bmp", "panel/Panel.cfg", "panel/a3gauges.gau",
                            "panel/oldpanel.cfg", "readme.txt", "sound/click.wav"}));
@@ -318,7 +305,7 @@ TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythin
 
     // Lists the scan could not complete refuse everything but Remove ALL, which needs none.
     tc.state.ScanOverflow = true;
-    controls.name = QStringLiteral("Ridgeway A3");
+    controls.name = "Ridgeway A3";
     for (int i = 0; i < 5; ++i)
         tc.messages.expectOk("The Staging area holds more files than Wingstash can list, so this "
                              "option was not carried out.  Nothing was changed.");
@@ -329,13 +316,13 @@ TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythin
     EXPECT_EQ(controls.stagingShown, 0);
 
     // A Staging folder holding the store is refused; the program goes on and nothing is shown anew.
-    tc.state.StowbayDir = staging.path(QStringLiteral("texture/store/"));
-    staging.folder(QStringLiteral("texture/store"));
+    tc.state.StowbayDir = staging.path("texture/store/");
+    staging.folder("texture/store");
     tc.messages.expectYesNo(kEraseAll, true)
         .expectOk("Wingstash did not empty the folder " + staging.root() + kCriticalStaging);
     run(RemoveAll);
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
+    EXPECT_EQ(controls.name, "Ridgeway A3");
     EXPECT_EQ(controls.stagingShown, 0);
 
     tc.state.StowbayDir = stowbay.root();
