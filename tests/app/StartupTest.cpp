@@ -71,6 +71,7 @@ struct Folders {
     TreeBuilder tree;
     TestContext test;
     ScriptedLocationsEditor editor;
+    MainWindowGeometry main;
 
     Folders()
     {
@@ -93,6 +94,13 @@ struct Folders {
                                       MainWindowGeometry{900.0, {}, {}, {}}, nullptr));
         test.state = SharedState{};
         test.state.AppDir = tree.path("app/");
+    }
+    bool start() { return startUp(test, editor, main); }
+    // What a shut-down now would write: nothing, when the locations were emptied.
+    bool shutDownWritesNothing()
+    {
+        return writeSettingsFile(settingsFilePath(test.state), test.state, main, nullptr) &&
+               !tree.exists("app/ws.ini");
     }
     QStringList storeFolders() const
     {
@@ -173,12 +181,9 @@ TEST(StartUp, JunkLocationsRemoveWsIniAndEmptyTheLocations)
         Folders f;
         f.writeIni(ini);
         f.test.messages.expectOkCancel(kInvalidData, false);
-        MainWindowGeometry main;
-        EXPECT_THROW(startUp(f.test, f.editor, main), ShutDownRequest);
-        EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+        EXPECT_THROW(f.start(), ShutDownRequest);
         // Nothing is written back on the way out, so the next start is a first run.
-        EXPECT_TRUE(writeSettingsFile(settingsFilePath(f.test.state), f.test.state, main, nullptr));
-        EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+        EXPECT_TRUE(f.shutDownWritesNothing());
     }
 }
 
@@ -189,8 +194,7 @@ TEST(StartUp, FirstRunExplainsOpensTheDialogAndCreatesTheCategories)
     f.editor.edits = {[&](platform::Locations &l) {
         l = {f.tree.path("staging"), f.tree.path("stowbay"), f.tree.path("fs2000")};
     }};
-    MainWindowGeometry main;
-    ASSERT_TRUE(startUp(f.test, f.editor, main));
+    ASSERT_TRUE(f.start());
     EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
     EXPECT_EQ(
         f.storeFolders(),
@@ -206,10 +210,8 @@ TEST(StartUp, FirstRunWithTheDialogCancelledShutsDownWritingNothing)
     Folders f;
     f.test.messages.expectOk(kFirstRun).expectOk(kNotValid).expectOk(kIncorrect);
     f.editor.edits = {kUnchanged, kUnchanged};
-    MainWindowGeometry main;
-    EXPECT_THROW(startUp(f.test, f.editor, main), ShutDownRequest);
-    EXPECT_TRUE(writeSettingsFile(settingsFilePath(f.test.state), f.test.state, main, nullptr));
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+    EXPECT_THROW(f.start(), ShutDownRequest);
+    EXPECT_TRUE(f.shutDownWritesNothing());
 }
 
 TEST(StartUp, SavedLocationsOfAnyScriptStartWithoutQuestions)
@@ -218,10 +220,9 @@ TEST(StartUp, SavedLocationsOfAnyScriptStartWithoutQuestions)
     // Staging in a folder whose name Windows-1252 cannot write.
     f.tree.folder("Юрий/staging").folder("stowbay/Mine");
     f.saveIni("Юрий/staging");
-    MainWindowGeometry main;
-    ASSERT_TRUE(startUp(f.test, f.editor, main));
+    ASSERT_TRUE(f.start());
     EXPECT_EQ(f.test.state.StagingDir, f.tree.path("Юрий/staging/"));
-    EXPECT_EQ(main.top, 900.0);
+    EXPECT_EQ(f.main.top, 900.0);
     // A store that holds any folder at all is left as it is.
     EXPECT_EQ(f.storeFolders(), QStringList{"Mine"});
 }
@@ -232,8 +233,7 @@ TEST(StartUp, CancelledAircraftQuestionEndsAtOnce)
     f.saveIni();
     QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
     f.test.messages.expectOkCancel(kNoAircraft, false);
-    MainWindowGeometry main;
-    EXPECT_FALSE(startUp(f.test, f.editor, main));
+    EXPECT_FALSE(f.start());
     EXPECT_TRUE(f.storeFolders().isEmpty());
     EXPECT_TRUE(f.tree.exists("app/ws.ini"));
 }
@@ -254,8 +254,7 @@ TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
                                               : "Wingstash could not create these category "
                                                 "folders:\r\n\r\n" +
                                                     lines.join("\r\n"));
-        MainWindowGeometry main;
-        EXPECT_TRUE(startUp(f.test, f.editor, main));
+        EXPECT_TRUE(f.start());
         EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
 }
