@@ -25,7 +25,8 @@ bool hasWildcard(const QString &path)
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
 
-// "\server\share": the end of the share's name, or 0 when server or share is missing.
+// "\\server\share\": the length up to and including the separator after the share (the whole
+// path when there is none), or 0 when the server or the share is missing.
 qsizetype uncRootLength(const QString &path, QChar separator)
 {
     const qsizetype serverEnd = path.indexOf(separator, 2);
