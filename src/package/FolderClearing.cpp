@@ -36,9 +36,10 @@ QString canonicalOrClean(const QString &path)
 
 bool isVolumeRoot(const QString &path)
 {
-    const QString folder = canonicalOrClean(path);
-    if (folder == QDir::rootPath() || path.size() == rootLength(path))
+    // The root of a network share (Windows) has the safe form but is a volume's top folder.
+    if (path.size() == rootLength(path))
         return true;
+    const QString folder = canonicalOrClean(path);
     const QStorageInfo volume(folder);
     return volume.isValid() && canonicalOrClean(volume.rootPath()) == folder;
 }

@@ -28,6 +28,7 @@ TEST(PathForms, RootLocationFolderFormAndLastComponentForBothSystems)
         {"\\FS2000\\", '\\', 0, false, false, "FS2000\\", "FS2000\\"},
         {"\\\\server\\share\\", '\\', 15, true, true, "share\\", "server\\share\\"},
         {"\\\\server\\share\\Staging\\", '\\', 15, true, true, "Staging\\", "share\\Staging\\"},
+        {"\\\\s\\x\\", '\\', 6, true, true, "x\\", "s\\x\\"},
         {"\\\\server\\share", '\\', 14, true, false, "share", "server\\share"},
         {"\\\\server\\\\x\\", '\\', 0, false, false, "x\\", "\\x\\"},
         {"/home/me/FS2000/", '\\', 0, false, false, "FS2000/", "me/FS2000/"},

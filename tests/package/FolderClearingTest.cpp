@@ -67,7 +67,7 @@ TEST(ClearFolder, RefusesHomeVolumeRootAndAFolderHoldingALocationButGoesOn)
     for (const auto &c : cases) {
         TestContext t;
         t.state.StagingDir = tree.path("staging/");
-        t.state.StowbayDir = tree.path("staging/store/");
+        t.state.MsfsDir = tree.path("staging/store/"); // an empty location before it is passed
         t.messages.expectOk(refusal(c.folder, c.reason));
         EXPECT_FALSE(ClearFolder(t, c.folder)) << c.folder.toStdString();
         t.messages.verifyAllShown();
