@@ -119,7 +119,7 @@ bool readSettingsFile(const QString &path, SharedState &state, MainWindowGeometr
         return false;
     // A ws.ini that exists but cannot be read holds nothing usable; it is still no first run.
     bool ok = false;
-    const QStringList lines = platform::readTextLines(path, &ok);
+    const QStringList lines = platform::readUtf8TextLines(path, &ok);
     if (!ok)
         return true;
     for (const QString &line : lines)
@@ -163,5 +163,5 @@ bool writeSettingsFile(const QString &path, SharedState &state,
     // the file as it stands is kept instead.
     if (state.StagingDir.isEmpty() || state.StowbayDir.isEmpty() || state.MsfsDir.isEmpty())
         return true;
-    return platform::writeTextLines(path, settingsLines(state, mainWindow), error);
+    return platform::writeUtf8TextLines(path, settingsLines(state, mainWindow), error);
 }

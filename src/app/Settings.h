@@ -18,6 +18,9 @@ struct MainWindowGeometry {
 // Where ws.ini lives: AppDir, or the user's configuration folder when AppDir is not writable.
 QString settingsFilePath(const SharedState &state);
 
+// ws.ini is UTF-8, so that every location a user can choose survives; a file of an earlier
+// version, in Windows-1252, is still read.
+
 // Applies every line of ws.ini by the reading rules. Returns false when the file does not exist.
 bool readSettingsFile(const QString &path, SharedState &state, MainWindowGeometry &mainWindow);
 

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "package/Files.h"
+#include "package/FolderLayout.h"
 #include "package/ShutDown.h"
 #include "package/Walk.h"
 #include "platform/FileSystem.h"
@@ -56,13 +57,9 @@ bool isMalformed(const QString &location)
     return false;
 }
 
-// Long enough to be more than a drive root, and an existing directory (links followed). A
-// relative path is not valid: it would be looked up against whatever folder the program
-// happened to start in.
 bool isValidLocation(const QString &location)
 {
-    return location.size() >= 4 && location.startsWith(platform::separator()) &&
-           !isMalformed(location) && platform::directoryExists(location);
+    return hasLocationForm(location) && platform::directoryExists(location);
 }
 
 bool allValid(const SharedState &state)
@@ -78,10 +75,10 @@ bool anyMalformed(const SharedState &state)
 }
 
 // Real simulators spell it "Aircraft"; a Windows look-up ignores the case.
-bool hasAircraftFolder(const QString &msfsDir)
+bool hasAircraftFolder(const SharedState &state)
 {
-    return isValidLocation(msfsDir) &&
-           platform::directoryExists(platform::resolveCase(msfsDir + QStringLiteral("aircraft")));
+    return isValidLocation(state.MsfsDir) &&
+           platform::directoryExists(FolderLayout(state).aircraftFolder());
 }
 
 void showLocationsDialog(SharedState &state, platform::LocationsEditor &editor)
@@ -108,8 +105,9 @@ void showLocationsDialog(SharedState &state, platform::LocationsEditor &editor)
 void createDefaultCategories(Context &context)
 {
     QStringList failures;
+    const FolderLayout layout(context.state);
     for (const QString &category : defaultCategories()) {
-        const QString folder = context.state.StowbayDir + category;
+        const QString folder = layout.categoryFolder(category).chopped(1);
         const platform::Result made = platform::makeFolder(folder);
         if (!made.ok)
             failures.append(folder + QStringLiteral(".  ") + made.error);
@@ -128,6 +126,11 @@ void createDefaultCategories(Context &context)
 }
 
 } // namespace
+
+bool hasLocationForm(const QString &location, QChar separator)
+{
+    return location.size() >= 4 && rootLength(location, separator) > 0 && !isMalformed(location);
+}
 
 QString AddBackslash(const QString &path)
 {
@@ -159,7 +162,7 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
         ShutDown();
     }
 
-    while (!hasAircraftFolder(state.MsfsDir)) {
+    while (!hasAircraftFolder(state)) {
         if (!context.messages.confirmOk(kNoAircraftFolder))
             return false;
         showLocationsDialog(state, locations);

@@ -3,8 +3,15 @@
 #include "app/Settings.h"
 #include "package/Context.h"
 #include "platform/Choices.h"
+#include "platform/FileSystem.h"
 
 #include <QString>
+
+// The form a location must have before it is looked up: at least 4 characters (so a drive
+// root such as "C:\" is refused), absolute ("C:\FS2000", "\\server\share" or "/home/me"; a
+// relative path would depend on the folder the program was started in) and free of control
+// characters.
+bool hasLocationForm(const QString &location, QChar separator = platform::separator());
 
 // The path with the separator appended when it is not empty and does not end with one.
 QString AddBackslash(const QString &path);

@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     QtMessageBoxes messages;
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser(messages);
-    DialogLocationsEditor locations(messages, state);
+    DialogLocationsEditor locations(messages);
     FileListWindow fileList(state);
     StowbayWindow window(
         StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList});

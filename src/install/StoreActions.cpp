@@ -77,7 +77,8 @@ bool removePackageFolder(Context &context, const QString &entry)
         return platform::removeFile(entry).ok;
     if (attributes != platform::Directory)
         return false;
-    ClearFolder(context, entry + platform::separator());
+    if (!ClearFolder(context, entry + platform::separator()))
+        return false;
     return platform::removeFolder(entry).ok;
 }
 

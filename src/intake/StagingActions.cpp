@@ -143,7 +143,9 @@ void removeAllFromStaging(Context &context, platform::MainControls &controls)
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to erase everything in the staging directory?")))
         return;
-    ClearFolder(context, context.state.StagingDir);
+    // A refused folder was left whole and the user was told why; there is nothing to show anew.
+    if (!ClearFolder(context, context.state.StagingDir))
+        return;
     controls.setPackageNameText(QString());
     context.messages.inform(kDone);
     controls.showStaging();

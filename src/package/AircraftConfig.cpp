@@ -66,15 +66,18 @@ std::optional<qsizetype> askForConfiguration(Context &context,
     return *chosen;
 }
 
-// Empties the Staging folders that only the configurations not chosen use.
-void pruneOtherConfigurations(Context &context, const QList<Configuration> &configurations,
-                              qsizetype chosen)
+// The Staging folders (with the separator) that only the configurations not chosen use.
+QStringList foldersOfOtherConfigurations(const SharedState &state,
+                                         const QList<Configuration> &configurations,
+                                         qsizetype chosen)
 {
     // The folder list is taken once, before any clearing, so every look-up sees the same tree.
-    const QStringList stagingFolders = ListSubDirs(context.state.StagingDir);
+    const QStringList stagingFolders = ListSubDirs(state.StagingDir);
     const Configuration &kept = configurations.at(chosen);
-    const auto clear = [&context](const QString &folder) {
-        ClearFolder(context, folder + platform::separator());
+    QStringList folders;
+    const auto add = [&folders](const QString &folder) {
+        if (!folder.isEmpty())
+            folders.append(folder + platform::separator());
     };
     for (qsizetype row = 0; row < configurations.size(); ++row) {
         if (row == chosen)
@@ -84,21 +87,19 @@ void pruneOtherConfigurations(Context &context, const QList<Configuration> &conf
             const QString &keptValue = kept.folder(key);
             if (value.isEmpty()) {
                 // The plain folder only goes when the chosen configuration does not use it.
-                if (keptValue.trimmed().isEmpty())
-                    continue;
-                const QString plain = FindStagingFolder(stagingFolders, folderKeyName(key));
-                if (!plain.isEmpty())
-                    clear(plain);
+                if (!keptValue.trimmed().isEmpty())
+                    add(FindStagingFolder(stagingFolders, folderKeyName(key)));
                 continue;
             }
             const QString folder =
                 FindStagingFolder(stagingFolders, configurationFolderName(key, value));
             const QString keptFolder =
                 FindStagingFolder(stagingFolders, configurationFolderName(key, keptValue));
-            if (!folder.isEmpty() && folder != keptFolder)
-                clear(folder);
+            if (folder != keptFolder)
+                add(folder);
         }
     }
+    return folders;
 }
 
 } // namespace
@@ -150,6 +151,13 @@ bool ChooseConfiguration(Context &context, const PackageFile &file)
         return false;
     const Configuration &configuration = configurations.at(*chosen);
 
+    // Every folder is checked before anything changes: a refusal halfway would leave
+    // aircraft.cfg naming one configuration beside the files of the others.
+    const QStringList others = foldersOfOtherConfigurations(state, configurations, *chosen);
+    for (const QString &folder : others) {
+        if (!mayClearFolder(context, folder))
+            return false;
+    }
     // aircraft.cfg is rewritten before any folder is emptied: if the write fails, the user
     // still has every configuration and all of its files.
     QString error;
@@ -161,7 +169,8 @@ bool ChooseConfiguration(Context &context, const PackageFile &file)
         return false;
     }
     state.AircraftTitle = configuration.Title.trimmed();
-    pruneOtherConfigurations(context, configurations, *chosen);
+    for (const QString &folder : others)
+        ClearFolder(context, folder);
     return true;
 }
 

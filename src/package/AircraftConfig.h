@@ -9,8 +9,9 @@
 void CheckAircraftCfg(Context &context, const PackageFile &file);
 
 // For a staged aircraft.cfg with several configurations: asks for one, empties the folders
-// that only the others use and rewrites aircraft.cfg to the one chosen as [fltsim.0].
-// Returns true when files were changed on disk (the scan then lists the package again).
+// that only the others use and rewrites aircraft.cfg to the one chosen as [fltsim.0]. When one
+// of those folders may not be emptied (see mayClearFolder), nothing is changed at all. Returns true
+// when files were changed on disk (the scan then lists the package again).
 bool ChooseConfiguration(Context &context, const PackageFile &file);
 
 // The first of stagingFolders (real paths without a trailing separator, in walk order) whose

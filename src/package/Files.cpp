@@ -4,25 +4,65 @@
 
 namespace {
 
+bool isSeparator(QChar c, QChar separator)
+{
+    return c == separator || c == QLatin1Char('/');
+}
+
+// The last separator at or before from, or -1.
+qsizetype lastSeparator(const QString &path, qsizetype from, QChar separator)
+{
+    for (qsizetype i = from; i >= 0; --i) {
+        if (isSeparator(path[i], separator))
+            return i;
+    }
+    return -1;
+}
+
 bool hasWildcard(const QString &path)
 {
-    const qsizetype nameStart = path.lastIndexOf(platform::separator()) + 1;
-    const QStringView name = QStringView(path).mid(nameStart);
+    const QString name = FileNameOf(path, false);
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// "\\server\share\": the length up to and including the separator after the share (the whole
+// path when there is none), or 0 when the server or the share is missing.
+qsizetype uncRootLength(const QString &path, QChar separator)
+{
+    const qsizetype serverEnd = path.indexOf(separator, 2);
+    if (serverEnd <= 2)
+        return 0;
+    qsizetype shareEnd = path.indexOf(separator, serverEnd + 1);
+    if (shareEnd < 0)
+        shareEnd = path.size();
+    return shareEnd == serverEnd + 1 ? 0 : qMin(shareEnd + 1, path.size());
 }
 
 } // namespace
 
-QString FileNameOf(const QString &path, bool withParent)
+qsizetype rootLength(const QString &path, QChar separator)
 {
-    const QChar separator = platform::separator();
+    if (path.isEmpty())
+        return 0;
+    if (separator == QLatin1Char('/'))
+        return path.front() == separator ? 1 : 0;
+    if (path.size() >= 3 && path[0].isLetter() && path[1] == QLatin1Char(':') &&
+        isSeparator(path[2], separator))
+        return 3;
+    if (path.size() >= 2 && isSeparator(path[0], separator) && isSeparator(path[1], separator))
+        return uncRootLength(QString(path).replace(QLatin1Char('/'), separator), separator);
+    return 0;
+}
+
+QString FileNameOf(const QString &path, bool withParent, QChar separator)
+{
     // Start at the second-to-last character so that one trailing separator is stepped over.
     if (path.size() < 2)
         return path;
-    const qsizetype last = path.lastIndexOf(separator, path.size() - 2);
+    const qsizetype last = lastSeparator(path, path.size() - 2, separator);
     if (!withParent || last <= 0)
         return path.mid(last + 1);
-    const qsizetype parent = path.lastIndexOf(separator, last - 1);
+    const qsizetype parent = lastSeparator(path, last - 1, separator);
     return path.mid(parent + 1);
 }
 
@@ -45,13 +85,17 @@ bool IsStagingEmpty(const SharedState &state)
 
 bool RemoveFile(platform::MessageBoxes &messages, const QString &path)
 {
-    // The path is the one on disk: a file that is gone is not looked for in other letter case,
-    // and a name that merely holds "*" or "?" (legal on Linux) is deleted as itself.
+    // platform::removeFile looks a path up without regard to case; a list that has gone stale
+    // must not make it delete a sibling the user never saw, so a path that is not on disk as
+    // written counts as deleted already. A name that merely holds "*" or "?" (legal on Linux)
+    // is deleted as itself; only a missing one is a pattern.
     bool exists = false;
     platform::attributesOf(path, &exists);
-    const platform::RemoveResult result = !exists && hasWildcard(FileNameOf(path, false))
-                                              ? platform::removeFiles(path)
-                                              : platform::removeFile(path);
+    platform::RemoveResult result{true, true, {}};
+    if (exists)
+        result = platform::removeFile(path);
+    else if (hasWildcard(path))
+        result = platform::removeFiles(path);
     if (result.ok || result.missing)
         return true;
     messages.inform(QStringLiteral("There was a problem removing file ") + path +

@@ -3,7 +3,6 @@
 #include "package/Files.h"
 #include "package/ShutDown.h"
 #include "package/Walk.h"
-#include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,9 +19,10 @@ const QString kFolderNotRemoved =
                    "to READ ONLY mode (i.e. CD ROM).");
 
 // "." and ".." could lead out of the folder the path seems to name.
-bool hasRelativeComponent(const QString &path)
+bool hasRelativeComponent(const QString &path, QChar separator)
 {
-    const QStringList components = path.split(platform::separator(), Qt::SkipEmptyParts);
+    const QStringList components =
+        QString(path).replace(QLatin1Char('/'), separator).split(separator, Qt::SkipEmptyParts);
     return components.contains(QLatin1String(".")) || components.contains(QLatin1String(".."));
 }
 
@@ -34,27 +34,15 @@ QString canonicalOrClean(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
 }
 
-} // namespace
-
-bool hasSafeFolderForm(const QString &path)
+bool isVolumeRoot(const QString &path)
 {
-    const QChar separator = platform::separator();
-    if (path.size() < 3 || !QDir::isAbsolutePath(path) || path.front() != separator ||
-        path.back() != separator)
-        return false;
-    const QChar first = path.at(1);
-    if (first == separator || first == QLatin1Char(' ') || hasRelativeComponent(path))
-        return false;
+    // The root of a network share (Windows) has the safe form but is a volume's top folder.
+    if (path.size() == rootLength(path))
+        return true;
     const QString folder = canonicalOrClean(path);
-    if (folder == QDir::rootPath())
-        return false;
-    if (folder == canonicalOrClean(QDir::homePath()))
-        return false;
     const QStorageInfo volume(folder);
-    return !(volume.isValid() && canonicalOrClean(volume.rootPath()) == folder);
+    return volume.isValid() && canonicalOrClean(volume.rootPath()) == folder;
 }
-
-namespace {
 
 // Emptying a folder that holds another of the three locations (a store kept inside Staging)
 // would erase that location too, which no single action ever asks for.
@@ -71,14 +59,53 @@ bool holdsAnotherLocation(const SharedState &state, const QString &path)
     return false;
 }
 
+// Why Wingstash will not empty a folder of the right form, or empty when it will.
+QString refusalReason(const SharedState &state, const QString &path)
+{
+    if (canonicalOrClean(path) == canonicalOrClean(QDir::homePath()))
+        return QStringLiteral("it is your home folder");
+    if (isVolumeRoot(path))
+        return QStringLiteral("it is the top folder of a drive");
+    if (holdsAnotherLocation(state, path))
+        return QStringLiteral("it holds another of your Staging, Stowbay and MSFS folders");
+    return {};
+}
+
 } // namespace
 
-void ClearFolder(Context &context, const QString &path)
+bool hasSafeFolderForm(const QString &path, QChar separator)
 {
-    if (!hasSafeFolderForm(path) || holdsAnotherLocation(context.state, path)) {
+    const qsizetype root = rootLength(path, separator);
+    if (root == 0 || !path.endsWith(separator) || hasRelativeComponent(path, separator))
+        return false;
+    const bool shareRoot = root > 3 && root == path.size();
+    if (shareRoot)
+        return true;
+    if (path.size() <= root)
+        return false;
+    const QChar first = path.at(root);
+    return first != separator && first != QLatin1Char('/') && first != QLatin1Char(' ');
+}
+
+bool mayClearFolder(Context &context, const QString &path)
+{
+    if (!hasSafeFolderForm(path)) {
         context.messages.inform(kCriticalError);
         ShutDown();
     }
+    const QString reason = refusalReason(context.state, path);
+    if (reason.isEmpty())
+        return true;
+    context.messages.inform(QStringLiteral("Wingstash did not empty the folder ") + path +
+                            QStringLiteral(" because ") + reason +
+                            QStringLiteral(".  Nothing was deleted."));
+    return false;
+}
+
+bool ClearFolder(Context &context, const QString &path)
+{
+    if (!mayClearFolder(context, path))
+        return false;
     const QString folder = platform::resolveCase(path);
     // Folders are listed before any file goes, each before the folders inside it; removing
     // them from the last back to the first takes inner folders first.
@@ -90,4 +117,5 @@ void ClearFolder(Context &context, const QString &path)
         if (!platform::removeFolder(subfolders[i]).ok)
             context.messages.inform(kFolderNotRemoved);
     }
+    return true;
 }

@@ -55,8 +55,4 @@ struct SharedState {
     int ListLeft = 0;
     int ListHeight = 0;
     int ListWidth = 0;
-
-    // The directory picker's exchange.
-    QString DirSelectStart;
-    QString DirSelectPath;
 };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -28,6 +29,46 @@ char encodeOne(char16_t unit)
             return static_cast<char>(0x80 + i);
     }
     return '?';
+}
+
+QByteArray encodeUtf8(const QString &text)
+{
+    return text.toUtf8();
+}
+
+QStringList readLines(const QString &path, bool *ok, QString (*decode)(const QByteArray &))
+{
+    QFile file(resolveCase(path));
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok)
+        *ok = opened;
+    if (!opened)
+        return {};
+    return splitLines(decode(file.readAll()));
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error,
+                QByteArray (*encode)(const QString &))
+{
+    const QString real = resolveCase(path);
+    // Replacing the file by rename would get past its read-only mark; Windows refuses.
+    if (attributesOf(real) & ReadOnly) {
+        if (error)
+            *error = QStringLiteral("Access is denied.");
+        return false;
+    }
+    QSaveFile file(real);
+    file.setDirectWriteFallback(false);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (const QString &line : lines) {
+        if (!ok)
+            break;
+        ok = file.write(encode(line) + "\r\n") >= 0;
+    }
+    ok = ok && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
 }
 
 } // namespace
@@ -77,36 +118,29 @@ QStringList splitLines(const QString &text)
 
 QStringList readTextLines(const QString &path, bool *ok)
 {
-    QFile file(resolveCase(path));
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok)
-        *ok = opened;
-    if (!opened)
-        return {};
-    return splitLines(decodeCp1252(file.readAll()));
+    return readLines(path, ok, decodeCp1252);
 }
 
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error)
 {
-    const QString real = resolveCase(path);
-    // Replacing the file by rename would get past its read-only mark; Windows refuses.
-    if (attributesOf(real) & ReadOnly) {
-        if (error)
-            *error = QStringLiteral("Access is denied.");
-        return false;
-    }
-    QSaveFile file(real);
-    file.setDirectWriteFallback(false);
-    bool ok = file.open(QIODevice::WriteOnly);
-    for (const QString &line : lines) {
-        if (!ok)
-            break;
-        ok = file.write(encodeCp1252(line) + "\r\n") >= 0;
-    }
-    ok = ok && file.commit();
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
+    return writeLines(path, lines, error, encodeCp1252);
+}
+
+QString decodeUtf8OrCp1252(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? decodeCp1252(bytes) : text;
+}
+
+QStringList readUtf8TextLines(const QString &path, bool *ok)
+{
+    return readLines(path, ok, decodeUtf8OrCp1252);
+}
+
+bool writeUtf8TextLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return writeLines(path, lines, error, encodeUtf8);
 }
 
 } // namespace platform

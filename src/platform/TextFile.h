@@ -25,6 +25,13 @@ template <typename OnLine> bool forEachLine(const QString &path, OnLine onLine);
 // one is complete.
 bool writeTextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
+// The program's own settings are not read by the simulator, so they keep any path the user
+// can choose: written as UTF-8 (no byte-order mark), read as UTF-8, or as Windows-1252 when the
+// bytes are not valid UTF-8 (a file written by an earlier version).
+QString decodeUtf8OrCp1252(const QByteArray &bytes);
+QStringList readUtf8TextLines(const QString &path, bool *ok = nullptr);
+bool writeUtf8TextLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
 template <typename OnLine> bool forEachLine(const QString &path, OnLine onLine)
 {
     bool ok = false;

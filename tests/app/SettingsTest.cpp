@@ -21,13 +21,19 @@ ReadResult readIni(const QByteArray &content)
     return result;
 }
 
-SharedState locatedState()
+// "locations | main window (- when not given) | list window", for one-line expectations.
+QString summary(const ReadResult &r)
 {
-    SharedState state;
-    state.StagingDir = "/data/staging/";
-    state.StowbayDir = "/data/stowbay/";
-    state.MsfsDir = "/data/fs2000/";
-    return state;
+    QStringList main;
+    for (const auto &value : {r.main.top, r.main.left, r.main.height, r.main.width})
+        main.append(value ? QString::number(*value, 'g', 10) : QStringLiteral("-"));
+    return QStringList{r.state.StagingDir, r.state.StowbayDir, r.state.MsfsDir}.join(',') + " | " +
+           main.join(' ') +
+           QString(" | %1 %2 %3 %4")
+               .arg(r.state.ListTop)
+               .arg(r.state.ListLeft)
+               .arg(r.state.ListHeight)
+               .arg(r.state.ListWidth);
 }
 
 const QByteArray kFullIni = "STAGINGDIR=/data/staging/\r\nSTOWBAYDIR=/data/stowbay/\r\n"
@@ -37,34 +43,63 @@ const QByteArray kFullIni = "STAGINGDIR=/data/staging/\r\nSTOWBAYDIR=/data/stowb
 
 } // namespace
 
-TEST(Settings, FullFileReadsEveryValueAndWritesBackTheSameBytes)
+TEST(SettingsRead, KeysAreExactTheSplitIsAtTheFirstEqualsNumbersAreClampedOrIgnored)
 {
-    ReadResult r = readIni(kFullIni);
-    ASSERT_TRUE(r.found);
-    EXPECT_EQ(r.state.StagingDir, "/data/staging/");
-    EXPECT_EQ(r.state.StowbayDir, "/data/stowbay/");
-    EXPECT_EQ(r.state.MsfsDir, "/data/fs2000/");
-    EXPECT_EQ(r.main.top, 1200.0);
-    EXPECT_EQ(r.main.left, -60.0);
-    EXPECT_EQ(r.main.height, 8000.0);
-    EXPECT_EQ(r.main.width, 9600.5);
-    EXPECT_EQ(
-        QList<int>({r.state.ListTop, r.state.ListLeft, r.state.ListHeight, r.state.ListWidth}),
-        QList<int>({300, 450, 5000, 6000}));
+    const struct {
+        QByteArray ini;
+        const char *expected;
+    } cases[] = {
+        {kFullIni, "/data/staging/,/data/stowbay/,/data/fs2000/ | 1200 -60 8000 9600.5 | 300 450 "
+                   "5000 6000"},
+        {"stagingdir=/lower/\r\nStowbayDir=/mixed/\r\nMSFSDIR =/spaced/\r\nmtop=500\r\nMSFSDIR\r\n"
+         "UNKNOWN=1\r\n=/nokey/\r\nSTOWBAYDIR=/data/a=b/bay=x/\r\nMTOP=100\r\nMTOP=200\r\n",
+         ",/data/a=b/bay=x/, | 200 - - - | 0 0 0 0"},
+        // An empty value is still a value: it clears the earlier one.
+        {"STAGINGDIR=/x/\nSTAGINGDIR=\n", ",, | - - - - | 0 0 0 0"},
+        // Minimised positions become -60 (-70 itself is not below -70).
+        {"MTOP=-480000\nMLEFT=-71\nLTOP=-48000\nLLEFT=-70\n", ",, | -60 -60 - - | -60 -70 0 0"},
+        // Sizes must be positive; a rejected later line does not undo an accepted earlier one.
+        {"MHEIGHT=7000\nMHEIGHT=0\nMWIDTH=-5\nLHEIGHT=0\nLWIDTH=-4\n", ",, | - - 7000 - | 0 0 0 0"},
+        // Halves go to the even neighbour.
+        {"LTOP=100.4\nLLEFT=100.6\nLHEIGHT=4000.5\nLWIDTH=5001.5\n",
+         ",, | - - - - | 100 101 4000 5002"},
+        {"MTOP=500\nMTOP=abc\nMLEFT=12abc\nMHEIGHT=1e300\nMWIDTH=inf\nLTOP=nan\n"
+         "LLEFT=99999999999999999999\nLHEIGHT=10000001\nLWIDTH=\n",
+         ",, | 500 - - - | 0 0 0 0"},
+        // Surrounding blanks do not make a number unusable, and the limit itself is allowed.
+        {"MTOP= 1500 \nLHEIGHT=10000000\n", ",, | 1500 - - - | 0 0 10000000 0"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(summary(readIni(c.ini)), c.expected) << c.ini.constData();
 
+    // What is read is written back as the same bytes.
     TreeBuilder tree;
+    ReadResult r = readIni(kFullIni);
     QString error;
     ASSERT_TRUE(writeSettingsFile(tree.path("ws.ini"), r.state, r.main, &error))
         << error.toStdString();
     EXPECT_EQ(tree.read("ws.ini"), kFullIni);
+}
 
-    // Characters outside ASCII and further "=" signs survive the round trip.
-    r.state.StagingDir = QString::fromUtf8("/data/st\u00e9ging=1/");
-    ASSERT_TRUE(writeSettingsFile(tree.path("ws.ini"), r.state, r.main, nullptr));
+TEST(Settings, AnyLocationSurvivesASaveAndARestart)
+{
+    TreeBuilder tree;
+    SharedState state;
+    state.StagingDir = QString::fromUtf8("/home/Юрий/Staging=1/");
+    state.StowbayDir = QString::fromUtf8("/data/\u00e9t\u00e9 \u20ac/");
+    state.MsfsDir = QString::fromUtf8("/fs/\U0001F6E9/");
+    ASSERT_TRUE(writeSettingsFile(tree.path("ws.ini"), state, std::nullopt, nullptr));
+    EXPECT_TRUE(tree.read("ws.ini").startsWith("STAGINGDIR=/home/\xd0\xae\xd1\x80"));
     SharedState back;
-    MainWindowGeometry backMain;
-    ASSERT_TRUE(readSettingsFile(tree.path("ws.ini"), back, backMain));
-    EXPECT_EQ(back.StagingDir, r.state.StagingDir);
+    MainWindowGeometry main;
+    ASSERT_TRUE(readSettingsFile(tree.path("ws.ini"), back, main));
+    EXPECT_EQ(back.StagingDir, state.StagingDir);
+    EXPECT_EQ(back.StowbayDir, state.StowbayDir);
+    EXPECT_EQ(back.MsfsDir, state.MsfsDir);
+
+    // A file of an earlier version is Windows-1252, which is never valid UTF-8 beyond ASCII.
+    EXPECT_EQ(readIni("STAGINGDIR=/data/st\xe9ging \x80/\r\n").state.StagingDir,
+              QString::fromUtf8("/data/st\u00e9ging \u20ac/"));
 }
 
 TEST(SettingsRead, OnlyAMissingFileOfAnyCaseIsAFirstRun)
@@ -74,11 +109,9 @@ TEST(SettingsRead, OnlyAMissingFileOfAnyCaseIsAFirstRun)
     MainWindowGeometry main;
     EXPECT_FALSE(readSettingsFile(tree.path("ws.ini"), state, main));
     EXPECT_TRUE(readIni("").found);
-
     tree.file("WS.INI", "MSFSDIR=/fs/\r\n");
     EXPECT_TRUE(readSettingsFile(tree.path("ws.ini"), state, main));
     EXPECT_EQ(state.MsfsDir, "/fs/");
-
     // A folder where ws.ini should be holds nothing, yet it is there.
     TreeBuilder folder;
     folder.folder("ws.ini");
@@ -87,56 +120,7 @@ TEST(SettingsRead, OnlyAMissingFileOfAnyCaseIsAFirstRun)
     EXPECT_TRUE(empty.StagingDir.isEmpty());
 }
 
-TEST(SettingsRead, LinesAreExactKeysSplitAtTheFirstEqualsAndTheLaterWins)
-{
-    const ReadResult r = readIni("stagingdir=/lower/\r\nStowbayDir=/mixed/\r\nMSFSDIR =/spaced/\r\n"
-                                 "mtop=500\r\nMSFSDIR\r\nUNKNOWN=1\r\n=/nokey/\r\n"
-                                 "STOWBAYDIR=/data/a=b/bay=x/\r\nMTOP=100\r\nMTOP=200\r\n");
-    EXPECT_TRUE(r.state.StagingDir.isEmpty());
-    EXPECT_TRUE(r.state.MsfsDir.isEmpty());
-    EXPECT_EQ(r.state.StowbayDir, "/data/a=b/bay=x/");
-    EXPECT_EQ(r.main.top, 200.0);
-    // An empty value is still a value: it clears the earlier one.
-    EXPECT_TRUE(readIni("STAGINGDIR=/x/\nSTAGINGDIR=\n").state.StagingDir.isEmpty());
-}
-
-TEST(SettingsRead, NumbersAreClampedRoundedOrIgnored)
-{
-    const ReadResult far = readIni("MTOP=-480000\nMLEFT=-71\nLTOP=-48000\nLLEFT=-70\n");
-    EXPECT_EQ(far.main.top, -60.0);
-    EXPECT_EQ(far.main.left, -60.0);
-    EXPECT_EQ(far.state.ListTop, -60);
-    EXPECT_EQ(far.state.ListLeft, -70); // -70 itself is not below -70
-
-    // Sizes must be positive; a rejected later line does not undo an accepted earlier one.
-    const ReadResult sizes = readIni("MHEIGHT=7000\nMHEIGHT=0\nMWIDTH=-5\nLHEIGHT=0\nLWIDTH=-4\n");
-    EXPECT_EQ(sizes.main.height, 7000.0);
-    EXPECT_FALSE(sizes.main.width);
-    EXPECT_EQ(sizes.state.ListHeight, 0);
-    EXPECT_EQ(sizes.state.ListWidth, 0);
-
-    const ReadResult rounded = readIni("LTOP=100.4\nLLEFT=100.6\nLHEIGHT=4000.5\nLWIDTH=5001.5\n");
-    EXPECT_EQ(rounded.state.ListTop, 100);
-    EXPECT_EQ(rounded.state.ListLeft, 101);
-    EXPECT_EQ(rounded.state.ListHeight, 4000); // halves go to the even neighbour
-    EXPECT_EQ(rounded.state.ListWidth, 5002);
-
-    const ReadResult r = readIni("MTOP=500\nMTOP=abc\nMLEFT=12abc\nMHEIGHT=1e300\nMWIDTH=inf\n"
-                                 "LTOP=nan\nLLEFT=99999999999999999999\nLHEIGHT=10000001\n"
-                                 "LWIDTH=\n");
-    EXPECT_EQ(r.main.top, 500.0);
-    EXPECT_FALSE(r.main.left || r.main.height || r.main.width);
-    EXPECT_EQ(
-        QList<int>({r.state.ListTop, r.state.ListLeft, r.state.ListHeight, r.state.ListWidth}),
-        QList<int>({0, 0, 0, 0}));
-
-    // Surrounding blanks do not make a number unusable, and the limit itself is allowed.
-    const ReadResult spaced = readIni("MTOP= 1500 \nLHEIGHT=10000000\n");
-    EXPECT_EQ(spaced.main.top, 1500.0);
-    EXPECT_EQ(spaced.state.ListHeight, 10000000);
-}
-
-TEST(SettingsRead, BinaryJunkHugeLinesAndAnAddOnFileDoNotHarm)
+TEST(SettingsRead, BinaryJunkAndHugeLinesDoNotHarm)
 {
     QByteArray content;
     for (int i = 0; i < 4096; ++i)
@@ -146,67 +130,45 @@ TEST(SettingsRead, BinaryJunkHugeLinesAndAnAddOnFileDoNotHarm)
     content += "STAGINGDIR=" + QByteArray(1'000'000, 'x') + "\r\n";
     const ReadResult r = readIni(content);
     EXPECT_TRUE(r.found);
-    // CP1252 bytes come through one character each, undefined ones included.
+    // Not UTF-8, so Windows-1252: one character each, undefined bytes included.
     EXPECT_EQ(r.state.StowbayDir, QString::fromUtf8("/bay/\u0081\u009d\u00e9"));
     EXPECT_FALSE(r.main.top);
     EXPECT_EQ(r.state.StagingDir.size(), 1'000'000);
-
-    TreeBuilder tree;
-    tree.fixture("real-cfg/757Glass/Panel/panel.cfg", "ws.ini");
-    SharedState state;
-    MainWindowGeometry main;
-    EXPECT_TRUE(readSettingsFile(tree.path("ws.ini"), state, main));
-    EXPECT_TRUE(state.StagingDir.isEmpty() && state.StowbayDir.isEmpty() &&
-                state.MsfsDir.isEmpty());
-    EXPECT_FALSE(main.top || main.left || main.height || main.width);
 }
 
-TEST(SettingsWrite, TooSmallListWindowIsEnlargedBeforeWriting)
+TEST(SettingsWrite, MinimisedOrTinyListWindowsAndEmptyLocationsAndFailures)
 {
-    SharedState state = locatedState();
+    TreeBuilder tree;
+    SharedState state = readIni(kFullIni).state;
     state.ListHeight = 999;
-    state.ListWidth = 1999;
+    state.ListWidth = 2000;
     const QStringList lines = settingsLines(state, MainWindowGeometry{0.0, 0.0, 6000.0, 8000.0});
     ASSERT_EQ(lines.size(), 11);
-    EXPECT_EQ(lines[9], "LHEIGHT=4000");
-    EXPECT_EQ(lines[10], "LWIDTH=5000");
+    EXPECT_EQ(lines.mid(9), QStringList({"LHEIGHT=4000", "LWIDTH=2000"}));
     EXPECT_EQ(state.ListHeight, 4000);
-    EXPECT_EQ(state.ListWidth, 5000);
-
     state.ListHeight = 1000;
-    state.ListWidth = 2000;
-    const QStringList exact = settingsLines(state, MainWindowGeometry{0.0, 0.0, 6000.0, 8000.0});
-    EXPECT_EQ(exact[9], "LHEIGHT=1000");
-    EXPECT_EQ(exact[10], "LWIDTH=2000");
-}
+    state.ListWidth = 1999;
+    EXPECT_EQ(settingsLines(state, MainWindowGeometry{}).mid(5),
+              QStringList({"LHEIGHT=1000", "LWIDTH=5000"}));
 
-TEST(SettingsWrite, MinimisedWindowWritesTheLocationsOnlyAndFailureHasAReason)
-{
-    TreeBuilder tree;
-    SharedState state = locatedState();
+    // Minimised: the locations alone, the list window's size not touched.
+    state.ListHeight = 0;
     ASSERT_TRUE(writeSettingsFile(tree.path("ws.ini"), state, std::nullopt, nullptr));
-    EXPECT_EQ(tree.read("ws.ini"), QByteArray("STAGINGDIR=/data/staging/\r\n"
-                                              "STOWBAYDIR=/data/stowbay/\r\n"
-                                              "MSFSDIR=/data/fs2000/\r\n"));
-    EXPECT_EQ(state.ListHeight, 0); // not enlarged when not written
+    EXPECT_EQ(tree.read("ws.ini"), kFullIni.left(kFullIni.indexOf("MTOP")));
+    EXPECT_EQ(state.ListHeight, 0);
+
+    for (QString *location : {&state.StagingDir, &state.StowbayDir, &state.MsfsDir}) {
+        const QString kept = *location;
+        location->clear();
+        EXPECT_TRUE(writeSettingsFile(tree.path("other.ini"), state, {}, nullptr));
+        EXPECT_FALSE(tree.exists("other.ini"));
+        *location = kept;
+    }
 
     tree.file("blocker", "a file, not a folder");
     QString error;
     EXPECT_FALSE(writeSettingsFile(tree.path("blocker/ws.ini"), state, std::nullopt, &error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(SettingsWrite, AnEmptyLocationLeavesTheOldFileAlone)
-{
-    TreeBuilder tree;
-    tree.file("ws.ini", "STAGINGDIR=/old/\r\n");
-    for (int empty = 0; empty < 3; ++empty) {
-        SharedState state = locatedState();
-        QString *location[] = {&state.StagingDir, &state.StowbayDir, &state.MsfsDir};
-        location[empty]->clear();
-        EXPECT_TRUE(writeSettingsFile(tree.path("ws.ini"), state, MainWindowGeometry{}, nullptr));
-        EXPECT_EQ(tree.read("ws.ini"), QByteArray("STAGINGDIR=/old/\r\n"));
-    }
 }
 
 TEST(SettingsPath, BesideTheProgramWhenItsFolderIsWritable)

@@ -39,37 +39,30 @@ const QString kFirstRun =
     "Files\\FS2000)\r\n\r\nNote:  You should create two empty directories for the Staging and "
     "Stowbay locations with Windows Explorer.  See readme.txt for more info.";
 
-// The Locations dialog as the user would fill it: each showing applies the next scripted edit.
-// A showing nobody scripted fails the test; so does a scripted one never reached.
-class ScriptedLocationsEditor : public platform::LocationsEditor {
-public:
-    using Edit = std::function<void(platform::Locations &)>;
-    ScriptedLocationsEditor &then(Edit edit)
-    {
-        edits_.append(std::move(edit));
-        return *this;
-    }
-    ScriptedLocationsEditor &thenUnchanged()
-    {
-        return then([](platform::Locations &) {});
-    }
+// The Locations dialog as the user would fill it: each showing applies the next scripted edit
+// (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
+struct ScriptedLocationsEditor : platform::LocationsEditor {
+    QList<std::function<void(platform::Locations &)>> edits;
+    QList<platform::Locations> seen;
     void edit(platform::Locations &locations) override
     {
         seen.append(locations);
-        if (edits_.isEmpty()) {
+        if (edits.isEmpty())
             ADD_FAILURE() << "Locations dialog shown unexpectedly";
-            return;
-        }
-        edits_.takeFirst()(locations);
+        else
+            edits.takeFirst()(locations);
     }
-    ~ScriptedLocationsEditor() override
-    {
-        EXPECT_TRUE(edits_.isEmpty()) << edits_.size() << " Locations dialog showings missing";
-    }
-    QList<platform::Locations> seen;
+    ~ScriptedLocationsEditor() override { EXPECT_TRUE(edits.isEmpty()) << "dialog not shown"; }
+};
+const auto kUnchanged = [](platform::Locations &) {};
+
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const QString &folder) { QDir::setCurrent(folder); }
+    ~WorkingFolder() { QDir::setCurrent(saved_); }
 
 private:
-    QList<Edit> edits_;
+    const QString saved_ = QDir::currentPath();
 };
 
 // Staging, store and simulator folders (with its "Aircraft" as real simulators spell it), and
@@ -78,6 +71,7 @@ struct Folders {
     TreeBuilder tree;
     TestContext test;
     ScriptedLocationsEditor editor;
+    MainWindowGeometry main;
 
     Folders()
     {
@@ -91,11 +85,22 @@ struct Folders {
         test.state.MsfsDir = tree.path("fs2000");
     }
     void writeIni(const QByteArray &content) { tree.file("app/ws.ini", content); }
-    QByteArray iniForTree() const
+    // ws.ini as the program saves it.
+    void saveIni(const QString &staging = "staging")
     {
-        return ("STAGINGDIR=" + tree.path("staging") + "\r\nSTOWBAYDIR=" + tree.path("stowbay") +
-                "\r\nMSFSDIR=" + tree.path("fs2000") + "\r\nMTOP=900\r\n")
-            .toUtf8();
+        useLocations();
+        test.state.StagingDir = tree.path(staging);
+        ASSERT_TRUE(writeSettingsFile(tree.path("app/ws.ini"), test.state,
+                                      MainWindowGeometry{900.0, {}, {}, {}}, nullptr));
+        test.state = SharedState{};
+        test.state.AppDir = tree.path("app/");
+    }
+    bool start() { return startUp(test, editor, main); }
+    // What a shut-down now would write: nothing, when the locations were emptied.
+    bool shutDownWritesNothing()
+    {
+        return writeSettingsFile(settingsFilePath(test.state), test.state, main, nullptr) &&
+               !tree.exists("app/ws.ini");
     }
     QStringList storeFolders() const
     {
@@ -105,35 +110,21 @@ struct Folders {
 
 } // namespace
 
-TEST(ValidateLocations, ValidLocationsPassQuietlyAndGainSeparators)
-{
-    Folders f;
-    f.useLocations();
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
-    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
-    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
-    EXPECT_EQ(AddBackslash(""), "");
-
-    // Four characters and a linked folder are enough.
-    Folders g;
-    g.tree.link("linked-staging", g.tree.path("staging"));
-    g.useLocations();
-    g.test.state.StagingDir = g.tree.path("linked-staging");
-    g.test.state.StowbayDir = "/tmp";
-    EXPECT_TRUE(ValidateLocations(g.test, g.editor, false));
-    EXPECT_EQ(g.test.state.StowbayDir, "/tmp/");
-}
-
 TEST(ValidateLocations, MissingLocationIsFixedInTheDialogShownAsHeld)
 {
     Folders f;
     f.useLocations();
     f.test.state.StowbayDir.clear();
     f.test.messages.expectOk(kNotValid);
-    f.editor.then([&](platform::Locations &l) { l.stowbay = f.tree.path("stowbay/"); });
+    // A linked folder is a folder, and four characters are enough.
+    f.tree.link("linked-bay", f.tree.path("stowbay"));
+    f.test.state.StagingDir = "/tmp";
+    f.editor.edits = {[&](platform::Locations &l) { l.stowbay = f.tree.path("linked-bay"); }};
     EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
+    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("linked-bay/"));
+    EXPECT_EQ(f.test.state.StagingDir, "/tmp/");
+    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
+    EXPECT_EQ(AddBackslash(""), "");
     ASSERT_EQ(f.editor.seen.size(), 1);
     EXPECT_TRUE(f.editor.seen[0].stowbay.isEmpty());
     EXPECT_EQ(f.editor.seen[0].msfs, f.tree.path("fs2000"));
@@ -141,100 +132,69 @@ TEST(ValidateLocations, MissingLocationIsFixedInTheDialogShownAsHeld)
 
 TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
 {
-    Folders f;
-    f.writeIni("MTOP=100\r\n");
-    f.useLocations();
-    f.test.state.MsfsDir = f.tree.path("no-such-folder");
-    f.test.messages.expectOk(kNotValid).expectOk(kIncorrect);
-    f.editor.thenUnchanged();
-    EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-    // The locations as they stand are kept, so the shut-down writes them back.
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
-
     // "/./" is an existing directory but, like a drive root, too short to be a location; a
-    // file is no location either.
+    // file is no location, and a relative path would depend on where the program started.
     for (const QString &bad :
-         {QStringLiteral("/./"), QStringLiteral("/"), QStringLiteral("file")}) {
-        Folders g;
-        g.tree.file("file");
-        g.useLocations();
-        g.test.state.StagingDir = bad == "file" ? g.tree.path("file") : bad;
-        g.test.messages.expectOk(kNotValid).expectOk(kIncorrect);
-        g.editor.thenUnchanged();
-        EXPECT_THROW(ValidateLocations(g.test, g.editor, false), ShutDownRequest);
+         {QStringLiteral("no-such-folder"), QStringLiteral("/./"), QStringLiteral("/"),
+          QStringLiteral("file"), QStringLiteral("staging")}) {
+        Folders f;
+        const WorkingFolder inTree(f.tree.root());
+        f.writeIni("MTOP=100\r\n");
+        f.tree.file("file");
+        f.useLocations();
+        f.test.state.MsfsDir = bad.contains('-') || bad == "file" ? f.tree.path(bad) : bad;
+        f.test.messages.expectOk(kNotValid).expectOk(kIncorrect);
+        f.editor.edits = {kUnchanged};
+        EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
+        EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+        // The locations as they stand are kept, so the shut-down writes them back.
+        EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
     }
 }
 
-TEST(ValidateLocations, MissingAircraftFolderIsAskedUntilFixed)
+TEST(ValidateLocations, MissingAircraftFolderIsAskedUntilFixedNeverLookedUpRelatively)
 {
     Folders f;
     f.tree.folder("empty-fs").folder("other/sub");
     f.useLocations();
     f.test.state.MsfsDir = f.tree.path("empty-fs");
-    f.test.messages.expectOkCancel(kNoAircraft, true).expectOkCancel(kNoAircraft, true);
-    f.editor.then([&](platform::Locations &l) { l.msfs = f.tree.path("other"); })
-        .then([&](platform::Locations &l) { l.msfs = f.tree.path("fs2000"); });
+    // Even when the working folder holds an "aircraft" folder, an emptied location has none.
+    const WorkingFolder inSimulator(f.tree.path("fs2000"));
+    QDir().mkdir("aircraft");
+    f.test.messages.expectOkCancel(kNoAircraft, true)
+        .expectOkCancel(kNoAircraft, true)
+        .expectOkCancel(kNoAircraft, true);
+    f.editor.edits = {[&](platform::Locations &l) { l.msfs = f.tree.path("other"); },
+                      [](platform::Locations &l) { l.msfs.clear(); },
+                      [&](platform::Locations &l) { l.msfs = f.tree.path("fs2000"); }};
     EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
     EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
     // The dialog saw the simulator folder as normalised before it asked.
     EXPECT_EQ(f.editor.seen[0].msfs, f.tree.path("empty-fs/"));
 }
 
-TEST(ValidateLocations, EmptiedSimulatorFolderIsNotLookedUpRelativelyAndCancelEnds)
+TEST(StartUp, JunkLocationsRemoveWsIniAndEmptyTheLocations)
 {
-    Folders f;
-    f.tree.folder("empty-fs");
-    f.useLocations();
-    f.test.state.MsfsDir = f.tree.path("empty-fs");
-    // Even when the working folder holds an "aircraft" folder, an emptied location has none.
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(f.tree.path("fs2000"));
-    QDir().mkdir("aircraft");
-    f.test.messages.expectOkCancel(kNoAircraft, true).expectOkCancel(kNoAircraft, false);
-    f.editor.then([](platform::Locations &l) { l.msfs.clear(); });
-    EXPECT_FALSE(ValidateLocations(f.test, f.editor, false));
-    QDir::setCurrent(previous);
-}
-
-TEST(ValidateLocations, JunkLocationsRemoveWsIniAndEmptyTheLocations)
-{
-    const QString junk[] = {QStringLiteral("/data/\x01\x02junk"), QString(QChar(0x9d)) + "/x"};
-    for (const QString &bad : junk) {
+    for (const QByteArray &ini :
+         {QByteArray("STAGINGDIR=\x01\x02\r\nSTOWBAYDIR=/x/\r\nMSFSDIR=/y/"),
+          QByteArray("STAGINGDIR=/x/\r\nSTOWBAYDIR=\x9d/x\r\nMSFSDIR=/y/")}) {
         Folders f;
-        f.writeIni("MTOP=100\r\n");
-        f.useLocations();
-        f.test.state.StowbayDir = bad;
+        f.writeIni(ini);
         f.test.messages.expectOkCancel(kInvalidData, false);
-        EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
-        EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-        EXPECT_TRUE(f.test.state.StagingDir.isEmpty() && f.test.state.StowbayDir.isEmpty() &&
-                    f.test.state.MsfsDir.isEmpty());
+        EXPECT_THROW(f.start(), ShutDownRequest);
+        // Nothing is written back on the way out, so the next start is a first run.
+        EXPECT_TRUE(f.shutDownWritesNothing());
     }
-}
-
-TEST(ValidateLocations, ARelativeLocationIsInvalidAndAskedForAgain)
-{
-    Folders f;
-    f.useLocations();
-    f.test.state.StagingDir = QStringLiteral("relative/staging");
-    f.test.messages.expectOk(kNotValid);
-    f.editor.then([&](platform::Locations &l) { l.staging = f.tree.path("staging"); });
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
 }
 
 TEST(StartUp, FirstRunExplainsOpensTheDialogAndCreatesTheCategories)
 {
     Folders f;
     f.test.messages.expectOk(kFirstRun);
-    f.editor.then([&](platform::Locations &l) {
-        l.staging = f.tree.path("staging");
-        l.stowbay = f.tree.path("stowbay");
-        l.msfs = f.tree.path("fs2000");
-    });
-    MainWindowGeometry main;
-    ASSERT_TRUE(startUp(f.test, f.editor, main));
+    f.editor.edits = {[&](platform::Locations &l) {
+        l = {f.tree.path("staging"), f.tree.path("stowbay"), f.tree.path("fs2000")};
+    }};
+    ASSERT_TRUE(f.start());
     EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
     EXPECT_EQ(
         f.storeFolders(),
@@ -249,22 +209,20 @@ TEST(StartUp, FirstRunWithTheDialogCancelledShutsDownWritingNothing)
 {
     Folders f;
     f.test.messages.expectOk(kFirstRun).expectOk(kNotValid).expectOk(kIncorrect);
-    f.editor.thenUnchanged().thenUnchanged();
-    MainWindowGeometry main;
-    EXPECT_THROW(startUp(f.test, f.editor, main), ShutDownRequest);
-    EXPECT_TRUE(writeSettingsFile(settingsFilePath(f.test.state), f.test.state, main, nullptr));
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+    f.editor.edits = {kUnchanged, kUnchanged};
+    EXPECT_THROW(f.start(), ShutDownRequest);
+    EXPECT_TRUE(f.shutDownWritesNothing());
 }
 
-TEST(StartUp, WsIniGivesLocationsAndGeometryWithoutQuestions)
+TEST(StartUp, SavedLocationsOfAnyScriptStartWithoutQuestions)
 {
     Folders f;
-    f.writeIni(f.iniForTree());
-    f.tree.folder("stowbay/Mine");
-    MainWindowGeometry main;
-    ASSERT_TRUE(startUp(f.test, f.editor, main));
-    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
-    EXPECT_EQ(main.top, 900.0);
+    // Staging in a folder whose name Windows-1252 cannot write.
+    f.tree.folder("Юрий/staging").folder("stowbay/Mine");
+    f.saveIni("Юрий/staging");
+    ASSERT_TRUE(f.start());
+    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("Юрий/staging/"));
+    EXPECT_EQ(f.main.top, 900.0);
     // A store that holds any folder at all is left as it is.
     EXPECT_EQ(f.storeFolders(), QStringList{"Mine"});
 }
@@ -272,58 +230,33 @@ TEST(StartUp, WsIniGivesLocationsAndGeometryWithoutQuestions)
 TEST(StartUp, CancelledAircraftQuestionEndsAtOnce)
 {
     Folders f;
-    f.writeIni(f.iniForTree());
+    f.saveIni();
     QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
     f.test.messages.expectOkCancel(kNoAircraft, false);
-    MainWindowGeometry main;
-    EXPECT_FALSE(startUp(f.test, f.editor, main));
+    EXPECT_FALSE(f.start());
     EXPECT_TRUE(f.storeFolders().isEmpty());
     EXPECT_TRUE(f.tree.exists("app/ws.ini"));
 }
 
-TEST(StartUp, JunkInWsIniIsDiscarded)
+TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
 {
-    Folders f;
-    f.writeIni("STAGINGDIR=\x01\x02\x03\r\nSTOWBAYDIR=/x/\r\nMSFSDIR=/y/\r\n");
-    f.test.messages.expectOkCancel(kInvalidData, true);
-    MainWindowGeometry main;
-    EXPECT_THROW(startUp(f.test, f.editor, main), ShutDownRequest);
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-    // Nothing is written back on the way out, so the next start is a first run.
-    EXPECT_TRUE(writeSettingsFile(settingsFilePath(f.test.state), f.test.state, main, nullptr));
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-}
-
-TEST(StartUp, CategoryThatCannotBeCreatedIsReportedAndStartUpGoesOn)
-{
-    Folders f;
-    f.writeIni(f.iniForTree());
-    f.tree.file("stowbay/Aircraft - Military", "a file in the way");
-    const QString blocked = f.tree.path("stowbay/Aircraft - Military");
-    const QString reason = platform::makeFolder(blocked).error;
-    ASSERT_FALSE(reason.isEmpty());
-    f.test.messages.expectOk("Wingstash could not create the category folder " + blocked + ".  " +
-                             reason);
-    MainWindowGeometry main;
-    EXPECT_TRUE(startUp(f.test, f.editor, main));
-    EXPECT_EQ(f.storeFolders().size(), 13);
-}
-
-TEST(StartUp, UnwritableStoreIsReportedOnceForAllCategories)
-{
-    Folders f;
-    f.writeIni(f.iniForTree());
-    QStringList lines;
-    for (const QString &category : defaultCategories()) {
-        f.tree.file("stowbay/" + category);
-        const QString path = f.tree.path("stowbay/" + category);
-        lines.append(path + ".  " + platform::makeFolder(path).error);
+    for (const qsizetype blocked : {1, 14}) {
+        Folders f;
+        f.saveIni();
+        QStringList lines;
+        for (const QString &category : defaultCategories().mid(14 - blocked)) {
+            const QString path = f.tree.path("stowbay/" + category);
+            f.tree.file("stowbay/" + category, "a file in the way");
+            lines.append(path + ".  " + platform::makeFolder(path).error);
+        }
+        f.test.messages.expectOk(blocked == 1 ? "Wingstash could not create the category folder " +
+                                                    lines.first()
+                                              : "Wingstash could not create these category "
+                                                "folders:\r\n\r\n" +
+                                                    lines.join("\r\n"));
+        EXPECT_TRUE(f.start());
+        EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
-    f.test.messages.expectOk("Wingstash could not create these category folders:\r\n\r\n" +
-                             lines.join("\r\n"));
-    MainWindowGeometry main;
-    EXPECT_TRUE(startUp(f.test, f.editor, main));
-    EXPECT_TRUE(f.storeFolders().isEmpty());
 }
 
 TEST(ChangeLocations, SameStoreKeepsRunningButOneDifferingOnlyInCaseRestarts)
@@ -332,11 +265,10 @@ TEST(ChangeLocations, SameStoreKeepsRunningButOneDifferingOnlyInCaseRestarts)
     f.tree.folder("staging2").folder("Stowbay");
     f.useLocations();
     ASSERT_TRUE(ValidateLocations(f.test, f.editor, false));
-    f.editor.then([&](platform::Locations &l) { l.staging = f.tree.path("staging2"); })
-        .then([&](platform::Locations &l) { l.stowbay = f.tree.path("Stowbay"); });
+    f.editor.edits = {[&](platform::Locations &l) { l.staging = f.tree.path("staging2"); },
+                      [&](platform::Locations &l) { l.stowbay = f.tree.path("Stowbay"); }};
     EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Keep);
     EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging2/"));
-
     f.test.messages.expectOk(kStowbayChanged);
     EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Restart);
 }

@@ -3,6 +3,7 @@
 #include "package/Files.h"
 #include "package/Scan.h"
 #include "platform/MainControls.h"
+#include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 
@@ -19,7 +20,6 @@ const QString kClearQuestion =
     QStringLiteral("Done.  Would you like to clear the Staging area at this point?");
 const QString kEraseAll =
     QStringLiteral("Are you sure you want to erase everything in the staging directory?");
-const QString kEnterName = QStringLiteral("Please enter a package name.");
 const QString kAircraftCfgMissing = QStringLiteral(
     "The aircraft.cfg file is missing from the package.  You need this file if this package is "
     "an aircraft.  If this package doesn't contain an aircraft click OK.   Are you sure you "
@@ -45,6 +45,8 @@ const QString kEraseAircraft = QStringLiteral(
     "kneeboard text) from the staging directory?");
 const QString kEraseImage =
     QStringLiteral("Are you sure you want to erase the current image from the staging directory?");
+const QString kCriticalStaging = QStringLiteral(" because it holds another of your Staging, "
+                                                "Stowbay and MSFS folders.  Nothing was deleted.");
 const QString kPanelImagesNote = QStringLiteral(
     "There may be images of the panel remaining because there is no way of knowing what an "
     "image is associated with.  Check the Images tab and remove any that are unwanted.");
@@ -52,14 +54,7 @@ const QString kAircraftImagesNote = QStringLiteral(
     "There may be images of the aircraft remaining because there is no way of knowing what an "
     "image is associated with.  Check the Images tab and remove any that are unwanted.");
 
-enum Option {
-    Copy = 0,
-    RemoveAll = 1,
-    RemoveImage = 2,
-    RemovePanel = 3,
-    RemoveAircraft = 4,
-    RemoveSound = 5
-};
+enum Option { Copy, RemoveAll, RemoveImage, RemovePanel, RemoveAircraft, RemoveSound };
 
 // Relative paths of the files below dir, sorted.
 QStringList filesBelow(const QString &dir)
@@ -97,7 +92,7 @@ public:
         ++stagingShown;
         ScanPackage(context_, context_.state.StagingDir);
         option = Copy;
-        if (name.isEmpty() && PackageHasFile(context_.state, QStringLiteral("aircraft.cfg")))
+        if (name.isEmpty() && PackageHasFile(context_.state, "aircraft.cfg"))
             name = context_.state.AircraftTitle;
     }
     void showStowbay(bool) override { ADD_FAILURE() << "Staging actions never enter Stowbay"; }
@@ -123,7 +118,7 @@ protected:
         tc.state.MsfsDir = msfs.root();
         tc.state.AppDir = staging.root();
         stowbay.folder(kCategory);
-        msfs.folder(QStringLiteral("aircraft")).folder(QStringLiteral("gauges"));
+        msfs.folder("aircraft").folder("gauges");
     }
 
     void scan() { ScanPackage(tc, tc.state.StagingDir); }
@@ -137,59 +132,42 @@ protected:
     // An aircraft with something for every clean-up rule.
     void stageAircraft()
     {
-        staging.file(QStringLiteral("aircraft.cfg"), "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
-            .file(QStringLiteral("a3.air"), "air")
-            .file(QStringLiteral("A3_check.txt"), "kneeboard")
-            .file(QStringLiteral("file_id.diz"), "diz")
-            .file(QStringLiteral("readme.txt"), "docs")
-            .file(QStringLiteral("Images/view.jpg"), "jpg")
-            .file(QStringLiteral("Images/cockpit.gif"), "gif")
-            .file(QStringLiteral("model/model.cfg"), "[models]\r\n")
-            .file(QStringLiteral("model/A3.mdl"), "mdl")
-            .file(QStringLiteral("panel/Panel.cfg"),
-                  "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
-            .file(QStringLiteral("panel/oldpanel.cfg"), "[Window00]\r\nfile=main.bmp\r\n")
-            .file(QStringLiteral("panel/Main.bmp"), "panel bitmap")
-            .file(QStringLiteral("panel/a3gauges.gau"), "gauge")
-            .file(QStringLiteral("texture/a3_t.bmp"), "texture")
-            .file(QStringLiteral("texture/a3_t.oaf"), "oaf")
-            .file(QStringLiteral("sound/sound.cfg"), "[engine]\r\nfilename=a3_eng\r\n")
-            .file(QStringLiteral("sound/oldsound.cfg"), "[engine]\r\nfilename=a3_old\r\n")
-            .file(QStringLiteral("sound/A3_eng.wav"), "engine")
-            .file(QStringLiteral("sound/click.wav"), "gauge click");
+        for (const char *name :
+             {"a3.air", "A3_check.txt", "file_id.diz", "readme.txt", "Images/view.jpg",
+              "Images/cockpit.gif", "model/A3.mdl", "panel/Main.bmp", "panel/a3gauges.gau",
+              "texture/a3_t.bmp", "texture/a3_t.oaf", "sound/A3_eng.wav", "sound/click.wav"})
+            staging.file(QString::fromLatin1(name), name);
+        staging.file("aircraft.cfg", "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
+            .file("model/model.cfg", "[models]\r\n")
+            .file("panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
+            .file("panel/oldpanel.cfg", "[Window00]\r\nfile=main.bmp\r\n")
+            .file("sound/sound.cfg", "[engine]\r\nfilename=a3_eng\r\n")
+            .file("sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
         scan();
     }
 };
 
-TEST_F(StagingActionsTest, MissingOrTakenNamesAndMissingImagesChangeNothing)
+TEST_F(StagingActionsTest, NameChecksMissingFileQuestionsAndACopyOfASoundSet)
 {
-    staging.file(QStringLiteral("readme.txt"), "docs");
+    staging.file("readme.txt", "docs");
     scan();
-    stowbay.folder(kCategory + QStringLiteral("/docs"));
-    tc.messages.expectOk(kEnterName)
-        .expectOk(kEnterName)
-        .expectOk(QStringLiteral("Package name already exists in ") + stowbay.root() + kCategory +
-                  QStringLiteral(".  Please use another name."))
-        .expectOk(QStringLiteral("No images available."));
+    stowbay.folder(kCategory + "/docs");
+    tc.messages.expectOk("Please enter a package name.")
+        .expectOk("Please enter a package name.")
+        .expectOk("Package name already exists in " + stowbay.root() + kCategory +
+                  ".  Please use another name.")
+        .expectOk("No images available.");
 
     run(Copy);
-    controls.name = QStringLiteral("   ");
+    controls.name = "   ";
     run(Copy);
     EXPECT_TRUE(controls.name.isEmpty());
-    controls.name = QStringLiteral("Docs");
+    controls.name = "Docs";
     run(Copy);
     run(RemoveImage);
 
-    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
-    EXPECT_TRUE(staging.exists(QStringLiteral("readme.txt")));
-    EXPECT_EQ(controls.stagingShown, 0);
-}
-
-TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
-{
-    staging.file(QStringLiteral("readme.txt"), "docs");
-    scan();
-    controls.name = QStringLiteral("Just Docs");
+    // Cancel at any of the questions about missing files stores nothing.
+    controls.name = "Just Docs";
     const QStringList questions{kAircraftCfgMissing, kModelCfgMissing, kPanelCfgMissing,
                                 kSoundCfgMissing};
     for (int cancelAt = 0; cancelAt < questions.size(); ++cancelAt) {
@@ -197,96 +175,103 @@ TEST_F(StagingActionsTest, CancelAtAnyMissingFileQuestionStoresNothing)
             tc.messages.expectOkCancel(questions.at(i), true);
         tc.messages.expectOkCancel(questions.at(cancelAt), false);
         run(Copy);
-        EXPECT_FALSE(stowbay.exists(kCategory + QStringLiteral("/Just Docs"))) << cancelAt;
     }
-}
+    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
 
-TEST_F(StagingActionsTest, SoundOnlyPackageIsStoredAfterThreeAnswers)
-{
-    staging
-        .fixture(QStringLiteral("synthetic-cfg/sound-names/sound.cfg"), QStringLiteral("Sound.cfg"))
-        .file(QStringLiteral("A3_Wind.wav"), "wind")
-        .file(QStringLiteral("a3_gear.wav"), "gear");
+    // With a sound set, three answers store the package; Staging stays as it was.
+    staging.file("Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n").file("a3_Wind.wav");
     scan();
-    controls.name = QStringLiteral("A3 Sounds");
+    controls.name = "A3 Sounds";
     tc.messages.expectOkCancel(kAircraftCfgMissing, true)
         .expectOkCancel(kModelCfgMissing, true)
         .expectOkCancel(kPanelCfgMissing, true)
         .expectYesNo(kClearQuestion, false);
-
     run(Copy);
-
     EXPECT_EQ(filesBelow(stowbay.path(kCategory)),
-              (QStringList{"A3 Sounds/Sound/a3_gear.wav", "A3 Sounds/Sound/a3_wind.wav",
+              (QStringList{"A3 Sounds/Documentation/readme.txt", "A3 Sounds/Sound/a3_wind.wav",
                            "A3 Sounds/Sound/sound.cfg"}));
     EXPECT_EQ(controls.packageListRefreshes, 1);
-    // The copy leaves the Staging area, its scan and the selection as they were.
-    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"A3_Wind.wav", "Sound.cfg", "a3_gear.wav"}));
+    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
     EXPECT_EQ(controls.option, Copy);
     EXPECT_EQ(controls.stagingShown, 0);
 }
 
-TEST_F(StagingActionsTest, ClearingAfterTheCopyAsksAgainAndOnlyYesEmptiesStaging)
+TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFailureAsksNothing)
 {
     stageAircraft();
-    controls.name = QStringLiteral("Ridgeway A3");
+    controls.name = "Ridgeway A3";
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, false);
     run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3/aircraft.cfg")));
+    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3/aircraft.cfg"));
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.name, QStringLiteral("Ridgeway A3"));
+    EXPECT_EQ(controls.name, "Ridgeway A3");
 
-    controls.name = QStringLiteral("Ridgeway A3 Copy");
+    // A copy that fails (the folder is there though no list showed it) asks nothing more.
+    controls.categoryList = {};
+    tc.messages.expectOk("Either the directory " + stowbay.root() + kCategory +
+                         "/Ridgeway A3 already exists or the target media is read only (i.e. "
+                         "CD ROM).");
+    run(Copy);
+    EXPECT_EQ(controls.packageListRefreshes, 1);
+
+    controls.name = "Ridgeway A3 Copy";
     tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
     run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + QStringLiteral("/Ridgeway A3 Copy/aircraft.cfg")));
+    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3 Copy/aircraft.cfg"));
     EXPECT_TRUE(QDir(staging.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_TRUE(controls.name.isEmpty());
     EXPECT_EQ(controls.stagingShown, 1);
     EXPECT_TRUE(tc.state.AllFiles.isEmpty());
 }
 
-TEST_F(StagingActionsTest, FailedCopyAsksNothingMore)
+TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFailure)
 {
     stageAircraft();
-    controls.name = QStringLiteral("Ridgeway A3");
-    controls.categoryList = {};
-    stowbay.folder(kCategory + QStringLiteral("/Ridgeway A3"));
-    tc.messages.expectOk(QStringLiteral("Either the directory ") + stowbay.root() + kCategory +
-                         QStringLiteral("/Ridgeway A3 already exists or the target media is "
-                                        "read only (i.e. CD ROM)."));
-
-    run(Copy);
-
-    EXPECT_EQ(controls.packageListRefreshes, 0);
-}
-
-TEST_F(StagingActionsTest, RemovePanelTakesPanelFilesAndSoundsTheSoundSetDoesNotUse)
-{
-    stageAircraft();
+    ASSERT_EQ(tc.state.CurrentImage, 1);
+    const QString shown = tc.state.ComponentFiles[Images].first().realPath;
+    staging.readOnly("panel/Panel.cfg");
     tc.messages.expectYesNo(kErasePanel, true)
+        .expectOk(readOnlyFileMessage(staging.path("panel/Panel.cfg")))
         .expectOk(kDone)
         .expectOkCancel(kPanelImagesNote, false);
-
     run(RemovePanel);
-
-    EXPECT_EQ(filesBelow(staging.root()),
-              (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
-                           "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
-                           "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
-                           "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
+    // The sounds sound.cfg does not name go with the panel (they belong to its gauges).
+    EXPECT_EQ(
+        filesBelow(staging.root()),
+        (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
+                     "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
+                     "panel/Panel.cfg", "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
+                     "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
     EXPECT_EQ(controls.stagingShown, 1);
     EXPECT_EQ(controls.option, Copy);
-    EXPECT_TRUE(tc.state.ComponentFiles[Panel].isEmpty());
+    EXPECT_EQ(tc.state.ComponentFiles[Panel].size(), 1);
+
+    tc.messages.expectYesNo(kEraseImage, true)
+        .expectYesNo(kEraseSound, true)
+        .expectOk(kDone)
+        .expectYesNo(kEraseAircraft, true)
+        .expectOk(kDone)
+        .expectOkCancel(kAircraftImagesNote, true);
+    run(RemoveImage);
+    EXPECT_FALSE(QFile::exists(shown));
+    EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
+    run(RemoveSound);
+    EXPECT_EQ(filesBelow(staging.root()).size(), 11);
+    run(RemoveAircraft);
+    const QString keptImage =
+        shown.endsWith("cockpit.gif") ? "Images/view.jpg" : "Images/cockpit.gif";
+    EXPECT_EQ(filesBelow(staging.root()),
+              (QStringList{keptImage, "panel/Panel.cfg", "readme.txt"}));
+    EXPECT_EQ(controls.stagingShown, 4);
 }
 
 TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
 {
-    staging.file(QStringLiteral("panel/panel.cfg"), "gauge00=a!b\r\n")
-        .file(QStringLiteral("panel/a.gau"), "gauge")
-        .file(QStringLiteral("sound/engine.wav"), "engine")
-        .file(QStringLiteral("sound/click.wav"), "click")
-        .file(QStringLiteral("notes.txt"), "notes");
+    staging.file("panel/panel.cfg", "gauge00=a!b\r\n")
+        .file("panel/a.gau", "gauge")
+        .file("sound/engine.wav", "engine")
+        .file("sound/click.wav", "click")
+        .file("notes.txt", "notes");
     scan();
     tc.messages.expectYesNo(kErasePanel, true).expectOk(kDone);
 
@@ -295,57 +280,7 @@ TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
     EXPECT_EQ(filesBelow(staging.root()), QStringList{"notes.txt"});
 }
 
-TEST_F(StagingActionsTest, RemovePanelGoesOnPastAFileItCannotDelete)
-{
-    stageAircraft();
-    staging.readOnly(QStringLiteral("panel/Panel.cfg"));
-    tc.messages.expectYesNo(kErasePanel, true)
-        .expectOk(QStringLiteral("There was a problem removing file ") +
-                  staging.path(QStringLiteral("panel/Panel.cfg")) +
-                  QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on a CD).  "
-                                 "Check the file properties."))
-        .expectOk(kDone)
-        .expectOkCancel(kPanelImagesNote, true);
-
-    run(RemovePanel);
-
-    EXPECT_TRUE(staging.exists(QStringLiteral("panel/Panel.cfg")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("panel/a3gauges.gau")));
-    EXPECT_FALSE(staging.exists(QStringLiteral("sound/click.wav")));
-}
-
-TEST_F(StagingActionsTest, RemoveImageSoundAndAircraftLeaveGaugeSoundsPanelAndDocuments)
-{
-    stageAircraft();
-    ASSERT_EQ(tc.state.CurrentImage, 1);
-    const QString shown = tc.state.ComponentFiles[Images].first().realPath;
-    tc.messages.expectYesNo(kEraseImage, true)
-        .expectYesNo(kEraseSound, true)
-        .expectOk(kDone)
-        .expectYesNo(kEraseAircraft, true)
-        .expectOk(kDone)
-        .expectOkCancel(kAircraftImagesNote, true);
-
-    run(RemoveImage);
-    EXPECT_FALSE(QFile::exists(shown));
-    EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
-    EXPECT_EQ(controls.stagingShown, 1);
-
-    run(RemoveSound);
-    EXPECT_EQ(filesBelow(staging.root()).size(), 15);
-    EXPECT_EQ(controls.stagingShown, 2);
-
-    run(RemoveAircraft);
-    const QString keptImage = shown.endsWith(QStringLiteral("cockpit.gif"))
-                                  ? QStringLiteral("Images/view.jpg")
-                                  : QStringLiteral("Images/cockpit.gif");
-    EXPECT_EQ(filesBelow(staging.root()),
-              (QStringList{keptImage, "panel/Main.bmp", "panel/Panel.cfg", "panel/a3gauges.gau",
-                           "panel/oldpanel.cfg", "readme.txt", "sound/click.wav"}));
-    EXPECT_EQ(controls.stagingShown, 3);
-}
-
-TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
+TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythingUndone)
 {
     stageAircraft();
     tc.messages.expectYesNo(kErasePanel, false)
@@ -353,31 +288,33 @@ TEST_F(StagingActionsTest, NoAnswerLeavesEveryCleanUpUndone)
         .expectYesNo(kEraseAircraft, false)
         .expectYesNo(kEraseImage, false)
         .expectYesNo(kEraseAll, false);
-
     for (const int option : {RemovePanel, RemoveSound, RemoveAircraft, RemoveImage, RemoveAll})
         run(option);
 
-    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.stagingShown, 0);
-}
-
-TEST_F(StagingActionsTest, IncompleteListsRefuseEverythingButRemoveAll)
-{
-    stageAircraft();
+    // Lists the scan could not complete refuse everything but Remove ALL, which needs none.
     tc.state.ScanOverflow = true;
-    const QString refusal =
-        QStringLiteral("The Staging area holds more files than Wingstash can list, so this option "
-                       "was not carried out.  Nothing was changed.");
-    controls.name = QStringLiteral("Ridgeway A3");
+    controls.name = "Ridgeway A3";
     for (int i = 0; i < 5; ++i)
-        tc.messages.expectOk(refusal);
-    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
-
+        tc.messages.expectOk("The Staging area holds more files than Wingstash can list, so this "
+                             "option was not carried out.  Nothing was changed.");
     for (const int option : {Copy, RemovePanel, RemoveSound, RemoveAircraft, RemoveImage})
         run(option);
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
+    EXPECT_EQ(controls.stagingShown, 0);
 
+    // A Staging folder holding the store is refused; the program goes on and nothing is shown anew.
+    tc.state.StowbayDir = staging.path("texture/store/");
+    staging.folder("texture/store");
+    tc.messages.expectYesNo(kEraseAll, true)
+        .expectOk("Wingstash did not empty the folder " + staging.root() + kCriticalStaging);
+    run(RemoveAll);
+    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
+    EXPECT_EQ(controls.name, "Ridgeway A3");
+    EXPECT_EQ(controls.stagingShown, 0);
+
+    tc.state.StowbayDir = stowbay.root();
+    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
     run(RemoveAll);
     EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
 }

@@ -109,9 +109,9 @@ QString displayName(const QString &path)
 
 } // namespace
 
-DirSelectDialog::DirSelectDialog(SharedState &state, platform::MessageBoxes &messages,
+DirSelectDialog::DirSelectDialog(const QString &start, platform::MessageBoxes &messages,
                                  QWidget *parent)
-    : QDialog(parent), state_(state), messages_(messages)
+    : QDialog(parent), start_(start), messages_(messages)
 {
     buildControls();
     Form_Load();
@@ -166,9 +166,7 @@ void DirSelectDialog::buildControls()
 
 void DirSelectDialog::Form_Load()
 {
-    const QString start = state_.DirSelectStart;
-    // Until OK says otherwise the answer is the start, however the picker goes away.
-    state_.DirSelectPath = start;
+    const QString start = QDir::fromNativeSeparators(start_);
     const QFileInfo startInfo(start);
     const QString startVolume =
         startInfo.isAbsolute() && startInfo.exists() ? QStorageInfo(start).rootPath() : QString();
@@ -302,20 +300,16 @@ void DirSelectDialog::Drive1_Change(int index)
 
 void DirSelectDialog::cmdOk_Click()
 {
-    state_.DirSelectPath = currentPath_;
+    // The path leaves Qt here: the rest of the program splits and builds paths with the
+    // system's own separator.
+    chosenPath_ = QDir::toNativeSeparators(currentPath_);
     accept();
 }
 
-void DirSelectDialog::reject()
+std::optional<QString> BrowseForDirectory(platform::MessageBoxes &messages, const QString &start,
+                                          QWidget *parent)
 {
-    state_.DirSelectPath = state_.DirSelectStart;
-    QDialog::reject();
-}
-
-void BrowseForDirectory(SharedState &state, platform::MessageBoxes &messages, const QString &start,
-                        QWidget *parent)
-{
-    state.DirSelectStart = start;
-    DirSelectDialog picker(state, messages, parent);
+    DirSelectDialog picker(start, messages, parent);
     picker.exec();
+    return picker.chosenPath();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "package/SharedState.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDialog>
 #include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -14,21 +15,23 @@ class QPushButton;
 
 // frmDirSelect: picks one directory from a volume list (Drive1, standing in for drives) and a
 // directory list (Dir1) showing the open directory with its ancestors and sub-directories.
-// Whatever way it closes, it leaves its answer in DirSelectPath: the opened directory after
-// OK, DirSelectStart otherwise.
+// Opens at the start path it is given (or, when that cannot be opened, at the fallback).
 class DirSelectDialog : public QDialog {
     Q_OBJECT
 public:
-    DirSelectDialog(SharedState &state, platform::MessageBoxes &messages,
+    DirSelectDialog(const QString &start, platform::MessageBoxes &messages,
                     QWidget *parent = nullptr);
 
-    // The opened directory, without a trailing separator unless it is a root.
+    // The opened directory as Qt writes it ("/" separators), without a trailing separator
+    // unless it is a root.
     QString currentPath() const { return currentPath_; }
+
+    // The answer: the opened directory in the system's own form ("C:\FS2000" on Windows) after
+    // OK; nothing after Cancel, Esc or the close box.
+    std::optional<QString> chosenPath() const { return chosenPath_; }
 
     // Where the picker opens when the start path cannot be opened.
     static QString fallbackPath();
-
-    void reject() override;
 
 private:
     void Form_Load();
@@ -44,9 +47,10 @@ private:
     bool openDirectory(const QString &path, QString *error = nullptr);
     void showUnavailable(const QString &error);
 
-    SharedState &state_;
+    const QString start_;
     platform::MessageBoxes &messages_;
     QString currentPath_;
+    std::optional<QString> chosenPath_;
     int driveIndex_ = -1; // the drive of currentPath_ in Drive1
 
     QComboBox *Drive1_;
@@ -56,6 +60,7 @@ private:
     QPushButton *cmdCancel_;
 };
 
-// Shows the picker modally at the start path; the caller reads DirSelectPath afterwards.
-void BrowseForDirectory(SharedState &state, platform::MessageBoxes &messages, const QString &start,
-                        QWidget *parent = nullptr);
+// Shows the picker modally at the start path and returns the directory chosen, or nothing
+// when the user cancelled.
+std::optional<QString> BrowseForDirectory(platform::MessageBoxes &messages, const QString &start,
+                                          QWidget *parent = nullptr);

@@ -2,9 +2,8 @@
 
 #include "tools/ui/LocationsForm.h"
 
-DialogLocationsEditor::DialogLocationsEditor(platform::MessageBoxes &messages, SharedState &state,
-                                             QWidget *parent)
-    : messages_(messages), state_(state), parent_(parent)
+DialogLocationsEditor::DialogLocationsEditor(platform::MessageBoxes &messages, QWidget *parent)
+    : messages_(messages), parent_(parent)
 {
 }
 
@@ -16,6 +15,6 @@ void DialogLocationsEditor::setParent(QWidget *parent)
 void DialogLocationsEditor::edit(platform::Locations &locations)
 {
     // A fresh form for every showing, so it always loads the values as they stand now.
-    LocationsForm form(locations, messages_, state_, parent_.data());
+    LocationsForm form(locations, messages_, parent_.data());
     form.exec();
 }

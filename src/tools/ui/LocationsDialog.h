@@ -11,13 +11,11 @@
 // buttons) to edit the three locations.
 class DialogLocationsEditor : public platform::LocationsEditor {
 public:
-    DialogLocationsEditor(platform::MessageBoxes &messages, SharedState &state,
-                          QWidget *parent = nullptr);
+    explicit DialogLocationsEditor(platform::MessageBoxes &messages, QWidget *parent = nullptr);
     void setParent(QWidget *parent);
     void edit(platform::Locations &locations) override;
 
 private:
     platform::MessageBoxes &messages_;
-    SharedState &state_; // DirSelectStart and DirSelectPath
     QPointer<QWidget> parent_;
 };

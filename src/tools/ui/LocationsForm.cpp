@@ -16,8 +16,8 @@ constexpr int kBrowseHeight = 252;
 } // namespace
 
 LocationsForm::LocationsForm(platform::Locations &locations, platform::MessageBoxes &messages,
-                             SharedState &state, QWidget *parent)
-    : QDialog(parent), locations_(locations), messages_(messages), state_(state)
+                             QWidget *parent)
+    : QDialog(parent), locations_(locations), messages_(messages)
 {
     buildControls();
     Form_Load();
@@ -102,8 +102,8 @@ void LocationsForm::Form_Load()
 
 void LocationsForm::browseInto(QLineEdit *box)
 {
-    BrowseForDirectory(state_, messages_, box->text(), this);
-    box->setText(state_.DirSelectPath);
+    if (const std::optional<QString> chosen = BrowseForDirectory(messages_, box->text(), this))
+        box->setText(*chosen);
 }
 
 void LocationsForm::cmdAccept_Click()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "package/SharedState.h"
 #include "platform/Choices.h"
 #include "platform/MessageBoxes.h"
 
@@ -16,12 +15,13 @@ class LocationsForm : public QDialog {
     Q_OBJECT
 public:
     LocationsForm(platform::Locations &locations, platform::MessageBoxes &messages,
-                  SharedState &state, QWidget *parent = nullptr);
+                  QWidget *parent = nullptr);
 
 private:
     void Form_Load();
     void cmdAccept_Click();
-    // Each Browse button runs the picker on its own text box.
+    // Each Browse button runs the picker on its own text box, opening at the box's text; a
+    // cancelled picker leaves the text as it was.
     void browseInto(QLineEdit *box);
 
     void buildControls();
@@ -32,7 +32,6 @@ private:
 
     platform::Locations &locations_;
     platform::MessageBoxes &messages_;
-    SharedState &state_;
 
     QLineEdit *txtStagingDir_;
     QLineEdit *txtStowbayDir_;
