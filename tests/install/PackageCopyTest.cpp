@@ -3,7 +3,6 @@
 #include "package/Scan.h"
 #include "platform/FileSystem.h"
 #include "support/TestContext.h"
-#include "support/TinyFileSystem.h"
 #include "support/TreeBuilder.h"
 
 #include <QDir>
@@ -70,22 +69,15 @@ protected:
     void stageFullAircraft()
     {
         staging.file("Aircraft.cfg", "[fltsim.0]\r\ntitle=Corvid C4\r\n")
-            .file("Corvid.AIR", "air")
-            .file("Images/Shot.JPG", "jpg")
             .file("Panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=C4_Main!Speed, "
                                      "0,0\r\ngauge01=c4glass!EICAS, 1,1\r\n")
-            .file("Panel/Main.bmp", "panel bitmap")
             .file("Panel/C4_Main.GAU", "named gauge")
             .file("Panel/c4Glass.gau", "named gauge 2")
-            .file("Panel/spare.gau", "gauge nobody names")
-            .file("Model/Corvid.MDL", "mdl")
-            .file("Texture/Body.oaf", "oaf")
             .fixture("synthetic-cfg/sound-names/sound.cfg", "Sound/Sound.cfg")
-            .file("Sound/C4_Prop.wav", "named sound")
             .file("Sound/Click.wav", "gauge sound")
-            .file("Sound/Beep.wav", "gauge sound 2")
-            .file("ReadMe.txt", "read me")
-            .file("extra.xyz", "unknown");
+            .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/spare.gau",
+                    "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",
+                    "ReadMe.txt", "extra.xyz"});
         ScanPackage(tc, tc.state.StagingDir);
     }
 
@@ -261,37 +253,6 @@ TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
               (QStringList{"Aircraft/", "Gauges/", "Gauges/c4_main.gau", "Gauges/other.gau",
                            "Sound/", "Sound/beep.wav"}));
     EXPECT_EQ(msfs.read("Sound/beep.wav"), "the simulator's own beep");
-    EXPECT_FALSE(tc.progress.visible);
-}
-
-TEST_F(PackageCopyTest, FullDiskTakesBackTheCopy)
-{
-    stowbay.folder("small");
-    TinyFileSystem tiny(stowbay.path("small"), "size=64k");
-    if (!tiny.mounted())
-        GTEST_SKIP() << "cannot mount a small file system here";
-    staging.file("sound.cfg", "[fltsim]\r\n")
-        .file("a.wav", QByteArray(20 * 1024, 'a'))
-        .file("b.wav", QByteArray(200 * 1024, 'b'));
-    ScanPackage(tc, tc.state.StagingDir);
-    // The system's words for a full disk vary, so only the frame of the message is known.
-    struct : platform::MessageBoxes {
-        QStringList texts;
-        platform::Answer show(const QString &text, platform::Buttons) override
-        {
-            texts.append(text);
-            return platform::Answer::Ok;
-        }
-    } messages;
-    Context context{tc.state,         messages,       tc.view,    tc.progress,
-                    tc.configChooser, tc.packageList, tc.launcher};
-    const QString target = stowbay.path("small/Big");
-    EXPECT_FALSE(CopyPackage(context, target));
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].startsWith(
-        copyFailure(staging.path("b.wav"), target + "/Sound/b.wav", "")));
-    EXPECT_TRUE(messages.texts[0].endsWith(".  Nothing was copied."));
-    EXPECT_TRUE(entriesBelow(stowbay.path("small")).isEmpty());
     EXPECT_FALSE(tc.progress.visible);
 }
 

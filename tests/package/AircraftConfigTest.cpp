@@ -29,39 +29,30 @@ bool stageAndChoose(TreeBuilder &tree, TestContext &test, const QByteArray &cfg,
     return ChooseConfiguration(test, file);
 }
 
-QString refusal(const TreeBuilder &tree, const QString &why)
-{
-    return "The aircraft.cfg file " + tree.path("aircraft.cfg") + why +
-           ", so Wingstash cannot choose one of its configurations.  Nothing was changed.";
-}
-
 } // namespace
 
 TEST(CheckAircraftCfg, ReadsTheLinesAndTheTitle)
 {
     // "[fltsim.1" also matches [fltsim.10]; otherwise the last title= line wins, trimmed.
-    const struct {
-        QByteArray cfg;
-        QString title;
-    } cases[] = {{"[fltsim.0]\ntitle=First\n[other]\nui_title=Second\n", "Second"},
-                 {"[fltsim.0]\ntitle=First\n[fltsim.10]\ntitle=Tenth\n", "MULTI"},
-                 {"[fltsim.0]\nsim=x\n", ""},
-                 {"[fltsim.0]\r\ntitle= Solo Cub  \r\ntexture=red\r\n", "Solo Cub"}};
+    const std::pair<QByteArray, QString> cases[] = {
+        {"[fltsim.0]\ntitle=First\n[other]\nui_title=Second\n", "Second"},
+        {"[fltsim.0]\ntitle=First\n[fltsim.10]\ntitle=Tenth\n", "MULTI"},
+        {"[fltsim.0]\nsim=x\n", ""},
+        {"[fltsim.0]\r\ntitle= Solo Cub  \r\ntexture=red\r\n", "Solo Cub"}};
     TreeBuilder tree;
     TestContext test;
-    for (const auto &c : cases) {
-        tree.file("aircraft.cfg", c.cfg);
+    for (const auto &[cfg, title] : cases) {
+        tree.file("aircraft.cfg", cfg);
         test.state.AircraftCfgLineCount = -1;
         CheckAircraftCfg(test, listedFile(tree, "aircraft.cfg"));
-        EXPECT_EQ(test.state.AircraftTitle, c.title) << c.cfg.constData();
+        EXPECT_EQ(test.state.AircraftTitle, title) << cfg.constData();
     }
     EXPECT_EQ(test.state.AircraftCfgLineCount, 3);
-    EXPECT_EQ(test.state.AircraftCfgLines.at(1), QStringLiteral("title= Solo Cub  "));
-
+    EXPECT_EQ(test.state.AircraftCfgLines.at(1), "title= Solo Cub  ");
     test.state.AircraftCfgLineCount = -1;
     CheckAircraftCfg(test, listedFile(tree, "missing/aircraft.cfg"));
     EXPECT_EQ(test.state.AircraftCfgLineCount, 0);
-    EXPECT_EQ(test.state.AircraftTitle, QString());
+    EXPECT_EQ(test.state.AircraftTitle, "");
 }
 
 // From the file as staged to the file written, the folders emptied and the title taken.
@@ -71,74 +62,49 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
                            "[fltsim.1]\r\ntitle=B\r\nmodel=abc\r\ntexture=2\r\n\r\n"
                            "[General]\r\natc_type=Test\r\n";
     const QStringList ab{"A  (fltsim.0)", "B  (fltsim.1)"};
+    const auto kept = [](const char *title) {
+        return crlfLines(
+            {"[fltsim.0]", title, "model=", "texture=", "", "[General]", "atc_type=Test"});
+    };
     const struct {
-        const char *name;
         QByteArray cfg;
         QList<std::optional<int>> answers;
         QStringList offered;
         QString title;
         QByteArray written; // empty: the file stays as it was
-        QStringList gone;   // of texture/a.bmp, texture/sub/deep.bmp, Texture.2/b.bmp, ...
+        QStringList gone;   // of the files below
     } cases[] = {
-        {"first of two",
-         two,
-         {0},
-         ab,
-         "A",
-         crlfLines(
-             {"[fltsim.0]", "title=A", "model=", "texture=", "", "[General]", "atc_type=Test"}),
-         {"Texture.2/b.bmp"}},
-        {"second of two",
-         two,
-         {1},
-         ab,
-         "B",
-         crlfLines(
-             {"[fltsim.0]", "title=B", "model=", "texture=", "", "[General]", "atc_type=Test"}),
-         {"texture/a.bmp", "texture/sub"}},
-        {"untitled is no configuration",
-         "[fltsim.0]\r\ntitle=A\r\n[fltsim.1]\r\ntitle=\r\nsim=hidden\r\n"
-         "[fltsim.2]\r\ntitle=C\r\ntexture=2\r\n[General]\r\nx=1\r\n",
+        {two, {0}, ab, "A", kept("title=A"), {"Texture.2/b.bmp"}},
+        {two, {1}, ab, "B", kept("title=B"), {"texture/a.bmp", "texture/sub/deep.bmp"}},
+        {two, {std::nullopt}, ab, "MULTI", {}, {}},
+        {two, {2}, ab, "MULTI", {}, {}}, // rows the chooser cannot have given
+        {two, {-1}, ab, "MULTI", {}, {}},
+        // An untitled section is no configuration.
+        {"[fltsim.0]\r\ntitle=A\r\n[fltsim.1]\r\ntitle=\r\nsim=hidden\r\n[fltsim.2]\r\ntitle=C\r\n"
+         "texture=2\r\n[General]\r\nx=1\r\n",
          {1},
          {"A  (fltsim.0)", "C  (fltsim.2)"},
          "C",
          crlfLines({"[fltsim.0]", "title=C", "texture=", "[General]", "x=1"}),
-         {"texture/a.bmp", "texture/sub"}},
-        {"one titled is taken unasked",
-         "[fltsim.0]\ntitle=A\n[fltsim.1]\ntitle=\ntexture=x\n",
-         {},
-         {},
-         "A",
-         crlfLines({"[fltsim.0]", "title=A"}),
-         {}},
-        {"none titled", "[fltsim.0]\ntitle=\n[fltsim.1]\ntitle=\ntexture=x\n", {}, {}, "", {}, {}},
-        {"cancelled", two, {std::nullopt}, ab, "MULTI", {}, {}},
-        {"upper-case headers",
-         "[FLTSIM.0]\ntitle=A\n[FLTSIM.1]\ntitle=B\n",
-         {1},
-         {"A  (FLTSIM.0)", "B  (FLTSIM.1)"},
-         "B",
-         crlfLines({"[fltsim.0]", "title=B"}),
-         {}},
-        // A title= before any header names no configuration.
-        {"title before the headers",
-         "title=Loose\r\n[fltsim.0]\r\ntitle=A\r\n",
+         {"texture/a.bmp", "texture/sub/deep.bmp"}},
+        // One titled configuration is taken unasked; a title= before any header names none.
+        {"title=Loose\n[fltsim.0]\ntitle=A\n[fltsim.1]\ntitle=\ntexture=x\n",
          {},
          {},
          "A",
          crlfLines({"title=Loose", "[fltsim.0]", "title=A"}),
          {}},
+        {"[fltsim.0]\ntitle=\n[fltsim.1]\ntitle=\ntexture=x\n", {}, {}, "", {}, {}},
         // atc_model= in [General] is model= of the last row; [fltsim] ends no dropped section.
-        {"keys anywhere in the line",
-         "; top\n[fltsim.0]\ntitle=A\nmodel=abc\n[fltsim.1]\ntitle=B\nmodel=\n[fltsim]\n"
-         "dropped\n[General]\natc_model=2\n",
+        {"; top\n[fltsim.0]\ntitle=A\nmodel=abc\n[fltsim.1]\ntitle=B\nmodel=\n[fltsim]\nx\n"
+         "[General]\natc_model=2\n",
          {0},
          ab,
          "A",
          crlfLines({"; top", "[fltsim.0]", "title=A", "model=", "[General]", "model="}),
          {"Model.2/m.mdl"}},
-        {"quoted, out of order",
-         fixtureBytes("synthetic-cfg/quoted-out-of-order/aircraft.cfg"),
+        // Keys spaced from "=" are no key lines.
+        {fixtureBytes("synthetic-cfg/quoted-out-of-order/aircraft.cfg"),
          {2},
          {"  (FLTSIM.3)", "  (FLTSIM.1)", "  (FLTSIM.0)"},
          "",
@@ -150,28 +116,25 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
     const QStringList files{"texture/a.bmp", "texture/sub/deep.bmp", "Texture.2/b.bmp",
                             "model.abc/plane.mdl", "Model.2/m.mdl"};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.cfg.constData());
         TreeBuilder tree;
         TestContext test;
-        for (const QString &file : files)
-            tree.file(file);
+        tree.files(files);
         EXPECT_EQ(stageAndChoose(tree, test, c.cfg, c.answers), !c.written.isEmpty());
         EXPECT_EQ(test.configChooser.offered.value(0), c.offered);
         EXPECT_EQ(test.state.AircraftTitle, c.title);
         EXPECT_EQ(tree.read("aircraft.cfg"), c.written.isEmpty() ? c.cfg : c.written);
-        for (const QString &file : files) {
-            const bool gone = c.gone.contains(file) || c.gone.contains(file.section('/', 0, 1));
-            EXPECT_NE(tree.exists(file), gone) << file.toStdString();
-        }
-        // An emptied folder itself stays.
+        for (const QString &file : files)
+            EXPECT_NE(tree.exists(file), c.gone.contains(file)) << file.toStdString();
+        // An emptied folder itself stays; what it held goes.
         EXPECT_TRUE(tree.exists("texture") && tree.exists("Texture.2"));
+        EXPECT_EQ(tree.exists("texture/sub"), !c.gone.contains("texture/sub/deep.bmp"));
     }
 }
 
-TEST(ChooseConfiguration, KeepsCodePageLinesByteForByteAndTakesOnlyKeyLines)
+TEST(ChooseConfiguration, KeepsCodePageLinesByteForByte)
 {
-    // Keys spaced from "=" are not key lines, so only FLTSIM.2 has a title of its own and only
-    // its model= names a folder.
+    // Only FLTSIM.2's lines are key lines, so it alone has a title and names a folder.
     const QByteArray cfg = fixtureBytes("synthetic-cfg/upper-case-headers/aircraft.cfg");
     QList<QByteArray> lines;
     for (const QByteArray &line : cfg.split('\n'))
@@ -179,7 +142,7 @@ TEST(ChooseConfiguration, KeepsCodePageLinesByteForByteAndTakesOnlyKeyLines)
     ASSERT_EQ(lines.size(), 29);
     TreeBuilder tree;
     TestContext test;
-    tree.file("model.NM/a.mdl").file("model.TRAINER/t.mdl");
+    tree.files({"model.NM/a.mdl", "model.TRAINER/t.mdl"});
     EXPECT_TRUE(stageAndChoose(tree, test, cfg, {0}));
     EXPECT_EQ(test.configChooser.offered.value(0),
               (QStringList{"  (FLTSIM.0)", "  (FLTSIM.1)", "Corvid C4 Trainer  (FLTSIM.2)"}));
@@ -192,7 +155,7 @@ TEST(ChooseConfiguration, KeepsCodePageLinesByteForByteAndTakesOnlyKeyLines)
 
 TEST(ChooseConfiguration, FilesItCannotRewriteSafelyAreLeftAlone)
 {
-    // 120 configurations, appended after the other sections, texture names with dots and
+    // 120 configurations appended after the other sections, texture names with dots and
     // spaces: more lines than a rewrite may work from, yet read in order.
     QByteArray many = "[Fltsim.0]\ntitle=Corvid Demo\ntexture=House\n[General]\natc_model=C4\n";
     for (int i = 1; i < 120; ++i)
@@ -200,44 +163,40 @@ TEST(ChooseConfiguration, FilesItCannotRewriteSafelyAreLeftAlone)
                                "sound=\ntexture=OP%1.OP%1.Old Colors\nui_type=C4\n\n")
                     .arg(i)
                     .toLatin1();
-    const QList<Configuration> rows =
-        buildConfigurationTable(QString::fromLatin1(many).split('\n'));
+    const QList<Configuration> rows = buildConfigurationTable(QString(many).split('\n'));
     ASSERT_EQ(rows.size(), 120);
-    EXPECT_EQ(configurationEntry(rows.first()), QStringLiteral("Corvid Demo  (Fltsim.0)"));
-    EXPECT_EQ(rows.at(3).folder(FolderKey::Texture), QStringLiteral("OP3.OP3.Old Colors"));
-    EXPECT_EQ(configurationEntry(rows.at(119)), QStringLiteral("Corvid 119  (fltsim.119)"));
+    EXPECT_EQ(configurationEntry(rows.first()), "Corvid Demo  (Fltsim.0)");
+    EXPECT_EQ(rows.at(3).folder(FolderKey::Texture), "OP3.OP3.Old Colors");
+    EXPECT_EQ(configurationEntry(rows.at(119)), "Corvid 119  (fltsim.119)");
 
     const char raw[] = "\x00\x01[fltsim.0]\x00title=A\n\xff[fltsim.1]\x00title=B\n";
-    const QByteArray binary(raw, sizeof(raw) - 1);
-    const struct {
-        QByteArray cfg;
-        QString why;
-    } cases[] = {{many, " has more than 1000 lines"}, {binary, " is not a text file"}};
-    for (const auto &c : cases) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {many, " has more than 1000 lines"},
+        {QByteArray(raw, sizeof(raw) - 1), " is not a text file"}};
+    for (const auto &[cfg, why] : cases) {
         TreeBuilder tree;
         TestContext test;
         tree.file("texture.OP1.OP1.Old Colors/a.bmp");
-        test.messages.expectOk(refusal(tree, c.why));
-        EXPECT_FALSE(stageAndChoose(tree, test, c.cfg));
-        EXPECT_EQ(test.state.AircraftTitle, QStringLiteral("MULTI"));
-        EXPECT_EQ(tree.read("aircraft.cfg"), c.cfg);
+        test.messages.expectOk("The aircraft.cfg file " + tree.path("aircraft.cfg") + why +
+                               ", so Wingstash cannot choose one of its configurations.  "
+                               "Nothing was changed.");
+        EXPECT_FALSE(stageAndChoose(tree, test, cfg));
+        EXPECT_EQ(test.state.AircraftTitle, "MULTI");
+        EXPECT_EQ(tree.read("aircraft.cfg"), cfg);
         EXPECT_TRUE(tree.exists("texture.OP1.OP1.Old Colors/a.bmp"));
     }
 }
 
-TEST(ConfigurationFolders, NameFoldersAndFindThemByTheEndOfTheLastComponent)
+TEST(ConfigurationFolders, AreNamedByKeyAndValueAndFoundByTheEndOfTheLastComponent)
 {
     const QString s = platform::separator();
-    EXPECT_EQ(configurationFolderName(FolderKey::Model, QString()), QStringLiteral("model"));
-    EXPECT_EQ(configurationFolderName(FolderKey::Texture, QStringLiteral("Old Colors")),
-              QStringLiteral("texture.Old Colors"));
-    EXPECT_EQ(configurationFolderName(FolderKey::Sound, QStringLiteral("\\x/y")),
-              "sound" + s + "x" + s + "y");
-
+    EXPECT_EQ(configurationFolderName(FolderKey::Model, ""), "model");
+    EXPECT_EQ(configurationFolderName(FolderKey::Texture, "Old Colors"), "texture.Old Colors");
+    EXPECT_EQ(configurationFolderName(FolderKey::Sound, "\\x/y"), "sound" + s + "x" + s + "y");
     const QStringList folders{"/st" + s + "Panel", "/st" + s + "XMODEL", "/st" + s + "model",
                               "/st" + s + "model.abc" + s + "inner"};
-    EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("model")), folders.at(1));
-    EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("panel")), folders.at(0));
-    EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("model.abc")), QString());
-    EXPECT_EQ(FindStagingFolder(folders, QStringLiteral("texture")), QString());
+    const std::pair<QString, QString> cases[] = {
+        {"model", folders.at(1)}, {"panel", folders.at(0)}, {"model.abc", ""}, {"texture", ""}};
+    for (const auto &[name, found] : cases)
+        EXPECT_EQ(FindStagingFolder(folders, name), found) << name.toStdString();
 }

@@ -13,10 +13,7 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
     tree.file("a/panel.cfg", "[fltsim]\r\nalias=b\\panel\r\nfile=x.bmp\r\n")
         .file("a/sound.cfg", "alias=b\\sound\r\n")
         .file("a/aircraft.cfg", "title=A\r\n")
-        .file("a/Images/Front.JPG")
-        .file("b/x.gau")
-        .file("b/a.gif")
-        .file("b/b.jpg")
+        .files({"a/Images/Front.JPG", "b/x.gau", "b/a.gif", "b/b.jpg"})
         .folder("empty");
     TestContext t;
     t.state.StagingDir = tree.path("staging/");
@@ -25,9 +22,8 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
     EXPECT_EQ(t.view.picture, tree.path("a/Images/Front.JPG"));
     EXPECT_FALSE(t.view.pagingEnabled);
     EXPECT_EQ(t.view.caption, "Wingstash");
-    EXPECT_EQ(t.view.panelAlias1, "Panel Alias:");
-    EXPECT_EQ(t.view.soundAlias1, "Sound Alias:");
-    EXPECT_EQ(t.view.soundAlias2, "b\\sound");
+    EXPECT_EQ(t.view.panelAlias1 + t.view.soundAlias1 + t.view.soundAlias2,
+              "Panel Alias:Sound Alias:b\\sound");
     EXPECT_EQ(t.state.AircraftCfgLineCount, 1);
     EXPECT_TRUE(t.view.tabAvailable[Aircraft] && t.view.tabAvailable[Images]);
 
@@ -37,10 +33,9 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
     EXPECT_EQ(t.view.picture, tree.path("b/a.gif"));
     EXPECT_TRUE(t.view.pagingEnabled);
     EXPECT_EQ(t.view.caption, "Wingstash (Staging Contains Files)");
-    EXPECT_TRUE(t.view.panelAlias1.isEmpty() && t.view.soundAlias1.isEmpty());
-    EXPECT_TRUE(t.view.soundAlias2.isEmpty());
-    EXPECT_TRUE(t.state.PanelAlias.isEmpty() && t.state.SoundAlias.isEmpty());
-    EXPECT_TRUE(t.state.PanelBitmaps.isEmpty());
+    EXPECT_EQ(t.view.panelAlias1 + t.view.soundAlias1 + t.view.soundAlias2, "");
+    EXPECT_TRUE(t.state.PanelAlias.isEmpty() && t.state.SoundAlias.isEmpty() &&
+                t.state.PanelBitmaps.isEmpty());
     EXPECT_EQ(t.state.AircraftCfgLineCount, -1);
     EXPECT_EQ(t.state.AircraftTitle, "A"); // only an aircraft.cfg replaces the title
     EXPECT_FALSE(t.view.tabAvailable[Aircraft]);
@@ -63,10 +58,7 @@ TEST(ScanPackage, ConfigurationsAreChosenOnceOnlyInStagingAndNeverBesideASecondA
         "[fltsim.0]\r\ntitle=A\r\ntexture=\r\n[fltsim.1]\r\ntitle=B\r\ntexture=2\r\n";
     TreeBuilder tree;
     tree.file("aircraft.cfg", two)
-        .file("texture/a.bmp")
-        .file("texture/a_check.txt")
-        .file("texture/a.jpg")
-        .file("texture.2/b.bmp");
+        .files({"texture/a.bmp", "texture/a_check.txt", "texture/a.jpg", "texture.2/b.bmp"});
     TestContext t;
     t.state.StagingDir = tree.path("staging/");
     t.state.InStowbayMode = true;

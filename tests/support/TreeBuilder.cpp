@@ -31,6 +31,13 @@ TreeBuilder &TreeBuilder::file(const QString &relative, const QByteArray &conten
     return *this;
 }
 
+TreeBuilder &TreeBuilder::files(const QStringList &relatives)
+{
+    for (const QString &relative : relatives)
+        file(relative);
+    return *this;
+}
+
 TreeBuilder &TreeBuilder::folder(const QString &relative)
 {
     EXPECT_TRUE(QDir().mkpath(path(relative)));

@@ -17,6 +17,7 @@ public:
     QString path(const QString &relative) const;
 
     TreeBuilder &file(const QString &relative, const QByteArray &content = {});
+    TreeBuilder &files(const QStringList &relatives); // each one empty
     TreeBuilder &folder(const QString &relative);
     // Copies a fixture file (see fixturePath) into the tree.
     TreeBuilder &fixture(const QString &fixtureRelative, const QString &relative);
