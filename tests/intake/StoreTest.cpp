@@ -33,6 +33,7 @@ TEST(Store, OnlyPlainFoldersAreCategoriesOrPackagesAndInstalledOnesShowTheMarker
     for (const QString text : {"< Alpha", "Alpha >", "Alpha"})
         EXPECT_EQ(GetPackageName(text), text);
     EXPECT_EQ(GetPackageName("< Two words >"), "Two words");
+    EXPECT_EQ(GetPackageName("<  >"), "");
 
     // Case variants keep a fixed order whatever order they came in.
     QStringList names{"zulu", "alpha", "bravo", "Alpha", "Charlie"};

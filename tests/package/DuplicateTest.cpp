@@ -83,16 +83,20 @@ TEST(Duplicate, ThreeOfOneNameAskTwiceFromTheEndAndAFileThatCannotGoStaysListed)
     s.stamped("c/y.wav", "4444");
     s.stamped("d/readme.dat", "a");
     s.stamped("e/readme.dat", "b");
+    s.stamped("f/notes.dat", "f");
+    s.stamped("g/notes.dat", "g");
     s.tree.readOnly("e/readme.dat");
     s.expect(s.lower + "b/x.wav", s.lower + "c/x.wav", false);
     s.expect(s.lower + "a/x.wav", s.lower + "c/x.wav", false);
     s.expect(s.lower + "d/readme.dat", s.lower + "e/readme.dat", true);
     s.t.messages.expectOk(readOnlyFileMessage(s.tree.path("e/readme.dat")));
+    s.expect(s.lower + "f/notes.dat", s.lower + "g/notes.dat", true);
     ScanPackage(s.t, s.tree.root());
     EXPECT_FALSE(s.tree.exists("a/x.wav") || s.tree.exists("b/x.wav"));
     EXPECT_TRUE(s.tree.exists("c/x.wav"));
     EXPECT_EQ(s.t.view.rows[Sound], (QStringList{"x.wav", "y.wav"}));
     EXPECT_TRUE(s.tree.exists("e/readme.dat"));
-    EXPECT_EQ(s.t.view.rows[UnrecognizedFiles], QStringList{"readme.dat"});
-    EXPECT_EQ(s.t.state.AllFiles.size(), 4);
+    EXPECT_EQ(s.t.view.rows[UnrecognizedFiles], (QStringList{"notes.dat", "readme.dat"}));
+    EXPECT_FALSE(s.tree.exists("g/notes.dat"));
+    EXPECT_EQ(s.t.state.AllFiles.size(), 5); // the deleted file is no longer counted
 }
