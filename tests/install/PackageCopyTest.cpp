@@ -89,30 +89,14 @@ TEST_F(PackageCopyTest, IntakeLaysOutTheStoreKindByKindWithLowerCaseNamesAndName
     stageFullAircraft();
     const QStringList stagedBefore = entriesBelow(staging.root());
     ASSERT_TRUE(CopyPackage(tc, storeTarget("Corvid")));
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Corvid")),
-              (QStringList{"Documentation/",
-                           "Documentation/readme.txt",
-                           "Gauges/",
-                           "Gauges/c4_main.gau",
-                           "Gauges/c4glass.gau",
-                           "Images/",
-                           "Images/shot.jpg",
-                           "Model/",
-                           "Model/corvid.mdl",
-                           "Panel/",
-                           "Panel/main.bmp",
-                           "Panel/panel.cfg",
-                           "Sound/",
-                           "Sound/beep.wav",
-                           "Sound/c4_prop.wav",
-                           "Sound/click.wav",
-                           "Sound/sound.cfg",
-                           "Texture/",
-                           "Texture/body.oaf",
-                           "Unrecognized Files/",
-                           "Unrecognized Files/extra.xyz",
-                           "aircraft.cfg",
-                           "corvid.air"}));
+    // Aircraft files at the top, every other kind flat in a folder of its own.
+    const QString layout =
+        "Documentation/|Documentation/readme.txt|Gauges/|Gauges/c4_main.gau|"
+        "Gauges/c4glass.gau|Images/|Images/shot.jpg|Model/|Model/corvid.mdl|Panel/|"
+        "Panel/main.bmp|Panel/panel.cfg|Sound/|Sound/beep.wav|Sound/c4_prop.wav|"
+        "Sound/click.wav|Sound/sound.cfg|Texture/|Texture/body.oaf|Unrecognized Files/|"
+        "Unrecognized Files/extra.xyz|aircraft.cfg|corvid.air";
+    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Corvid")), layout.split('|'));
     EXPECT_EQ(stowbay.read(kCategory + "/Corvid/Gauges/c4_main.gau"), "named gauge");
     EXPECT_EQ(stowbay.read(kCategory + "/Corvid/Sound/sound.cfg"), staging.read("Sound/Sound.cfg"));
     // Nothing reaches the simulator, and the Staging area is left as it was.
