@@ -9,12 +9,10 @@
 
 namespace {
 
-QByteArray crlfLines(const QList<QByteArray> &lines)
+// Lines joined by "|", each ended with CR LF as a rewrite writes them.
+QByteArray crlfLines(const QByteArray &joined)
 {
-    QByteArray out;
-    for (const QByteArray &line : lines)
-        out += line + "\r\n";
-    return out;
+    return joined.split('|').join("\r\n") + "\r\n";
 }
 
 // Stages cfg as the tree's aircraft.cfg, reads it as the scan does and makes the choice.
@@ -63,8 +61,8 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
                            "[General]\r\natc_type=Test\r\n";
     const QStringList ab{"A  (fltsim.0)", "B  (fltsim.1)"};
     const auto kept = [](const char *title) {
-        return crlfLines(
-            {"[fltsim.0]", title, "model=", "texture=", "", "[General]", "atc_type=Test"});
+        return crlfLines("[fltsim.0]|" + QByteArray(title) +
+                         "|model=|texture=||[General]|atc_type=Test");
     };
     const struct {
         QByteArray cfg;
@@ -85,14 +83,14 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
          {1},
          {"A  (fltsim.0)", "C  (fltsim.2)"},
          "C",
-         crlfLines({"[fltsim.0]", "title=C", "texture=", "[General]", "x=1"}),
+         crlfLines("[fltsim.0]|title=C|texture=|[General]|x=1"),
          {"texture/a.bmp", "texture/sub/deep.bmp"}},
         // One titled configuration is taken unasked; a title= before any header names none.
         {"title=Loose\n[fltsim.0]\ntitle=A\n[fltsim.1]\ntitle=\ntexture=x\n",
          {},
          {},
          "A",
-         crlfLines({"title=Loose", "[fltsim.0]", "title=A"}),
+         crlfLines("title=Loose|[fltsim.0]|title=A"),
          {}},
         {"[fltsim.0]\ntitle=\n[fltsim.1]\ntitle=\ntexture=x\n", {}, {}, "", {}, {}},
         // atc_model= in [General] is model= of the last row; [fltsim] ends no dropped section.
@@ -101,16 +99,16 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
          {0},
          ab,
          "A",
-         crlfLines({"; top", "[fltsim.0]", "title=A", "model=", "[General]", "model="}),
+         crlfLines("; top|[fltsim.0]|title=A|model=|[General]|model="),
          {"Model.2/m.mdl"}},
         // Keys spaced from "=" are no key lines.
         {fixtureBytes("synthetic-cfg/quoted-out-of-order/aircraft.cfg"),
          {2},
          {"  (FLTSIM.3)", "  (FLTSIM.1)", "  (FLTSIM.0)"},
          "",
-         crlfLines({"[VERSION]", "major = 1", "minor = 0", "", "[fltsim.0]", "title = \"Heron 22\"",
-                    "model = \"\"", "panel = \"base\"", "sound = \"\"", "texture = \"\"", "",
-                    "[GENERAL]", "category = \"airplane\""}),
+         crlfLines(
+             "[VERSION]|major = 1|minor = 0||[fltsim.0]|title = \"Heron 22\"|model = \"\"|panel = "
+             "\"base\"|sound = \"\"|texture = \"\"||[GENERAL]|category = \"airplane\""),
          {}},
     };
     const QStringList files{"texture/a.bmp", "texture/sub/deep.bmp", "Texture.2/b.bmp",
@@ -147,8 +145,9 @@ TEST(ChooseConfiguration, KeepsCodePageLinesByteForByte)
     EXPECT_EQ(test.configChooser.offered.value(0),
               (QStringList{"  (FLTSIM.0)", "  (FLTSIM.1)", "Corvid C4 Trainer  (FLTSIM.2)"}));
     EXPECT_EQ(tree.read("aircraft.cfg"),
-              crlfLines(lines.mid(0, 2) + QList<QByteArray>{"[fltsim.0]"} + lines.mid(3, 6) +
-                        lines.mid(23)));
+              crlfLines((lines.mid(0, 2) + QList<QByteArray>{"[fltsim.0]"} + lines.mid(3, 6) +
+                         lines.mid(23))
+                            .join('|')));
     EXPECT_TRUE(tree.exists("model.NM/a.mdl"));
     EXPECT_FALSE(tree.exists("model.TRAINER/t.mdl"));
 }
