@@ -8,13 +8,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString kCategory = QStringLiteral("Aircraft - Heavy Props");
+const QString kCategory = "Aircraft - Heavy Props";
 
 // Every entry below dir, relative, folders with a trailing "/", sorted.
 QStringList entriesBelow(const QString &dir)
@@ -24,33 +23,35 @@ QStringList entriesBelow(const QString &dir)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        QString relative = QDir(dir).relativeFilePath(path);
-        if (it.fileInfo().isDir() && !it.fileInfo().isSymLink())
-            relative += QLatin1Char('/');
-        entries.append(relative);
+        const bool folder = it.fileInfo().isDir() && !it.fileInfo().isSymLink();
+        entries.append(QDir(dir).relativeFilePath(path) + (folder ? "/" : ""));
     }
     entries.sort();
     return entries;
 }
 
-QByteArray readAll(const QString &path)
+QString copyFailure(const QString &source, const QString &destination, const QString &why)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return "Wingstash could not copy " + source + " to " + destination + ".  " + why;
 }
 
-// The system's reason for refusing to copy source, as the copy routine reports it.
-QString copyErrorOf(const QString &source)
-{
-    TreeBuilder scratch;
-    return platform::copyFile(source, scratch.path(QStringLiteral("copy"))).error;
-}
+// Marks the files of the first kind copied read-only as soon as that kind is done, as a tool
+// that locks new files would: taking the copy back must then fail and say so.
+class LockingProgress : public platform::Progress {
+public:
+    QString folder;
+    void show(int, int) override {}
+    void hide() override {}
+    void setValue(int) override
+    {
+        for (const QString &name : QDir(folder).entryList(QDir::Files))
+            QFile(folder + name).setPermissions(QFileDevice::ReadOwner);
+    }
+};
 
 class PackageCopyTest : public ::testing::Test {
 protected:
-    TreeBuilder staging;
-    TreeBuilder stowbay;
-    TreeBuilder msfs;
+    TreeBuilder staging, stowbay, msfs;
     TestContext tc;
 
     void SetUp() override
@@ -58,212 +59,163 @@ protected:
         tc.state.StagingDir = staging.root();
         tc.state.StowbayDir = stowbay.root();
         tc.state.MsfsDir = msfs.root();
-        tc.state.AppDir = staging.root();
         stowbay.folder(kCategory);
         // A real simulator spells its folders with capitals.
-        msfs.folder(QStringLiteral("Aircraft")).folder(QStringLiteral("Gauges"));
-        msfs.folder(QStringLiteral("Sound"));
+        msfs.folder("Aircraft").folder("Gauges").folder("Sound");
     }
 
     // A complete aircraft add-on as it comes out of its archive: mixed-case names, files of
     // every kind in sub-folders of their own.
     void stageFullAircraft()
     {
-        staging
-            .fixture(QStringLiteral("real-cfg/hp-hampden-mki/aircraft.cfg"),
-                     QStringLiteral("Aircraft.cfg"))
-            .file(QStringLiteral("Hampden.AIR"), "air")
-            .file(QStringLiteral("pilot_check.txt"), "check list")
-            .file(QStringLiteral("Images/Shot.JPG"), "jpg")
-            .fixture(QStringLiteral("real-cfg/757Glass/Panel/panel.cfg"),
-                     QStringLiteral("Panel/Panel.cfg"))
-            .file(QStringLiteral("Panel/B767upper.bmp"), "panel bitmap")
-            .file(QStringLiteral("Panel/B767Main.GAU"), "named gauge")
-            .file(QStringLiteral("Panel/757GlassVS.gau"), "named gauge 2")
-            .file(QStringLiteral("Panel/spare.gau"), "gauge nobody names")
-            .file(QStringLiteral("Model/Model.cfg"), "[models]\r\nnormal=hampden\r\n")
-            .file(QStringLiteral("Model/Hampden.MDL"), "mdl")
-            .file(QStringLiteral("Texture/Hampden_T.bmp"), "texture")
-            .file(QStringLiteral("Texture/Body.oaf"), "oaf")
-            .fixture(QStringLiteral("real-cfg/DLA_Jodel_DR-1050/sound/sound.cfg"),
-                     QStringLiteral("Sound/Sound.cfg"))
-            .file(QStringLiteral("Sound/rpm1.wav"), "named sound")
-            .file(QStringLiteral("Sound/Click.wav"), "gauge sound")
-            .file(QStringLiteral("Sound/Beep.wav"), "gauge sound 2")
-            .file(QStringLiteral("ReadMe.txt"), "read me")
-            .file(QStringLiteral("extra.xyz"), "unknown");
+        staging.file("Aircraft.cfg", "[fltsim.0]\r\ntitle=Corvid C4\r\n")
+            .file("Panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=C4_Main!Speed, "
+                                     "0,0\r\ngauge01=c4glass!EICAS, 1,1\r\n")
+            .file("Panel/C4_Main.GAU", "named gauge")
+            .file("Panel/c4Glass.gau", "named gauge 2")
+            .fixture("synthetic-cfg/sound-names/sound.cfg", "Sound/Sound.cfg")
+            .file("Sound/Click.wav", "gauge sound")
+            .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/spare.gau",
+                    "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",
+                    "ReadMe.txt", "extra.xyz"});
         ScanPackage(tc, tc.state.StagingDir);
     }
 
-    QString storeTarget(const QString &name) const
-    {
-        return tc.state.StowbayDir + kCategory + QDir::separator() + name;
-    }
-    QString simulatorTarget(const QString &name) const
-    {
-        return tc.state.MsfsDir + QStringLiteral("aircraft") + QDir::separator() + name;
-    }
+    QString storeTarget(const QString &name) const { return stowbay.path(kCategory + "/" + name); }
 };
 
-TEST_F(PackageCopyTest, IntakeLaysOutTheStoreKindByKindWithLowerCaseNames)
+TEST_F(PackageCopyTest, IntakeLaysOutTheStoreKindByKindWithLowerCaseNamesAndNamedGaugesOnly)
 {
     stageFullAircraft();
     const QStringList stagedBefore = entriesBelow(staging.root());
-
-    ASSERT_TRUE(CopyPackage(tc, storeTarget(QStringLiteral("Hampden"))));
-
-    // Aircraft files at the top, every other kind flat in its own folder; only the gauges
-    // that panel.cfg names.
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + QStringLiteral("/Hampden"))),
-              (QStringList{
-                  "Documentation/",
-                  "Documentation/readme.txt",
-                  "Gauges/",
-                  "Gauges/757glassvs.gau",
-                  "Gauges/b767main.gau",
-                  "Images/",
-                  "Images/shot.jpg",
-                  "Model/",
-                  "Model/hampden.mdl",
-                  "Model/model.cfg",
-                  "Panel/",
-                  "Panel/b767upper.bmp",
-                  "Panel/panel.cfg",
-                  "Sound/",
-                  "Sound/beep.wav",
-                  "Sound/click.wav",
-                  "Sound/rpm1.wav",
-                  "Sound/sound.cfg",
-                  "Texture/",
-                  "Texture/body.oaf",
-                  "Texture/hampden_t.bmp",
-                  "Unrecognized Files/",
-                  "Unrecognized Files/extra.xyz",
-                  "aircraft.cfg",
-                  "hampden.air",
-                  "pilot_check.txt",
-              }));
-    EXPECT_EQ(stowbay.read(kCategory + QStringLiteral("/Hampden/Gauges/b767main.gau")),
-              QByteArray("named gauge"));
-    EXPECT_EQ(stowbay.read(kCategory + QStringLiteral("/Hampden/aircraft.cfg")),
-              readAll(fixturePath(QStringLiteral("real-cfg/hp-hampden-mki/aircraft.cfg"))));
+    ASSERT_TRUE(CopyPackage(tc, storeTarget("Corvid")));
+    // Aircraft files at the top, every other kind flat in a folder of its own.
+    const QString layout =
+        "Documentation/|Documentation/readme.txt|Gauges/|Gauges/c4_main.gau|"
+        "Gauges/c4glass.gau|Images/|Images/shot.jpg|Model/|Model/corvid.mdl|Panel/|"
+        "Panel/main.bmp|Panel/panel.cfg|Sound/|Sound/beep.wav|Sound/c4_prop.wav|"
+        "Sound/click.wav|Sound/sound.cfg|Texture/|Texture/body.oaf|Unrecognized Files/|"
+        "Unrecognized Files/extra.xyz|aircraft.cfg|corvid.air";
+    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Corvid")), layout.split('|'));
+    EXPECT_EQ(stowbay.read(kCategory + "/Corvid/Gauges/c4_main.gau"), "named gauge");
+    EXPECT_EQ(stowbay.read(kCategory + "/Corvid/Sound/sound.cfg"), staging.read("Sound/Sound.cfg"));
     // Nothing reaches the simulator, and the Staging area is left as it was.
     EXPECT_EQ(entriesBelow(msfs.root()), (QStringList{"Aircraft/", "Gauges/", "Sound/"}));
     EXPECT_EQ(entriesBelow(staging.root()), stagedBefore);
     EXPECT_FALSE(tc.progress.visible);
-    EXPECT_EQ(tc.progress.maximum, 8);
     EXPECT_EQ(tc.progress.value, 8);
-}
 
-TEST_F(PackageCopyTest, OnlyKindsWithFilesGetFoldersAndAnAliasPanelKeepsNoGauges)
-{
     // A panel that borrows another aircraft's panel names none of the gauges beside it.
-    staging
-        .fixture(QStringLiteral("synthetic-cfg/alias-panel/panel.cfg"),
-                 QStringLiteral("panel/panel.cfg"))
-        .file(QStringLiteral("panel/fuel.gau"), "g1")
-        .file(QStringLiteral("panel/clock.gau"), "g2");
-    ScanPackage(tc, tc.state.StagingDir);
-
-    ASSERT_TRUE(CopyPackage(tc, storeTarget(QStringLiteral("Alias Panel"))));
-
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + QStringLiteral("/Alias Panel"))),
+    TreeBuilder alias;
+    alias.fixture("synthetic-cfg/alias-panel/panel.cfg", "panel/panel.cfg")
+        .file("panel/fuel.gau", "g1");
+    ScanPackage(tc, alias.root());
+    ASSERT_TRUE(CopyPackage(tc, storeTarget("Alias Panel")));
+    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Alias Panel")),
               (QStringList{"Panel/", "Panel/panel.cfg"}));
 }
 
-TEST_F(PackageCopyTest, SimulatorInstallUsesItsFoldersWhateverTheirCase)
+TEST_F(PackageCopyTest, SimulatorInstallSharesGaugesAndUnnamedSoundsWhateverTheFoldersCase)
 {
     stageFullAircraft();
-    msfs.file(QStringLiteral("Sound/beep.wav"), "the simulator's own beep")
-        .file(QStringLiteral("Gauges/757GlassVS.gau"), "older gauge");
+    msfs.file("Sound/beep.wav", "the simulator's own beep").file("Gauges/C4GLASS.gau", "older");
+    ASSERT_TRUE(CopyPackage(tc, msfs.path("aircraft/Corvid")));
 
-    ASSERT_TRUE(CopyPackage(tc, simulatorTarget(QStringLiteral("Hampden"))));
-
-    const QStringList installed = entriesBelow(msfs.path(QStringLiteral("Aircraft/Hampden")));
-    EXPECT_FALSE(installed.contains(QStringLiteral("Gauges/")));
-    EXPECT_TRUE(installed.contains(QStringLiteral("Panel/panel.cfg")));
-    EXPECT_TRUE(installed.contains(QStringLiteral("aircraft.cfg")));
-    // Every gauge of the package goes to the shared folder, replacing one of the same name.
-    EXPECT_EQ(entriesBelow(msfs.path(QStringLiteral("Gauges"))),
-              (QStringList{"757GlassVS.gau", "b767main.gau", "spare.gau"}));
-    EXPECT_EQ(msfs.read(QStringLiteral("Gauges/757GlassVS.gau")), QByteArray("named gauge 2"));
+    const QStringList installed = entriesBelow(msfs.path("Aircraft/Corvid"));
+    EXPECT_FALSE(installed.contains("Gauges/"));
+    EXPECT_TRUE(installed.contains("Panel/panel.cfg") && installed.contains("aircraft.cfg"));
+    // Every gauge of the package goes to the shared folder, replacing one of the same name,
+    // under a progress bar of its own.
+    EXPECT_EQ(entriesBelow(msfs.path("Gauges")),
+              (QStringList{"C4GLASS.gau", "c4_main.gau", "spare.gau"}));
+    EXPECT_EQ(msfs.read("Gauges/C4GLASS.gau"), "named gauge 2");
+    EXPECT_EQ(tc.progress.maximum, 4);
+    EXPECT_EQ(tc.progress.value, 4);
+    EXPECT_FALSE(tc.progress.visible);
     // Sounds that sound.cfg does not name go to the shared sound folder once, never over an
     // existing one.
-    EXPECT_EQ(entriesBelow(msfs.path(QStringLiteral("Sound"))),
-              (QStringList{"beep.wav", "click.wav"}));
-    EXPECT_EQ(msfs.read(QStringLiteral("Sound/beep.wav")), QByteArray("the simulator's own beep"));
-    EXPECT_EQ(msfs.read(QStringLiteral("Sound/click.wav")), QByteArray("gauge sound"));
-    EXPECT_FALSE(msfs.exists(QStringLiteral("gauges")));
-    EXPECT_FALSE(msfs.exists(QStringLiteral("sound")));
-    EXPECT_FALSE(tc.progress.visible);
-}
+    EXPECT_EQ(entriesBelow(msfs.path("Sound")), (QStringList{"beep.wav", "click.wav"}));
+    EXPECT_EQ(msfs.read("Sound/beep.wav"), "the simulator's own beep");
+    EXPECT_EQ(msfs.read("Sound/click.wav"), "gauge sound");
 
-TEST_F(PackageCopyTest, StoreInsideTheSimulatorCountsAsTheSimulator)
-{
-    stageFullAircraft();
-    tc.state.StowbayDir = tc.state.MsfsDir + QStringLiteral("Stowbay") + QDir::separator();
-    msfs.folder(QStringLiteral("Stowbay/") + kCategory);
-
-    ASSERT_TRUE(CopyPackage(tc, storeTarget(QStringLiteral("Hampden"))));
-
-    EXPECT_FALSE(msfs.exists(QStringLiteral("Stowbay/") + kCategory + "/Hampden/Gauges"));
-    EXPECT_TRUE(msfs.exists(QStringLiteral("Gauges/spare.gau")));
+    // A store inside the simulator counts as the simulator; an empty sound.cfg names nothing.
+    staging.file("Sound/Sound.cfg");
+    ScanPackage(tc, tc.state.StagingDir);
+    tc.state.StowbayDir = msfs.path("Stowbay/");
+    msfs.folder("Stowbay/" + kCategory);
+    ASSERT_TRUE(CopyPackage(tc, msfs.path("Stowbay/" + kCategory + "/Corvid")));
+    EXPECT_FALSE(msfs.exists("Stowbay/" + kCategory + "/Corvid/Gauges"));
+    EXPECT_EQ(entriesBelow(msfs.path("Sound")),
+              (QStringList{"beep.wav", "c4_prop.wav", "click.wav"}));
 }
 
 TEST_F(PackageCopyTest, RefusalsComeBeforeAnythingIsWritten)
 {
     stageFullAircraft();
-    stowbay.file(kCategory + QStringLiteral("/hampden/mine.txt"), "keep");
-    const QString badName = QStringLiteral(
-        "The package name cannot end with a dot or a space.  Please use another name.");
-    tc.messages
-        .expectOk(QStringLiteral("Either the directory ") + storeTarget(QStringLiteral("Hampden")) +
-                  QStringLiteral(" already exists or the target media is read only (i.e. CD ROM)."))
-        .expectOk(badName)
-        .expectOk(badName)
-        .expectOk(QStringLiteral(
-            "The package name is too long for a folder name.  Please use a shorter name."));
-    EXPECT_FALSE(CopyPackage(tc, storeTarget(QStringLiteral("Hampden"))));
-    EXPECT_FALSE(CopyPackage(tc, storeTarget(QStringLiteral("Hampden."))));
-    EXPECT_FALSE(CopyPackage(tc, storeTarget(QStringLiteral("Hampden "))));
+    stowbay.file(kCategory + "/corvid/mine.txt", "keep");
+    const QString exists = "Either the directory " + storeTarget("Corvid") +
+                           " already exists or the target media is read only (i.e. CD ROM).";
+    const QString unusable =
+        "The package name cannot be used as a folder name.  Please use another name.";
+    const QString badEnd =
+        "The package name cannot end with a dot or a space.  Please use another name.";
+    const QString tooLong =
+        "The package name is too long for a folder name.  Please use a shorter name.";
     // 128 two-byte characters: 256 bytes.
-    EXPECT_FALSE(CopyPackage(tc, storeTarget(QString(128, QChar(0xe9)))));
-
+    const std::pair<QString, QString> cases[] = {{"Corvid", exists},
+                                                 {".", unusable},
+                                                 {"..", unusable},
+                                                 {"a" + QString(QChar(0)) + "b", unusable},
+                                                 {"Corvid.", badEnd},
+                                                 {"Corvid ", badEnd},
+                                                 {QString(128, QChar(0xe9)), tooLong}};
+    for (const auto &[name, message] : cases) {
+        tc.messages.expectOk(message);
+        EXPECT_FALSE(CopyPackage(tc, storeTarget(name)));
+    }
     tc.state.ScanOverflow = true;
-    tc.messages.expectOk(QStringLiteral("This package holds more files than Wingstash can list, "
-                                        "so it was not copied.  Nothing was changed."));
-    EXPECT_FALSE(CopyPackage(tc, storeTarget(QStringLiteral("Cessna"))));
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory)), (QStringList{"hampden/", "hampden/mine.txt"}));
+    tc.messages.expectOk("This package holds more files than Wingstash can list, so it was not "
+                         "copied.  Nothing was changed.");
+    EXPECT_FALSE(CopyPackage(tc, storeTarget("Cessna")));
+    EXPECT_EQ(entriesBelow(stowbay.root()), (QStringList{kCategory + "/", kCategory + "/corvid/",
+                                                         kCategory + "/corvid/mine.txt"}));
     tc.state.ScanOverflow = false;
 
-    ASSERT_TRUE(QDir(msfs.path(QStringLiteral("Gauges"))).removeRecursively());
-    tc.messages.expectOk(tc.state.MsfsDir +
-                         QStringLiteral("gauges directory does not exist.  Please verify Flight "
-                                        "Simulator directory location."));
-    EXPECT_FALSE(CopyPackage(tc, simulatorTarget(QStringLiteral("Hampden"))));
+    ASSERT_TRUE(QDir(msfs.path("Gauges")).removeRecursively());
+    tc.messages.expectOk(tc.state.MsfsDir + "gauges directory does not exist.  Please verify "
+                                            "Flight Simulator directory location.");
+    EXPECT_FALSE(CopyPackage(tc, msfs.path("Aircraft/Corvid")));
     EXPECT_EQ(entriesBelow(msfs.root()), (QStringList{"Aircraft/", "Sound/"}));
 }
 
-TEST_F(PackageCopyTest, VanishedSourceTakesBackTheWholeStoreCopy)
+TEST_F(PackageCopyTest, AFailedCopyTakesBackWhatItAddedOrSaysWhatIsLeft)
 {
     stageFullAircraft();
     // The last sound file goes missing after the scan listed it.
-    staging.file(QStringLiteral("Sound/zz.wav"), "soon gone");
+    staging.file("Sound/zz.wav", "soon gone");
     ScanPackage(tc, tc.state.StagingDir);
-    ASSERT_TRUE(QFile::remove(staging.path(QStringLiteral("Sound/zz.wav"))));
-    const QString target = storeTarget(QStringLiteral("Hampden"));
-    tc.messages.expectOk(QStringLiteral("Wingstash could not copy ") +
-                         staging.path(QStringLiteral("Sound/zz.wav")) + QStringLiteral(" to ") +
-                         target +
-                         QStringLiteral("/Sound/zz.wav.  The system cannot find the "
-                                        "file specified.  Nothing was copied."));
+    ASSERT_TRUE(QFile::remove(staging.path("Sound/zz.wav")));
     const QStringList stagedBefore = entriesBelow(staging.root());
-
-    EXPECT_FALSE(CopyPackage(tc, target));
-
+    const QString failure =
+        copyFailure(staging.path("Sound/zz.wav"), storeTarget("Corvid") + "/Sound/zz.wav",
+                    "The system cannot find the file specified.");
+    tc.messages.expectOk(failure + "  Nothing was copied.");
+    EXPECT_FALSE(CopyPackage(tc, storeTarget("Corvid")));
     EXPECT_TRUE(entriesBelow(stowbay.path(kCategory)).isEmpty());
     EXPECT_EQ(entriesBelow(staging.root()), stagedBefore);
     EXPECT_FALSE(tc.progress.visible);
+
+    LockingProgress locking;
+    locking.folder = storeTarget("Corvid") + "/Images/";
+    Context context{tc.state,         tc.messages,    tc.view,    locking,
+                    tc.configChooser, tc.packageList, tc.launcher};
+    tc.messages.expectOk(failure +
+                         "  Some of the copied files could not be removed again; "
+                         "please check " +
+                         storeTarget("Corvid") + ".");
+    EXPECT_FALSE(CopyPackage(context, storeTarget("Corvid")));
+    EXPECT_EQ(entriesBelow(stowbay.path(kCategory)),
+              (QStringList{"Corvid/", "Corvid/Images/", "Corvid/Images/shot.jpg"}));
 }
 
 TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
@@ -271,86 +223,20 @@ TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
     stageFullAircraft();
     // A gauge that is a dangling link cannot be read: the gauge step fails after the
     // package folder, the shared sounds and the first gauges were written.
-    staging.link(QStringLiteral("Panel/zz.gau"), staging.path(QStringLiteral("nowhere.gau")));
+    staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
     ScanPackage(tc, tc.state.StagingDir);
-    msfs.file(QStringLiteral("Gauges/b767main.gau"), "older gauge")
-        .file(QStringLiteral("Gauges/other.gau"), "another aircraft's")
-        .file(QStringLiteral("Sound/beep.wav"), "the simulator's own beep");
-    tc.messages.expectOk(QStringLiteral("Wingstash could not copy ") +
-                         staging.path(QStringLiteral("Panel/zz.gau")) + QStringLiteral(" to ") +
-                         msfs.path(QStringLiteral("Gauges/zz.gau")) + QStringLiteral(".  ") +
-                         copyErrorOf(staging.path(QStringLiteral("Panel/zz.gau"))) +
-                         QStringLiteral(".  Nothing was copied."));
-
-    EXPECT_FALSE(CopyPackage(tc, simulatorTarget(QStringLiteral("Hampden"))));
-
+    msfs.file("Gauges/c4_main.gau", "older gauge")
+        .file("Gauges/other.gau", "another aircraft's")
+        .file("Sound/beep.wav", "the simulator's own beep");
+    TreeBuilder scratch;
+    const QString why = platform::copyFile(staging.path("Panel/zz.gau"), scratch.path("x")).error;
+    tc.messages.expectOk(copyFailure(staging.path("Panel/zz.gau"), msfs.path("Gauges/zz.gau"),
+                                     why + ".  Nothing was copied."));
+    EXPECT_FALSE(CopyPackage(tc, msfs.path("Aircraft/Corvid")));
     EXPECT_EQ(entriesBelow(msfs.root()),
-              (QStringList{"Aircraft/", "Gauges/", "Gauges/b767main.gau", "Gauges/other.gau",
+              (QStringList{"Aircraft/", "Gauges/", "Gauges/c4_main.gau", "Gauges/other.gau",
                            "Sound/", "Sound/beep.wav"}));
-    EXPECT_EQ(msfs.read(QStringLiteral("Sound/beep.wav")), QByteArray("the simulator's own beep"));
-    EXPECT_TRUE(staging.exists(QStringLiteral("Panel/B767Main.GAU")));
-    EXPECT_FALSE(tc.progress.visible);
-}
-
-// Unmounts the small file system when the test ends, whatever happened.
-class TinyFileSystem {
-public:
-    explicit TinyFileSystem(const QString &mountPoint) : mountPoint_(mountPoint)
-    {
-        mounted_ = QProcess::execute(QStringLiteral("mount"),
-                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                      QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                      QStringLiteral("tmpfs"), mountPoint}) == 0;
-    }
-    ~TinyFileSystem()
-    {
-        if (mounted_)
-            QProcess::execute(QStringLiteral("umount"), {mountPoint_});
-    }
-    bool mounted() const { return mounted_; }
-
-private:
-    QString mountPoint_;
-    bool mounted_ = false;
-};
-
-// Records message boxes whose text holds a system error we cannot spell in advance.
-class RecordingMessageBoxes : public platform::MessageBoxes {
-public:
-    QStringList texts;
-    platform::Answer show(const QString &text, platform::Buttons) override
-    {
-        texts.append(text);
-        return platform::Answer::Ok;
-    }
-};
-
-TEST_F(PackageCopyTest, FullDiskTakesBackTheCopy)
-{
-    stowbay.folder(QStringLiteral("small"));
-    TinyFileSystem tiny(stowbay.path(QStringLiteral("small")));
-    if (!tiny.mounted())
-        GTEST_SKIP() << "cannot mount a small file system here";
-    QDir().mkdir(stowbay.path(QStringLiteral("small/Sounds")));
-    staging.file(QStringLiteral("sound.cfg"), "[fltsim]\r\n")
-        .file(QStringLiteral("a.wav"), QByteArray(20 * 1024, 'a'))
-        .file(QStringLiteral("b.wav"), QByteArray(200 * 1024, 'b'));
-    ScanPackage(tc, tc.state.StagingDir);
-    RecordingMessageBoxes messages;
-    Context context{tc.state,         messages,       tc.view,    tc.progress,
-                    tc.configChooser, tc.packageList, tc.launcher};
-    const QString target = stowbay.path(QStringLiteral("small/Sounds/Big"));
-
-    EXPECT_FALSE(CopyPackage(context, target));
-
-    ASSERT_EQ(messages.texts.size(), 1);
-    const QString text = messages.texts.first();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Wingstash could not copy ") +
-                                staging.path(QStringLiteral("b.wav")) + QStringLiteral(" to ") +
-                                target + QStringLiteral("/Sound/b.wav.  ")))
-        << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QStringLiteral(".  Nothing was copied."))) << text.toStdString();
-    EXPECT_EQ(entriesBelow(stowbay.path(QStringLiteral("small"))), QStringList{"Sounds/"});
+    EXPECT_EQ(msfs.read("Sound/beep.wav"), "the simulator's own beep");
     EXPECT_FALSE(tc.progress.visible);
 }
 

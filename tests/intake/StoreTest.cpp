@@ -1,29 +1,39 @@
 #include "intake/Store.h"
 
 #include "support/StoreFixture.h"
-#include "support/TestContext.h"
-#include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
-TEST(StoreCategories, OnlyPlainFoldersAreCategoriesSortedIgnoringCase)
+TEST(Store, OnlyPlainFoldersAreCategoriesOrPackagesAndInstalledOnesShowTheMarker)
 {
-    TreeBuilder tree;
-    tree.folder("Stowbay/warbirds")
-        .folder("Stowbay/Airliners")
+    StoreFixture f;
+    f.tree.folder("Stowbay/warbirds")
         .folder("Stowbay/Aircraft - Light Props")
-        .folder("Stowbay/Aircraft - Helicopters")
         .file("Stowbay/notes.txt", "x")
         .folder("Stowbay/.hidden")
         .folder("Stowbay/Locked")
         .readOnly("Stowbay/Locked")
         .folder("elsewhere/Linked")
-        .link("Stowbay/Linked", tree.path("elsewhere/Linked"));
-
-    EXPECT_EQ(
-        listCategories(tree.path("Stowbay/")),
-        (QStringList{"Aircraft - Helicopters", "Aircraft - Light Props", "Airliners", "warbirds"}));
-    EXPECT_TRUE(listCategories(tree.path("nowhere/")).isEmpty());
+        .link("Stowbay/Linked", f.tree.path("elsewhere/Linked"))
+        .folder("Stowbay/Props/Cub")
+        .folder("Stowbay/Props/alpha")
+        .folder("Stowbay/Props/Beaver")
+        .file("Stowbay/Props/readme.txt")
+        .folder("Stowbay/Props/Locked")
+        .readOnly("Stowbay/Props/Locked")
+        // The simulator's folder in other letter case counts, and so does a file of the name:
+        // the folder could not be installed beside it.
+        .folder("MSFS/Aircraft/ALPHA")
+        .file("MSFS/Aircraft/cub");
+    EXPECT_EQ(listCategories(f.tree.path("Stowbay/")),
+              (QStringList{"Aircraft - Light Props", "Props", "warbirds"}));
+    EXPECT_TRUE(listCategories(f.tree.path("nowhere/")).isEmpty());
+    EXPECT_EQ(packageBoxEntries(f.test.state, "Props"),
+              (QStringList{"< alpha >", "Beaver", "< Cub >"}));
+    for (const QString text : {"< Alpha", "Alpha >", "Alpha"})
+        EXPECT_EQ(GetPackageName(text), text);
+    EXPECT_EQ(GetPackageName("< Two words >"), "Two words");
+    EXPECT_EQ(GetPackageName("<  >"), "");
 
     // Case variants keep a fixed order whatever order they came in.
     QStringList names{"zulu", "alpha", "bravo", "Alpha", "Charlie"};
@@ -31,64 +41,34 @@ TEST(StoreCategories, OnlyPlainFoldersAreCategoriesSortedIgnoringCase)
     EXPECT_EQ(names, (QStringList{"Alpha", "alpha", "bravo", "Charlie", "zulu"}));
 }
 
-TEST(StorePackageBox, InstalledPackagesShowTheMarkerInPlace)
+TEST(Store, ANameClashesWithAFolderInAListedCategoryOrTheSimulatorAndBothAreSaid)
 {
     StoreFixture f;
-    f.tree.folder("Stowbay/Props/Cub")
-        .folder("Stowbay/Props/alpha")
-        .folder("Stowbay/Props/Beaver")
-        .file("Stowbay/Props/readme.txt")
-        .folder("Stowbay/Props/Locked")
-        .readOnly("Stowbay/Props/Locked")
-        // The simulator's folder spelled in other letter case still counts.
-        .folder("MSFS/Aircraft/ALPHA")
-        // A file of the package's name counts too: the folder could not be installed.
-        .file("MSFS/Aircraft/cub");
-
-    EXPECT_EQ(packageBoxEntries(f.test.state, "Props"),
-              (QStringList{"< alpha >", "Beaver", "< Cub >"}));
-}
-
-TEST(StorePackageBox, GetPackageNameStripsOnlyACompleteMarker)
-{
-    EXPECT_EQ(GetPackageName("< Alpha >"), "Alpha");
-    EXPECT_EQ(GetPackageName("< Two words >"), "Two words");
-    EXPECT_EQ(GetPackageName("< Alpha"), "< Alpha");
-    EXPECT_EQ(GetPackageName("Alpha >"), "Alpha >");
-}
-
-TEST(StorePackageNames, OnlyAFolderOfTheNameInAListedCategoryClashes)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet")
+    f.tree.folder("Stowbay/Jets/LEARJET")
+        .folder("Stowbay/Props/Learjet")
         .folder("Stowbay/Added Later/Citation")
         .file("Stowbay/Jets/Cub")
-        .file("MSFS/Cub");
-    for (const QString name : {"Citation", "Cub", "Beaver"})
-        EXPECT_FALSE(PackageNameExists(f.test, {"Jets"}, name)) << name.toStdString();
-}
-
-TEST(StorePackageNames, ClashInTheStoreIsReportedWithItsFirstCategoryInAnyCase)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/LEARJET").folder("Stowbay/Props/Learjet");
-    f.test.messages.expectOk("Package name already exists in " + f.test.state.StowbayDir +
-                             "Jets.  Please use another name.");
-    EXPECT_TRUE(PackageNameExists(f.test, {"Jets", "Props"}, "learjet"));
-}
-
-TEST(StorePackageNames, SimulatorFoldersClashTooAfterTheStore)
-{
-    StoreFixture f;
-    f.tree.folder("MSFS/gauges").folder("Stowbay/Jets/Sound").folder("MSFS/Sound");
-    f.test.messages.expectOk("Package name already exists in " + f.test.state.MsfsDir +
-                             ".  Please use another name.");
-    EXPECT_TRUE(PackageNameExists(f.test, {}, "Gauges"));
-
-    f.test.messages
-        .expectOk("Package name already exists in " + f.test.state.StowbayDir +
-                  "Jets.  Please use another name.")
-        .expectOk("Package name already exists in " + f.test.state.MsfsDir +
-                  ".  Please use another name.");
-    EXPECT_TRUE(PackageNameExists(f.test, {"Jets"}, "sound"));
+        .file("MSFS/Cub")
+        .folder("MSFS/gauges")
+        .folder("Stowbay/Jets/Sound")
+        .folder("MSFS/Sound");
+    const QString inStore = "Package name already exists in " + f.test.state.StowbayDir +
+                            "Jets.  Please use another name.";
+    const QString inSimulator =
+        "Package name already exists in " + f.test.state.MsfsDir + ".  Please use another name.";
+    const struct {
+        QString name;
+        QStringList said;
+    } cases[] = {{"Citation", {}},
+                 {"Cub", {}},
+                 {"Beaver", {}},
+                 {"learjet", {inStore}},
+                 {"Gauges", {inSimulator}},
+                 {"sound", {inStore, inSimulator}}};
+    for (const auto &c : cases) {
+        for (const QString &text : c.said)
+            f.test.messages.expectOk(text);
+        EXPECT_EQ(PackageNameExists(f.test, {"Jets", "Props"}, c.name), !c.said.isEmpty())
+            << c.name.toStdString();
+    }
 }

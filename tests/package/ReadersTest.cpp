@@ -1,137 +1,143 @@
 #include "PackageTestHelpers.h"
+#include "RealCorpus.h"
+#include "TestContext.h"
+#include "package/AircraftConfig.h"
 #include "package/ConfigReaders.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-PackageFile fixtureFile(TreeBuilder &tree, const QString &fixture, const QString &relative)
+TEST(ReadPanelCfg, TakesTheFirstAliasAsWrittenAndEveryBitmapName)
 {
-    tree.fixture(fixture, relative);
-    return listedFile(tree, relative);
+    // Each "=" left of a ".bmp" gives one more name; a missing file gives nothing.
+    const struct {
+        QByteArray content;
+        QString alias;
+        QStringList bitmaps;
+    } cases[] = {
+        {fixtureBytes("synthetic-cfg/alias-panel/panel.cfg"), "corvid c4\\panel", {}},
+        {fixtureBytes("synthetic-cfg/alias-panel-spaces/panel.cfg"), " corvid c4\\panel   ", {}},
+        {fixtureBytes("synthetic-cfg/alias-upper/Panel.CFG"), "corvid c4\\panel", {}},
+        {"[fltsim]\r\n// alias list\r\nalias=First=Part\r\nalias=second\r\n", "first=part", {}},
+        {fixtureBytes("synthetic-cfg/panel-bitmaps/PANEL.CFG"),
+         "",
+         {"front panel c4.bmp", "front panel c4 1024.bmp", "roof c4.bmp", "radios.bmp",
+          "$vc_c4.bmp"}},
+        {"x=a=b=c.bmp=d.bmp\r\n", "", {"c.bmp", "b=c.bmp", "a=b=c.bmp"}},
+        {{}, "", {}},
+    };
+    TreeBuilder tree;
+    for (const auto &c : cases) {
+        tree.file("panel.cfg", c.content);
+        SharedState state;
+        state.PanelAlias = "left over";
+        ReadPanelCfg(state, listedFile(tree, c.content.isEmpty() ? "missing.cfg" : "panel.cfg"));
+        EXPECT_EQ(state.PanelAlias, c.alias) << c.content.constData();
+        EXPECT_EQ(state.PanelBitmaps, c.bitmaps) << c.content.constData();
+    }
 }
 
-} // namespace
-
-TEST(ReadPanelCfg, TakesTheFirstAliasAsWrittenAfterTheFirstEquals)
+TEST(ConfigReaders, OldFilesGiveNoAliasAndTheLastPanelReadWritesFromTheFirstEntry)
 {
     TreeBuilder tree;
+    tree.file("oldpanel.cfg", "[fltsim]\r\nalias=other\\panel\r\nfile=Back.bmp\r\n")
+        .file("a/panel.cfg", "file=one.bmp\r\nfile=two.bmp\r\nfile=three.bmp\r\n")
+        .fixture("synthetic-cfg/alias-sound/sound.cfg", "sound.cfg")
+        .fixture("synthetic-cfg/alias-sound/sound.cfg", "OldSound.cfg")
+        .fixture("synthetic-cfg/sound-names/sound.cfg", "c/sound.cfg");
     SharedState state;
-    state.PanelAlias = "left over";
-    ReadPanelCfg(state, fixtureFile(tree, "synthetic-cfg/alias-panel/panel.cfg", "a/panel.cfg"));
-    EXPECT_EQ(state.PanelAlias, "ridgeway a3\\panel");
-
-    ReadPanelCfg(state,
-                 fixtureFile(tree, "synthetic-cfg/alias-panel-spaces/panel.cfg", "b/panel.cfg"));
-    EXPECT_EQ(state.PanelAlias, " ridgeway a3\\panel   ");
-
-    ReadPanelCfg(state, fixtureFile(tree, "synthetic-cfg/alias-upper/Panel.CFG", "c/Panel.CFG"));
-    EXPECT_EQ(state.PanelAlias, "ridgeway a3\\panel");
-
-    ReadPanelCfg(state, fixtureFile(tree, "real-cfg/757Glass/Panel/panel.cfg", "d/panel.cfg"));
-    EXPECT_TRUE(state.PanelAlias.isEmpty());
-
-    // "// alias list" holds no "=", so it is passed over.
-    tree.file("e/panel.cfg", "[fltsim]\r\n// alias list\r\nalias=First=Part\r\nalias=second\r\n");
-    ReadPanelCfg(state, listedFile(tree, "e/panel.cfg"));
-    EXPECT_EQ(state.PanelAlias, "first=part");
-
-    ReadPanelCfg(state, listedFile(tree, "missing/panel.cfg"));
-    EXPECT_TRUE(state.PanelAlias.isEmpty());
-}
-
-TEST(ReadPanelCfg, OldPanelCfgNamesBitmapsButNeverGivesOrClearsAnAlias)
-{
-    TreeBuilder tree;
-    tree.file("oldpanel.cfg", "[fltsim]\r\nalias=other\\panel\r\nfile=Back.bmp\r\n");
-    SharedState state;
+    ReadPanelCfg(state, listedFile(tree, "a/panel.cfg"));
     ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
     EXPECT_TRUE(state.PanelAlias.isEmpty());
-    EXPECT_EQ(state.PanelBitmaps, QStringList{"back.bmp"});
+    EXPECT_EQ(state.PanelBitmaps, (QStringList{"back.bmp", "two.bmp", "three.bmp"}));
     state.PanelAlias = "kept";
     ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
     EXPECT_EQ(state.PanelAlias, "kept");
+    EXPECT_TRUE(IsPanelBitmap(state, "back.bmp"));
+    EXPECT_FALSE(IsPanelBitmap(state, "Back.bmp") || IsPanelBitmap(state, "back"));
+
+    ReadSoundCfg(state, listedFile(tree, "sound.cfg"));
+    ReadSoundCfg(state, listedFile(tree, "c/sound.cfg")); // names no alias
+    EXPECT_TRUE(state.SoundAlias.isEmpty());
+    ReadSoundCfg(state, listedFile(tree, "sound.cfg"));
+    ReadSoundCfg(state, listedFile(tree, "OldSound.cfg"));
+    EXPECT_EQ(state.SoundAlias, "corvid c4\\sound");
 }
 
-TEST(ReadPanelCfg, ReadsEveryBitmapNameOfRealAndSyntheticPanels)
+TEST(IsSoundInSoundCfg, FindsTheNameWithoutItsExtensionInAReadableSoundCfg)
 {
     TreeBuilder tree;
+    tree.fixture("synthetic-cfg/sound-names/sound.cfg", "sound/Sound.cfg")
+        .file("empty/sound.cfg")
+        .folder("unreadable/sound.cfg");
+    const PackageFile wav = listedFile(tree, "sound/c4_prop.wav");
+    const PackageFile cfg = listedFile(tree, "sound/Sound.cfg");
     SharedState state;
-    ReadPanelCfg(state, fixtureFile(tree, "synthetic-cfg/panel-bitmaps/PANEL.CFG", "PANEL.CFG"));
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"main panel a3.bmp", "main panel a3 1024.bmp",
-                                               "overhead a3.bmp", "radio.bmp", "$vc_a3.bmp"}));
-    EXPECT_TRUE(IsPanelBitmap(state, "radio.bmp"));
-    EXPECT_FALSE(IsPanelBitmap(state, "Radio.bmp"));
-    EXPECT_FALSE(IsPanelBitmap(state, "radio"));
+    state.ComponentFiles[Sound] = {wav, cfg};
+    for (const char *name : {"c4_prop.wav", "c4_bump3.wav", "cmtouch2.wav", "c4_gust.wav"})
+        EXPECT_TRUE(IsSoundInSoundCfg(state, name)) << name;
+    EXPECT_FALSE(IsSoundInSoundCfg(state, "c4_flaps.wav") || IsSoundInSoundCfg(state, "c4_prop"));
+    // Without a second sound file, a sound.cfg, or any line to read, no name is found.
+    const FileList without[] = {{cfg},
+                                {wav, listedFile(tree, "sound/c4_gust.wav")},
+                                {wav, listedFile(tree, "empty/sound.cfg")},
+                                {wav, listedFile(tree, "unreadable/sound.cfg")}};
+    for (const FileList &sounds : without) {
+        state.ComponentFiles[Sound] = sounds;
+        EXPECT_FALSE(IsSoundInSoundCfg(state, "c4_prop.wav")) << sounds.last().path.toStdString();
+    }
+}
 
+TEST(RealCorpus, ReadersTakeWhatRealAddOnFilesHold)
+{
+    REQUIRE_REAL_CORPUS();
+    // aircraft.cfg with the last configuration chosen. Tab-aligned "title\t= x" lines name no
+    // title; Swift's atc_model= is model= of its last row, so neither model folder goes.
+    const struct {
+        const char *file;
+        int lines, offered;
+        QByteArray kept, dropped;
+    } aircraft[] = {
+        {"hp-hampden-mki/aircraft.cfg", 384, 0, "title=Hampden\r\n", "none"},
+        {"supermarine-swiftR5/Aircraft.cfg", 355, 2, "FR5 longrange", "title=ALPHA Swift FR5\r\n"},
+        {"DLA_Jodel_DR-1050/aircraft.cfg", 572, 7, "Avion \xe0 h\xe9lice", "F-PJKG"},
+    };
+    for (const auto &c : aircraft) {
+        SCOPED_TRACE(c.file);
+        TreeBuilder tree;
+        TestContext test;
+        test.state.StagingDir = tree.root();
+        test.configChooser.answers = {c.offered - 1};
+        tree.fixture(QStringLiteral("real-cfg/") + c.file, "aircraft.cfg")
+            .files({"model/a.mdl", "model.1/b.mdl"});
+        const PackageFile file = listedFile(tree, "aircraft.cfg");
+        CheckAircraftCfg(test, file);
+        EXPECT_EQ(test.state.AircraftCfgLineCount, c.lines);
+        EXPECT_TRUE(ChooseConfiguration(test, file));
+        EXPECT_EQ(test.configChooser.offered.value(0).size(), c.offered);
+        const QByteArray written = tree.read("aircraft.cfg");
+        EXPECT_EQ(written.count("[fltsim."), 1);
+        EXPECT_EQ(written.count("\n"), written.count("\r\n"));
+        EXPECT_TRUE(written.contains(c.kept) && !written.contains(c.dropped));
+        EXPECT_TRUE(tree.exists("model/a.mdl") && tree.exists("model.1/b.mdl"));
+    }
+
+    TreeBuilder tree;
+    tree.fixture("real-cfg/757Glass/Panel/panel.cfg", "757/panel.cfg")
+        .fixture("real-cfg/DLA_Jodel_DR-1050/panel/panel.cfg", "jodel/panel.cfg")
+        .fixture("real-cfg/DLA_Jodel_DR-1050/sound/sound.cfg", "jodel/sound.cfg");
     SharedState glass;
-    ReadPanelCfg(glass, fixtureFile(tree, "real-cfg/757Glass/Panel/panel.cfg", "g/panel.cfg"));
+    ReadPanelCfg(glass, listedFile(tree, "757/panel.cfg"));
     EXPECT_EQ(glass.PanelBitmaps,
               (QStringList{"b767upper.bmp", "b767forward.bmp", "b767upper_fo.bmp",
                            "b767forward_fo.bmp", "b767overhead.bmp", "b767pedestal.bmp",
                            "b767standby.bmp", "b767mini.bmp", "b767_vc2b.bmp", "b767_vc1a.bmp"}));
-
     SharedState jodel;
-    ReadPanelCfg(jodel,
-                 fixtureFile(tree, "real-cfg/DLA_Jodel_DR-1050/panel/panel.cfg", "j/panel.cfg"));
-    EXPECT_TRUE(jodel.PanelBitmaps.isEmpty());
-    EXPECT_TRUE(jodel.PanelAlias.isEmpty());
-}
-
-TEST(ReadPanelCfg, EqualsSignsAndLaterFilesShapeTheBitmapNames)
-{
-    TreeBuilder tree;
-    tree.file("x/panel.cfg", "x=a=b=c.bmp=d.bmp\r\n")
-        .file("a/panel.cfg", "file=one.bmp\r\nfile=two.bmp\r\nfile=three.bmp\r\n")
-        .file("b/panel.cfg", "file=four.bmp\r\n");
-    SharedState state;
-    // Each "=" left of the bitmap gives a longer name.
-    ReadPanelCfg(state, listedFile(tree, "x/panel.cfg"));
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"c.bmp", "b=c.bmp", "a=b=c.bmp"}));
-    // The file read last writes from the first entry on.
-    SharedState twice;
-    ReadPanelCfg(twice, listedFile(tree, "a/panel.cfg"));
-    ReadPanelCfg(twice, listedFile(tree, "b/panel.cfg"));
-    EXPECT_EQ(twice.PanelBitmaps, (QStringList{"four.bmp", "two.bmp", "three.bmp"}));
-}
-
-TEST(ReadSoundCfg, TakesTheAliasFromSoundCfgOnly)
-{
-    TreeBuilder tree;
-    SharedState state;
-    ReadSoundCfg(state, fixtureFile(tree, "synthetic-cfg/alias-sound/sound.cfg", "a/sound.cfg"));
-    EXPECT_EQ(state.SoundAlias, "ridgeway a3\\sound");
-    ReadSoundCfg(state, fixtureFile(tree, "synthetic-cfg/alias-sound/sound.cfg", "a/OldSound.cfg"));
-    EXPECT_EQ(state.SoundAlias, "ridgeway a3\\sound");
-    ReadSoundCfg(state,
-                 fixtureFile(tree, "real-cfg/DLA_Jodel_DR-1050/sound/sound.cfg", "b/sound.cfg"));
-    EXPECT_TRUE(state.SoundAlias.isEmpty());
-    EXPECT_TRUE(state.PanelBitmaps.isEmpty());
-}
-
-TEST(IsSoundInSoundCfg, FindsTheNameWithoutItsExtensionGivenASoundCfgAndAnotherSound)
-{
-    TreeBuilder tree;
-    SharedState state;
-    const PackageFile eng = listedFile(tree, "sound/a3_eng.wav");
-    const PackageFile soundCfg =
-        fixtureFile(tree, "synthetic-cfg/sound-names/sound.cfg", "sound/Sound.cfg");
-    state.ComponentFiles[Sound] = {eng, soundCfg};
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "a3_eng.wav"));
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "a3_touch3.wav"));
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "cmtouch2.wav"));
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_flaps.wav"));
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.mp3"));
-
-    state.ComponentFiles[Sound] = {soundCfg};
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
-    state.ComponentFiles[Sound] = {eng, listedFile(tree, "sound/a3_wind.wav")};
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "a3_eng.wav"));
-
-    state.ComponentFiles[Sound] = {
-        listedFile(tree, "s/lwgscr.wav"),
-        fixtureFile(tree, "real-cfg/DLA_Jodel_DR-1050/sound/sound.cfg", "s/sound.cfg")};
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "lwgscr.wav"));
-    EXPECT_TRUE(IsSoundInSoundCfg(state, "tire2.wav"));
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "horn.wav"));
+    ReadPanelCfg(jodel, listedFile(tree, "jodel/panel.cfg"));
+    ReadSoundCfg(jodel, listedFile(tree, "jodel/sound.cfg"));
+    EXPECT_TRUE(jodel.PanelBitmaps.isEmpty() && jodel.PanelAlias.isEmpty());
+    EXPECT_TRUE(jodel.SoundAlias.isEmpty());
+    jodel.ComponentFiles[Sound] = {listedFile(tree, "jodel/lwgscr.wav"),
+                                   listedFile(tree, "jodel/sound.cfg")};
+    EXPECT_TRUE(IsSoundInSoundCfg(jodel, "lwgscr.wav") && IsSoundInSoundCfg(jodel, "tire2.wav"));
+    EXPECT_FALSE(IsSoundInSoundCfg(jodel, "horn.wav"));
 }

@@ -9,28 +9,7 @@ namespace {
 
 const char *buttonsName(Buttons buttons)
 {
-    switch (buttons) {
-    case Buttons::Ok:
-        return "Ok";
-    case Buttons::OkCancel:
-        return "OkCancel";
-    case Buttons::YesNo:
-        return "YesNo";
-    }
-    return "?";
-}
-
-Answer refusal(Buttons buttons)
-{
-    switch (buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::OkCancel:
-        return Answer::Cancel;
-    case Buttons::YesNo:
-        return Answer::No;
-    }
-    return Answer::Cancel;
+    return buttons == Buttons::Ok ? "Ok" : buttons == Buttons::OkCancel ? "OkCancel" : "YesNo";
 }
 
 } // namespace
@@ -63,11 +42,14 @@ Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons)
     if (expected_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box (" << buttonsName(buttons)
                       << "): " << text.toStdString();
-        return refusal(buttons);
+        // The cautious answer of each button set.
+        return buttons == Buttons::Ok      ? Answer::Ok
+               : buttons == Buttons::YesNo ? Answer::No
+                                           : Answer::Cancel;
     }
     const Expected next = expected_.takeFirst();
     EXPECT_EQ(next.text.toStdString(), text.toStdString()) << "message box text";
-    EXPECT_EQ(buttonsName(next.buttons), std::string(buttonsName(buttons)))
+    EXPECT_STREQ(buttonsName(next.buttons), buttonsName(buttons))
         << "buttons of: " << text.toStdString();
     return next.answer;
 }

@@ -33,5 +33,4 @@ public:
 private:
     QList<Expected> expected_;
     QList<QString> shown_;
-    bool verified_ = false;
 };

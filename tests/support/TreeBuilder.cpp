@@ -31,6 +31,13 @@ TreeBuilder &TreeBuilder::file(const QString &relative, const QByteArray &conten
     return *this;
 }
 
+TreeBuilder &TreeBuilder::files(const QStringList &relatives)
+{
+    for (const QString &relative : relatives)
+        file(relative);
+    return *this;
+}
+
 TreeBuilder &TreeBuilder::folder(const QString &relative)
 {
     EXPECT_TRUE(QDir().mkpath(path(relative)));
@@ -39,9 +46,7 @@ TreeBuilder &TreeBuilder::folder(const QString &relative)
 
 TreeBuilder &TreeBuilder::fixture(const QString &fixtureRelative, const QString &relative)
 {
-    QFile in(fixturePath(fixtureRelative));
-    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << fixtureRelative.toStdString();
-    return file(relative, in.readAll());
+    return file(relative, fixtureBytes(fixtureRelative));
 }
 
 TreeBuilder &TreeBuilder::link(const QString &relative, const QString &target)
@@ -76,5 +81,15 @@ QByteArray TreeBuilder::read(const QString &relative) const
 
 QString fixturePath(const QString &relative)
 {
+    const QString real = QStringLiteral("real-cfg/");
+    if (relative.startsWith(real))
+        return QStringLiteral(WINGSTASH_REAL_CORPUS "/") + relative.mid(real.size());
     return QStringLiteral(WINGSTASH_FIXTURES "/") + relative;
+}
+
+QByteArray fixtureBytes(const QString &relative)
+{
+    QFile in(fixturePath(relative));
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << relative.toStdString();
+    return in.readAll();
 }

@@ -17,8 +17,9 @@ public:
     QString path(const QString &relative) const;
 
     TreeBuilder &file(const QString &relative, const QByteArray &content = {});
+    TreeBuilder &files(const QStringList &relatives); // each one empty
     TreeBuilder &folder(const QString &relative);
-    // Copies a fixture file (relative to the shared fixtures folder) into the tree.
+    // Copies a fixture file (see fixturePath) into the tree.
     TreeBuilder &fixture(const QString &fixtureRelative, const QString &relative);
     TreeBuilder &link(const QString &relative, const QString &target);
     TreeBuilder &readOnly(const QString &relative);
@@ -30,5 +31,7 @@ private:
     QTemporaryDir dir_;
 };
 
-// The absolute path of a file in the shared fixtures folder.
+// The absolute path of a fixture file: relative to tests/fixtures, or, when it begins with
+// "real-cfg/", to the outside corpus of real add-on files (see RealCorpus.h).
 QString fixturePath(const QString &relative);
+QByteArray fixtureBytes(const QString &relative);
