@@ -1,6 +1,7 @@
 #include "tools/ui/FileListWindow.h"
 
 #include "platform/qt/Twips.h"
+#include "tools/ui/ListWindowRules.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,14 +12,6 @@
 #include <QResizeEvent>
 
 #include <cmath>
-
-namespace {
-
-// Outer size beyond which the list follows the window.
-constexpr int kListHeightMargin = 1450;
-constexpr int kListWidthMargin = 350;
-
-} // namespace
 
 FileListWindow::FileListWindow(SharedState &state, QWidget *parent)
     : QWidget(parent, Qt::Window), state_(state), cmdOk_(new QPushButton(this)),
@@ -114,29 +107,15 @@ void FileListWindow::moveEvent(QMoveEvent *event)
 
 void FileListWindow::keyPressEvent(QKeyEvent *event)
 {
-    // OK is both the default and the cancel button: Enter and Esc close the window.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (list_window::closesWindow(*event))
         close();
-        return;
-    default:
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 void FileListWindow::applyResizeRule()
 {
-    const QRect outer = frameGeometry();
-    QRect list = lstFileList_->geometry();
-    const int outerHeight = twips::fromPixels(this, outer.height());
-    const int outerWidth = twips::fromPixels(this, outer.width());
-    if (outerHeight > kListHeightMargin)
-        list.setHeight(twips::toPixels(this, outerHeight - kListHeightMargin));
-    if (outerWidth > kListWidthMargin)
-        list.setWidth(twips::toPixels(this, outerWidth - kListWidthMargin));
-    lstFileList_->setGeometry(list);
+    list_window::fitList(*this, *lstFileList_);
 }
 
 void FileListWindow::fitFrame()

@@ -2,6 +2,7 @@
 
 #include "platform/qt/Twips.h"
 #include "tools/UnusedGauges.h"
+#include "tools/ui/ListWindowRules.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,10 +13,6 @@
 #include <QResizeEvent>
 
 namespace {
-
-// Outer size beyond which the list follows the window.
-constexpr int kListHeightMargin = 1450;
-constexpr int kListWidthMargin = 350;
 
 // How many times at most a run of the search repaints its progress bar.
 constexpr qint64 kPaintedSteps = 200;
@@ -119,29 +116,15 @@ void UnusedGaugesWindow::resizeEvent(QResizeEvent *event)
 
 void UnusedGaugesWindow::keyPressEvent(QKeyEvent *event)
 {
-    // OK is both the default and the cancel button: Enter and Esc close the window.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
+    if (list_window::closesWindow(*event))
         close();
-        return;
-    default:
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 void UnusedGaugesWindow::applyResizeRule()
 {
-    const QRect outer = frameGeometry();
-    QRect list = lstFileList_->geometry();
-    const int outerHeight = twips::fromPixels(this, outer.height());
-    const int outerWidth = twips::fromPixels(this, outer.width());
-    if (outerHeight > kListHeightMargin)
-        list.setHeight(twips::toPixels(this, outerHeight - kListHeightMargin));
-    if (outerWidth > kListWidthMargin)
-        list.setWidth(twips::toPixels(this, outerWidth - kListWidthMargin));
-    lstFileList_->setGeometry(list);
+    list_window::fitList(*this, *lstFileList_);
 }
 
 void UnusedGaugesWindow::BarProgress::show(int minimum, int maximum)
