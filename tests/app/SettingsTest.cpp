@@ -97,9 +97,12 @@ TEST(Settings, AnyLocationSurvivesASaveAndARestart)
     EXPECT_EQ(back.StowbayDir, state.StowbayDir);
     EXPECT_EQ(back.MsfsDir, state.MsfsDir);
 
-    // A file of an earlier version is Windows-1252, which is never valid UTF-8 beyond ASCII.
-    EXPECT_EQ(readIni("STAGINGDIR=/data/st\xe9ging \x80/\r\n").state.StagingDir,
-              QString::fromUtf8("/data/st\u00e9ging \u20ac/"));
+    // A file of an earlier version is Windows-1252, which is never valid UTF-8 beyond ASCII;
+    // its undefined bytes stay one character each, and a huge line does no harm.
+    const ReadResult old = readIni(
+        "STAGINGDIR=/data/st\xe9ging \x80\x81\x9d/\r\nMTOP=" + QByteArray(2'000'000, '9') + "\r\n");
+    EXPECT_EQ(old.state.StagingDir, QString::fromUtf8("/data/st\u00e9ging \u20ac\u0081\u009d/"));
+    EXPECT_FALSE(old.main.top);
 }
 
 TEST(SettingsRead, OnlyAMissingFileOfAnyCaseIsAFirstRun)
@@ -118,22 +121,6 @@ TEST(SettingsRead, OnlyAMissingFileOfAnyCaseIsAFirstRun)
     SharedState empty;
     EXPECT_TRUE(readSettingsFile(folder.path("ws.ini"), empty, main));
     EXPECT_TRUE(empty.StagingDir.isEmpty());
-}
-
-TEST(SettingsRead, BinaryJunkAndHugeLinesDoNotHarm)
-{
-    QByteArray content;
-    for (int i = 0; i < 4096; ++i)
-        content.append(static_cast<char>((i * 37) & 0xFF));
-    content += "\r\nSTOWBAYDIR=/bay/\x81\x9d\xe9\r\n";
-    content += "MTOP=" + QByteArray(2'000'000, '9') + "\r\n";
-    content += "STAGINGDIR=" + QByteArray(1'000'000, 'x') + "\r\n";
-    const ReadResult r = readIni(content);
-    EXPECT_TRUE(r.found);
-    // Not UTF-8, so Windows-1252: one character each, undefined bytes included.
-    EXPECT_EQ(r.state.StowbayDir, QString::fromUtf8("/bay/\u0081\u009d\u00e9"));
-    EXPECT_FALSE(r.main.top);
-    EXPECT_EQ(r.state.StagingDir.size(), 1'000'000);
 }
 
 TEST(SettingsWrite, MinimisedOrTinyListWindowsAndEmptyLocationsAndFailures)

@@ -45,14 +45,14 @@ const QString kEraseAircraft = QStringLiteral(
     "kneeboard text) from the staging directory?");
 const QString kEraseImage =
     QStringLiteral("Are you sure you want to erase the current image from the staging directory?");
-const QString kCriticalStaging = QStringLiteral(" because it holds another of your Staging, "
-                                                "Stowbay and MSFS folders.  Nothing was deleted.");
-const QString kPanelImagesNote = QStringLiteral(
-    "There may be images of the panel remaining because there is no way of knowing what an "
-    "image is associated with.  Check the Images tab and remove any that are unwanted.");
-const QString kAircraftImagesNote = QStringLiteral(
-    "There may be images of the aircraft remaining because there is no way of knowing what an "
-    "image is associated with.  Check the Images tab and remove any that are unwanted.");
+// The note after a panel or aircraft clean-up, which leaves the pictures alone.
+QString imagesNote(const char *of)
+{
+    return QStringLiteral("There may be images of the %1 remaining because there is no way of "
+                          "knowing what an image is associated with.  Check the Images tab and "
+                          "remove any that are unwanted.")
+        .arg(QLatin1String(of));
+}
 
 enum Option { Copy, RemoveAll, RemoveImage, RemovePanel, RemoveAircraft, RemoveSound };
 
@@ -73,12 +73,9 @@ class FakeMainControls : public platform::MainControls {
 public:
     explicit FakeMainControls(Context &context) : context_(context) {}
 
-    int option = Copy;
-    QString name;
-    QString category = kCategory;
+    int option = Copy, stagingShown = 0, packageListRefreshes = 0;
+    QString name, category = kCategory;
     QStringList categoryList{kCategory};
-    int stagingShown = 0;
-    int packageListRefreshes = 0;
 
     int optionIndex() const override { return option; }
     void setOptionIndex(int index) override { option = index; }
@@ -105,9 +102,7 @@ private:
 
 class StagingActionsTest : public ::testing::Test {
 protected:
-    TreeBuilder staging;
-    TreeBuilder stowbay;
-    TreeBuilder msfs;
+    TreeBuilder staging, stowbay, msfs;
     TestContext tc;
     FakeMainControls controls{tc.context};
 
@@ -233,7 +228,7 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFai
     tc.messages.expectYesNo(kErasePanel, true)
         .expectOk(readOnlyFileMessage(staging.path("panel/Panel.cfg")))
         .expectOk(kDone)
-        .expectOkCancel(kPanelImagesNote, false);
+        .expectOkCancel(imagesNote("panel"), false);
     run(RemovePanel);
     // The sounds sound.cfg does not name go with the panel (they belong to its gauges).
     EXPECT_EQ(
@@ -251,7 +246,7 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFai
         .expectOk(kDone)
         .expectYesNo(kEraseAircraft, true)
         .expectOk(kDone)
-        .expectOkCancel(kAircraftImagesNote, true);
+        .expectOkCancel(imagesNote("aircraft"), true);
     run(RemoveImage);
     EXPECT_FALSE(QFile::exists(shown));
     EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
@@ -307,7 +302,9 @@ TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythin
     tc.state.StowbayDir = staging.path("texture/store/");
     staging.folder("texture/store");
     tc.messages.expectYesNo(kEraseAll, true)
-        .expectOk("Wingstash did not empty the folder " + staging.root() + kCriticalStaging);
+        .expectOk("Wingstash did not empty the folder " + staging.root() +
+                  " because it holds another of your Staging, Stowbay and MSFS folders.  "
+                  "Nothing was deleted.");
     run(RemoveAll);
     EXPECT_EQ(filesBelow(staging.root()).size(), 19);
     EXPECT_EQ(controls.name, "Ridgeway A3");

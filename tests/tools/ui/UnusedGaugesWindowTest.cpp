@@ -1,28 +1,15 @@
 #include "tools/ui/UnusedGaugesWindow.h"
 
+#include "platform/qt/Twips.h"
 #include "support/FormDriving.h"
 #include "support/StoreFixture.h"
 
 #include <QListWidget>
 #include <QProgressBar>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <functional>
-
 namespace {
-
-int pixels(const QWidget &widget, int twips)
-{
-    return int(std::lround(twips * widget.logicalDpiX() / 1440.0));
-}
-
-int twips(const QWidget &widget, int pixels)
-{
-    return int(std::lround(pixels * 1440.0 / widget.logicalDpiX()));
-}
 
 // The tool run through the real window over a simulator with five unused gauges.
 struct WindowFixture : StoreFixture {
@@ -42,22 +29,36 @@ struct WindowFixture : StoreFixture {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (int row = 0; row < list()->count(); ++row)
+            texts.append(list()->item(row)->text());
+        return texts;
+    }
+    int px(int twips) const { return twips::toPixels(&window, twips); }
 };
 
-TEST(UnusedGaugesWindow, ListsSortedInOneReusedWindowThatOtherWindowsCanBeUsedBeside)
+TEST(UnusedGaugesWindow, ListsSortedInOneReusedWindowSizedAndLaidOutInTwips)
 {
     WindowFixture f;
     EXPECT_EQ(&UnusedGaugesWindow::instance(f.test.context, &f.mainWindow), &f.window);
-    EXPECT_EQ(f.window.objectName(), "frmUnusedGauges");
-    EXPECT_EQ(f.window.size(), QSize(pixels(f.window, 5670), pixels(f.window, 3780)));
+    EXPECT_EQ(f.window.size(), QSize(f.px(5670), f.px(3780)));
     EXPECT_FALSE(f.window.findChild<QProgressBar *>("prbProgress")->isVisible());
-    ASSERT_EQ(f.list()->count(), 5);
-    const QStringList expected{"alpha.gau", "bravo.gau", "echo.gau", "mike.gau", "zulu.gau"};
-    for (int row = 0; row < 5; ++row)
-        EXPECT_EQ(f.list()->item(row)->text(), expected[row]);
+    EXPECT_EQ(f.rows(),
+              QStringList({"alpha.gau", "bravo.gau", "echo.gau", "mike.gau", "zulu.gau"}));
+
+    // The list follows the outer size above the margins, and keeps its height below them.
+    f.window.resize(f.px(7000), f.px(5000));
+    const QRect outer = f.window.frameGeometry();
+    EXPECT_EQ(f.list()->height(), f.px(twips::fromPixels(&f.window, outer.height()) - 1450));
+    EXPECT_EQ(f.list()->width(), f.px(twips::fromPixels(&f.window, outer.width()) - 350));
+    const int heightBefore = f.list()->height();
+    f.window.resize(f.window.width(), f.px(1400) - (outer.height() - f.window.height()));
+    EXPECT_EQ(f.list()->height(), heightBefore);
 }
 
-TEST(UnusedGaugesWindow, ControlClicksSelectSeveralRowsAndDeleteRemovesThem)
+TEST(UnusedGaugesWindow, ControlClicksSelectSeveralRowsDeleteRemovesThemAndKeysOrOkClose)
 {
     WindowFixture f;
     for (const char *name : {"alpha.gau", "bravo.gau", "zulu.gau"}) {
@@ -69,40 +70,18 @@ TEST(UnusedGaugesWindow, ControlClicksSelectSeveralRowsAndDeleteRemovesThem)
         .expectOk("Done.");
     clickButton(&f.window, "cmdDelete");
     f.test.messages.verifyAllShown();
-
-    ASSERT_EQ(f.list()->count(), 2);
-    EXPECT_EQ(f.list()->item(0)->text(), "echo.gau");
-    EXPECT_EQ(f.list()->item(1)->text(), "mike.gau");
+    EXPECT_EQ(f.rows(), QStringList({"echo.gau", "mike.gau"}));
     EXPECT_FALSE(f.tree.exists("MSFS/Gauges/BRAVO.GAU"));
-    EXPECT_FALSE(f.tree.exists("MSFS/Gauges/Alpha.gau"));
     EXPECT_TRUE(f.tree.exists("MSFS/Gauges/mike.gau"));
-}
 
-TEST(UnusedGaugesWindow, TheListFollowsTheWindowAboveTheMarginsOnly)
-{
-    WindowFixture f;
-    f.window.resize(pixels(f.window, 7000), pixels(f.window, 5000));
-    const QRect outer = f.window.frameGeometry();
-    EXPECT_EQ(f.list()->height(), pixels(f.window, twips(f.window, outer.height()) - 1450));
-    EXPECT_EQ(f.list()->width(), pixels(f.window, twips(f.window, outer.width()) - 350));
-
-    const int heightBefore = f.list()->height();
-    const int frameHeight = outer.height() - f.window.height();
-    f.window.resize(f.window.width(), pixels(f.window, 1400) - frameHeight);
-    EXPECT_EQ(f.list()->height(), heightBefore);
-}
-
-TEST(UnusedGaugesWindow, EnterEscAndOkClose)
-{
-    WindowFixture f;
-    for (const auto &close : std::initializer_list<std::function<void()>>{
-             [&] { QTest::keyClick(f.list(), Qt::Key_Escape); },
-             [&] { QTest::keyClick(f.list(), Qt::Key_Return); },
-             [&] { clickButton(&f.window, "cmdOk"); }}) {
+    for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
         f.window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
-        close();
-        EXPECT_FALSE(f.window.isVisible());
+        if (key)
+            QTest::keyClick(f.list(), Qt::Key(key));
+        else
+            clickButton(&f.window, "cmdOk");
+        EXPECT_FALSE(f.window.isVisible()) << key;
     }
 }
 
