@@ -85,15 +85,6 @@ TEST_F(PackageCopyTest, IntakeLaysOutTheStoreKindByKindWithLowerCaseNamesAndName
     EXPECT_EQ(entriesBelow(msfs.root()), (QStringList{"Aircraft/", "Gauges/", "Sound/"}));
     EXPECT_EQ(entriesBelow(staging.root()), stagedBefore);
     EXPECT_EQ(std::pair(tc.progress.value, tc.progress.visible), std::pair(8, false));
-
-    // A panel that borrows another aircraft's panel names none of the gauges beside it.
-    TreeBuilder alias;
-    alias.fixture("synthetic-cfg/alias-panel/panel.cfg", "panel/panel.cfg")
-        .file("panel/fuel.gau", "g1");
-    ScanPackage(tc, alias.root());
-    ASSERT_TRUE(CopyPackage(tc, storeTarget("Alias Panel")));
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Alias Panel")),
-              (QStringList{"Panel/", "Panel/panel.cfg"}));
 }
 
 TEST_F(PackageCopyTest, SimulatorInstallSharesGaugesAndUnnamedSoundsWhateverTheFoldersCase)
