@@ -45,8 +45,8 @@ TEST(ConfigReaders, OldFilesGiveNoAliasAndTheLastPanelReadWritesFromTheFirstEntr
         .fixture("synthetic-cfg/alias-sound/sound.cfg", "OldSound.cfg")
         .fixture("synthetic-cfg/sound-names/sound.cfg", "c/sound.cfg");
     SharedState state;
-    state.PanelAlias = "kept";
     ReadPanelCfg(state, listedFile(tree, "a/panel.cfg"));
+    state.PanelAlias = "kept";
     ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
     EXPECT_EQ(state.PanelBitmaps, (QStringList{"back.bmp", "two.bmp", "three.bmp"}));
     EXPECT_EQ(state.PanelAlias, "kept");
