@@ -6,8 +6,6 @@
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
 
-#include <QDirIterator>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,19 +19,6 @@ const QString kAskRemoveMsfs = QStringLiteral(
     "Are you sure you want to remove this package from the Flight Simulator directory?");
 const QString kAskStore =
     QStringLiteral("Are you sure you want to remove this package from the stowbay?");
-
-// Every entry below dir with its content, sorted.
-QStringList snapshot(const QString &dir)
-{
-    QStringList entries;
-    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    for (QFile file; it.hasNext(); file.close()) {
-        file.setFileName(it.next());
-        entries.append(file.fileName() + (file.open(QIODevice::ReadOnly) ? file.readAll() : "/"));
-    }
-    entries.sort();
-    return entries;
-}
 
 // The test is the main window too: entering Stowbay mode selects the first option and scans
 // the package again, as the window does.
@@ -67,8 +52,9 @@ protected:
     void SetUp() override
     {
         tc.state.StagingDir = tree.folder("Staging").path("Staging/");
-        // Another aircraft names two of the package's gauges; the simulator has one of its own.
-        tree.file("MSFS/Aircraft/Other/Panel/Panel.CFG", "gauge00=SHARED!x\r\n// notes2=1\r\n")
+        // Two other aircraft name two of the package's gauges; the simulator has one of its own.
+        tree.file("MSFS/Aircraft/Other/Panel/Panel.CFG", "gauge00=SHARED!x\r\n")
+            .file("MSFS/Aircraft/Zed/panel/panel.cfg", "// notes2=1\r\n")
             .file("MSFS/Gauges/Shared.gau", "shared")
             .file("MSFS/Gauges/notes.gau", "notes")
             .file("MSFS/Gauges/foreign.gau", "foreign")
@@ -98,7 +84,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
 {
     store("Cessna");
     tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg");
-    const QStringList before = snapshot(tree.path("MSFS"));
+    const QStringList before = entriesBelow(tree.path("MSFS"));
     tc.messages.expectOk(kDone)
         .expectOk("This package is already installed in Flight Simulator.")
         .expectOk("Package changes while the package is installed in MSFS are not permitted.")
@@ -117,7 +103,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     run("< Cessna >", 1);
     // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
     // is not the package's.
-    EXPECT_EQ(snapshot(tree.path("MSFS")), before);
+    EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
 
     tc.messages.expectOk("This package is not currently installed in Flight Simulator.")
         .expectYesNo("Are you sure you want to erase the current image from the stowbay "
@@ -134,7 +120,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
     run("Cessna", 0);
     run("< Cessna >", 2);
-    EXPECT_EQ(snapshot(tree.path("MSFS")), before);
+    EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/own.gau"));
     run("Cessna", 2);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
@@ -146,14 +132,14 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     store("Cessna");
     tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own")
         .file("MSFS/Aircraft/Piper/Sound/Sound.cfg", "[fltsim]\r\nalias=CESSNA\\sound\r\n");
-    const QStringList before = snapshot(tree.root());
+    const QStringList before = entriesBelow(tree.root());
     tc.messages.expectYesNo(kAskRemoveMsfs, true)
         .expectOk("Cannot remove.  This sound in this package is used (via alias) by an "
                   "aircraft(s) in the Flight Simulator directory as shown.");
     run("< Cessna >", 1);
     EXPECT_EQ(tc.packageList.rows, QStringList{"piper"});
     EXPECT_EQ(tc.packageList.caption, "sound used in ...");
-    EXPECT_EQ(snapshot(tree.root()), before);
+    EXPECT_EQ(entriesBelow(tree.root()), before);
 
     tree.file("MSFS/Aircraft/Piper/Panel/panel.cfg", "alias=cessna\\panel\r\n");
     tc.messages.expectYesNo(kAskSimulator, true)

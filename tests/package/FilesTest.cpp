@@ -61,10 +61,8 @@ TEST(SubfolderExists, MatchesOnlyRealFoldersIgnoringCase)
     tree.folder("Aircraft/Locked").readOnly("Aircraft/Locked");
     const QString aircraft = tree.path("Aircraft/");
     EXPECT_TRUE(SubfolderExists(aircraft, "cub"));
-    EXPECT_FALSE(SubfolderExists(aircraft, "note"));
-    EXPECT_FALSE(SubfolderExists(aircraft, "linked"));
-    EXPECT_FALSE(SubfolderExists(aircraft, "locked"));
-    EXPECT_FALSE(SubfolderExists(aircraft, "missing"));
+    for (const char *name : {"note", "linked", "locked", "missing"})
+        EXPECT_FALSE(SubfolderExists(aircraft, name)) << name;
 }
 
 TEST(IsStagingEmpty, CountsFilesAndFoldersButNotHiddenOnes)
@@ -111,6 +109,5 @@ TEST(PackageHasFile, ComparesBareFileNamesIgnoringCase)
     state.AllFiles = {{"/s/panel/oldpanel.cfg", "/s/Panel/OLDPANEL.cfg"},
                       {"/s/aircraft.cfg.txt", "/s/aircraft.cfg.txt"}};
     EXPECT_TRUE(PackageHasFile(state, "OldPanel.cfg"));
-    EXPECT_FALSE(PackageHasFile(state, "panel.cfg"));
-    EXPECT_FALSE(PackageHasFile(state, "aircraft.cfg"));
+    EXPECT_FALSE(PackageHasFile(state, "panel.cfg") || PackageHasFile(state, "aircraft.cfg"));
 }

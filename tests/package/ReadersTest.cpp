@@ -46,11 +46,9 @@ TEST(ConfigReaders, OldFilesGiveNoAliasAndTheLastPanelReadWritesFromTheFirstEntr
         .fixture("synthetic-cfg/sound-names/sound.cfg", "c/sound.cfg");
     SharedState state;
     ReadPanelCfg(state, listedFile(tree, "a/panel.cfg"));
-    ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
-    EXPECT_TRUE(state.PanelAlias.isEmpty());
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"back.bmp", "two.bmp", "three.bmp"}));
     state.PanelAlias = "kept";
     ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
+    EXPECT_EQ(state.PanelBitmaps, (QStringList{"back.bmp", "two.bmp", "three.bmp"}));
     EXPECT_EQ(state.PanelAlias, "kept");
     EXPECT_TRUE(IsPanelBitmap(state, "back.bmp"));
     EXPECT_FALSE(IsPanelBitmap(state, "Back.bmp") || IsPanelBitmap(state, "back"));
@@ -61,30 +59,6 @@ TEST(ConfigReaders, OldFilesGiveNoAliasAndTheLastPanelReadWritesFromTheFirstEntr
     ReadSoundCfg(state, listedFile(tree, "sound.cfg"));
     ReadSoundCfg(state, listedFile(tree, "OldSound.cfg"));
     EXPECT_EQ(state.SoundAlias, "corvid c4\\sound");
-}
-
-TEST(IsSoundInSoundCfg, FindsTheNameWithoutItsExtensionInAReadableSoundCfg)
-{
-    TreeBuilder tree;
-    tree.fixture("synthetic-cfg/sound-names/sound.cfg", "sound/Sound.cfg")
-        .file("empty/sound.cfg")
-        .folder("unreadable/sound.cfg");
-    const PackageFile wav = listedFile(tree, "sound/c4_prop.wav");
-    const PackageFile cfg = listedFile(tree, "sound/Sound.cfg");
-    SharedState state;
-    state.ComponentFiles[Sound] = {wav, cfg};
-    for (const char *name : {"c4_prop.wav", "c4_bump3.wav", "cmtouch2.wav", "c4_gust.wav"})
-        EXPECT_TRUE(IsSoundInSoundCfg(state, name)) << name;
-    EXPECT_FALSE(IsSoundInSoundCfg(state, "c4_flaps.wav") || IsSoundInSoundCfg(state, "c4_prop"));
-    // Without a second sound file, a sound.cfg, or any line to read, no name is found.
-    const FileList without[] = {{cfg},
-                                {wav, listedFile(tree, "sound/c4_gust.wav")},
-                                {wav, listedFile(tree, "empty/sound.cfg")},
-                                {wav, listedFile(tree, "unreadable/sound.cfg")}};
-    for (const FileList &sounds : without) {
-        state.ComponentFiles[Sound] = sounds;
-        EXPECT_FALSE(IsSoundInSoundCfg(state, "c4_prop.wav")) << sounds.last().path.toStdString();
-    }
 }
 
 TEST(RealCorpus, ReadersTakeWhatRealAddOnFilesHold)

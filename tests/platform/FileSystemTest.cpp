@@ -2,24 +2,11 @@
 
 #include "support/PackageTestHelpers.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 using namespace platform;
-
-namespace {
-
-// Everything in a folder, hidden names included, to see what a failed write left behind.
-QStringList everythingIn(const QString &dir)
-{
-    return QDir(dir).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-} // namespace
 
 TEST(FileSystem, OnlyAPlainWritableDirectoryIsAFolderListingsHideDotNamesAndSortIgnoringCase)
 {
@@ -91,7 +78,7 @@ TEST(FileSystemCopy, ReplacesEvenUnderAnotherCaseKeepingTheTimeOrFailsLeavingThe
     const QString source = tree.path("src/panel.cfg");
     const Result result = copyFile(source, tree.path("dst/panel.cfg"));
     ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_EQ(everythingIn(tree.path("Dst")), QStringList{"Panel.CFG"});
+    EXPECT_EQ(entriesBelow(tree.path("Dst")), QStringList{"Panel.CFG"});
     EXPECT_EQ(tree.read("Dst/Panel.CFG"), "new contents");
     EXPECT_EQ(lastModified(tree.path("Dst/Panel.CFG")), stamp);
     EXPECT_EQ(fileSize(tree.path("Dst/Panel.CFG")), 12);
@@ -101,7 +88,7 @@ TEST(FileSystemCopy, ReplacesEvenUnderAnotherCaseKeepingTheTimeOrFailsLeavingThe
         const Result failed = copyFile(bad, tree.path("dst/panel.cfg"));
         EXPECT_FALSE(failed.ok || failed.error.isEmpty()) << bad.toStdString();
         EXPECT_EQ(tree.read("Dst/Panel.CFG"), "new contents");
-        EXPECT_EQ(everythingIn(tree.path("Dst")), QStringList{"Panel.CFG"});
+        EXPECT_EQ(entriesBelow(tree.path("Dst")), QStringList{"Panel.CFG"});
     }
     const std::pair<QString, QString> failures[] = {
         {tree.path("gone.txt"), "The system cannot find the file specified."},
@@ -161,8 +148,9 @@ TEST(FileSystemRemove, RefusesReadOnlyFilesAndFoldersAndRemovesLinksNotTheirTarg
 
     result = removeFiles(tree.path("g/*.gau"));
     EXPECT_TRUE(result.ok && !result.missing);
-    EXPECT_EQ(everythingIn(tree.path("g")),
-              QStringList({".e.gau", "c.gaux", "d.gau", "dirlink.gau", "other", "readme.txt"}));
+    EXPECT_EQ(entriesBelow(tree.path("g")),
+              QStringList({".e.gau", "c.gaux", "d.gau/", "dirlink.gau", "other/", "other/f.gau",
+                           "readme.txt"}));
     EXPECT_TRUE(removeFiles(tree.path("g/?eadme.*")).ok);
     EXPECT_FALSE(tree.exists("g/readme.txt"));
     result = removeFiles(tree.path("g/*.xyz"));
@@ -170,7 +158,7 @@ TEST(FileSystemRemove, RefusesReadOnlyFilesAndFoldersAndRemovesLinksNotTheirTarg
     // "*.*" names every file, dotted or not, as on Windows.
     result = removeFiles(tree.path("h/*.*"));
     EXPECT_FALSE(result.ok || result.error.isEmpty());
-    EXPECT_EQ(everythingIn(tree.path("h")), QStringList{"locked.txt"});
+    EXPECT_EQ(entriesBelow(tree.path("h")), QStringList{"locked.txt"});
 }
 
 TEST(FileSystemFolders, MakeAndRemoveOneFolderNeverThroughALink)

@@ -13,17 +13,6 @@
 
 #include <functional>
 
-// The next control that the Tab key reaches.
-inline QWidget *nextTabStop(QWidget *widget)
-{
-    for (QWidget *next = widget->nextInFocusChain(); next != widget;
-         next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible())
-            return next;
-    }
-    return nullptr;
-}
-
 // Runs the action on the modal window of that name once its event loop is running.
 inline void whenModal(const QString &objectName, std::function<void(QWidget *)> action,
                       int tries = 200)

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 // Real add-on files are an outside corpus beside the repository, which a fresh clone lacks.
-// Tests name them "real-cfg/..." to TreeBuilder::fixture and fixturePath, and start with
+// Tests name them "real-cfg/..." to TreeBuilder::fixture and fixtureBytes, and start with
 // REQUIRE_REAL_CORPUS(): without the corpus they are skipped with the reason, or fail under CI
 // (CI=true), where the corpus must be present.
 #define REQUIRE_REAL_CORPUS()                                                                      \

@@ -38,7 +38,6 @@ ScriptedMessageBoxes &ScriptedMessageBoxes::expectOkCancel(const QString &text, 
 
 Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons)
 {
-    shown_.append(text);
     if (expected_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box (" << buttonsName(buttons)
                       << "): " << text.toStdString();

@@ -25,12 +25,9 @@ public:
 
     // Fails the test when scripted boxes were never shown.
     void verifyAllShown() const;
-    bool allShown() const { return expected_.isEmpty(); }
-    const QList<QString> &shown() const { return shown_; }
 
     ~ScriptedMessageBoxes() override;
 
 private:
     QList<Expected> expected_;
-    QList<QString> shown_;
 };

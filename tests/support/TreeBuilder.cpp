@@ -79,17 +79,12 @@ QByteArray TreeBuilder::read(const QString &relative) const
     return in.readAll();
 }
 
-QString fixturePath(const QString &relative)
-{
-    const QString real = QStringLiteral("real-cfg/");
-    if (relative.startsWith(real))
-        return QStringLiteral(WINGSTASH_REAL_CORPUS "/") + relative.mid(real.size());
-    return QStringLiteral(WINGSTASH_FIXTURES "/") + relative;
-}
-
 QByteArray fixtureBytes(const QString &relative)
 {
-    QFile in(fixturePath(relative));
+    const QString real = QStringLiteral("real-cfg/");
+    QFile in(relative.startsWith(real)
+                 ? QStringLiteral(WINGSTASH_REAL_CORPUS "/") + relative.mid(real.size())
+                 : QStringLiteral(WINGSTASH_FIXTURES "/") + relative);
     EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << relative.toStdString();
     return in.readAll();
 }

@@ -19,7 +19,7 @@ public:
     TreeBuilder &file(const QString &relative, const QByteArray &content = {});
     TreeBuilder &files(const QStringList &relatives); // each one empty
     TreeBuilder &folder(const QString &relative);
-    // Copies a fixture file (see fixturePath) into the tree.
+    // Copies a fixture file (see fixtureBytes) into the tree.
     TreeBuilder &fixture(const QString &fixtureRelative, const QString &relative);
     TreeBuilder &link(const QString &relative, const QString &target);
     TreeBuilder &readOnly(const QString &relative);
@@ -31,7 +31,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// The absolute path of a fixture file: relative to tests/fixtures, or, when it begins with
-// "real-cfg/", to the outside corpus of real add-on files (see RealCorpus.h).
-QString fixturePath(const QString &relative);
+// A fixture file's bytes: relative to tests/fixtures, or, when it begins with "real-cfg/", to
+// the outside corpus of real add-on files (see RealCorpus.h).
 QByteArray fixtureBytes(const QString &relative);
