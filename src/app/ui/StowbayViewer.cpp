@@ -3,12 +3,47 @@
 #include "app/ui/StowbayWindow.h"
 #include "platform/FileSystem.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 
+namespace {
+
+// Pictures above this many pixels are decoded straight to kLargestShown where the format allows
+// (JPEG does), so a photograph of 8000 x 8000 shows at once; other formats are refused above
+// kLargestDecodedPixels, as a forged header could otherwise ask for gigabytes.
+constexpr qint64 kScaledFromPixels = 4LL * 1024 * 1024;
+constexpr qint64 kLargestDecodedPixels = 64LL * 1024 * 1024;
+constexpr QSize kLargestShown(2048, 2048);
+
+// A null image when the file is not a picture Qt can decode.
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (!full.isValid() || full.isEmpty())
+        return {};
+    const qint64 pixels = qint64(full.width()) * full.height();
+    if (pixels > kScaledFromPixels) {
+        if (reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(full.scaled(kLargestShown, Qt::KeepAspectRatio));
+        else if (pixels > kLargestDecodedPixels)
+            return {};
+    }
+    return reader.read();
+}
+
+} // namespace
+
+QString StowbayWindow::placeholderPath() const
+{
+    return platform::resolveCase(services_.state.AppDir + QStringLiteral("StowbayEE.jpg"));
+}
+
 void StowbayWindow::showPlaceholderPicture()
 {
-    showImage(platform::resolveCase(services_.state.AppDir + QStringLiteral("StowbayEE.jpg")));
+    showImage(placeholderPath());
 }
 
 void StowbayWindow::showPicture(const QString &path)
@@ -18,9 +53,16 @@ void StowbayWindow::showPicture(const QString &path)
 
 void StowbayWindow::showImage(const QString &path)
 {
-    // A picture that is missing or cannot be decoded leaves the box empty.
-    imagePicture_ = QPixmap(path);
-    imgImageBox_->setProperty("picturePath", path);
+    // A picture that is missing or cannot be decoded shows the placeholder instead; a missing
+    // placeholder leaves the box empty.
+    QImage picture = readPicture(path);
+    QString shown = path;
+    if (picture.isNull() && path != placeholderPath()) {
+        shown = placeholderPath();
+        picture = readPicture(shown);
+    }
+    imagePicture_ = QPixmap::fromImage(picture);
+    imgImageBox_->setProperty("picturePath", shown);
     fitImage();
 }
 

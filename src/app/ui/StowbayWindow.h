@@ -140,6 +140,7 @@ private:
     void cmdImgPrevious_Click();
     void OpenComponentFile(int index);
     void showImage(const QString &path);
+    QString placeholderPath() const;
     void fitImage();
 
     Services services_;

@@ -160,6 +160,7 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
     Harness h;
     h.tree.file("staging/a.jpg", pictureBytes(Qt::red))
         .file("staging/b.gif", pictureBytes(Qt::green))
+        .file("staging/c.jpg", pictureBytes(Qt::blue).left(40)) // truncated: the placeholder
         .file("staging/Aircraft.CFG", aircraftCfg("Cub"))
         .file("app/readme.txt");
     h.open();
@@ -170,11 +171,13 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
     aircraft->setCurrentRow(0);
     QTest::keyClick(aircraft, Qt::Key_Return);
     QList<int> seen;
-    for (const char *button : {"cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
+    for (const char *button : {"cmdImgNext", "cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
         h.click(button);
         seen << h.state.CurrentImage;
     }
-    EXPECT_EQ(seen, QList<int>({2, 1, 2}));
+    EXPECT_EQ(seen, QList<int>({2, 3, 1, 3}));
+    EXPECT_EQ(h.child<QLabel>("imgImageBox")->property("picturePath").toString(),
+              h.tree.path("app/StowbayEE.jpg"));
     h.trigger("mnuReadMe");
     EXPECT_EQ(h.launcher.textFiles,
               QStringList({h.tree.path("staging/Aircraft.CFG"), h.tree.path("app/readme.txt")}));
