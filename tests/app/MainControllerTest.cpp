@@ -102,40 +102,6 @@ TEST(MainController, EachWayIntoAModeShowsItsHeaderControlsOptionsAndColours)
     }
 }
 
-TEST(MainController, StagingOffersTheAircraftTitleOnlyForAnEmptyName)
-{
-    const struct {
-        const char *cfgName, *typed, *expected;
-    } cases[]{
-        {"aircraft.cfg", "", "Cessna"}, {"Aircraft.CFG", "Mine", "Mine"}, {"aircraft.txt", "", ""}};
-    for (const auto &c : cases) {
-        Scenario s;
-        s.tree.file(QStringLiteral("Staging/") + c.cfgName, "[fltsim.0]\r\ntitle=Cessna\r\n");
-        s.window.name = c.typed;
-        s.controller.stagingClicked();
-        EXPECT_EQ(s.window.name, c.expected) << c.cfgName;
-    }
-}
-
-TEST(MainController, GoDispatchesOnTheMode)
-{
-    Scenario s;
-    s.controller.stagingClicked();
-    s.window.name = "My \"Jet\": A/B*";
-    s.window.option = 2; // Remove current IMAGE
-    s.test.messages.expectOk("No images available.");
-    s.controller.goClicked();
-    EXPECT_EQ(s.window.name, "My 'Jet'  A B "); // cleaned before the action reads it
-
-    s.controller.goToStowbayClicked(); // the empty first category
-    s.test.messages.expectOk("Please select a package first.");
-    s.controller.goClicked();
-    s.pickCategory(1);
-    s.window.option = 1; // Remove package from MSFS, on the first package: not installed
-    s.test.messages.expectOk("This package is not currently installed in Flight Simulator.");
-    s.controller.goClicked();
-}
-
 TEST(MainController, BoxesScanThePickedPackageOnceAndRefreshKeepsIt)
 {
     Scenario s;
@@ -164,26 +130,6 @@ TEST(MainController, BoxesScanThePickedPackageOnceAndRefreshKeepsIt)
     EXPECT_EQ(s.scans(), afterStaging);
 }
 
-TEST(MainController, PackageListRowsSelectCategoryThenPackage)
-{
-    Scenario s;
-    s.controller.stowbayClicked();
-    const int before = s.scans();
-    s.controller.packageListRowClicked("< Cub >");
-    EXPECT_EQ(s.controller.categoryText(), "Props");
-    EXPECT_EQ(s.controller.packageText(), "< Cub >");
-    EXPECT_EQ(s.scans(), before + 1);
-    EXPECT_FALSE(s.test.state.FileListSelecting);
-
-    s.controller.packageListRowClicked(" ### Props");
-    EXPECT_EQ(s.controller.packageText(), "< Cub >");
-    // A package gone from the store since the list was built: nothing stays chosen.
-    s.controller.packageListRowClicked("Otter");
-    EXPECT_EQ(s.window.category, -1);
-    EXPECT_EQ(s.window.package, -1);
-    EXPECT_TRUE(s.window.packageList.isEmpty());
-}
-
 TEST(MainController, ExploreOpensTheModesFolderAndWarnsForAnInstalledPackage)
 {
     Scenario s;
@@ -198,15 +144,4 @@ TEST(MainController, ExploreOpensTheModesFolderAndWarnsForAnInstalledPackage)
     EXPECT_EQ(s.test.launcher.folders,
               QStringList({s.tree.path("Staging/"), s.tree.path("Stowbay/Jets/"),
                            s.tree.path("Stowbay/Props/Cub/")}));
-}
-
-TEST(MainController, ThePackageListIsRebuiltOnlyWhenShown)
-{
-    Scenario s;
-    s.controller.refreshPackageListIfShown();
-    EXPECT_TRUE(s.test.packageList.rows.isEmpty());
-    s.controller.allPackagesClicked();
-    s.tree.folder("Stowbay/Jets/Learjet");
-    s.controller.refreshPackageListIfShown();
-    EXPECT_EQ(s.test.packageList.rows.size(), 9);
 }

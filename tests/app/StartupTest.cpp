@@ -110,26 +110,6 @@ struct Folders {
 
 } // namespace
 
-TEST(ValidateLocations, MissingLocationIsFixedInTheDialogShownAsHeld)
-{
-    Folders f;
-    f.useLocations();
-    f.test.state.StowbayDir.clear();
-    f.test.messages.expectOk(kNotValid);
-    // A linked folder is a folder, and four characters are enough.
-    f.tree.link("linked-bay", f.tree.path("stowbay"));
-    f.test.state.StagingDir = "/tmp";
-    f.editor.edits = {[&](platform::Locations &l) { l.stowbay = f.tree.path("linked-bay"); }};
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("linked-bay/"));
-    EXPECT_EQ(f.test.state.StagingDir, "/tmp/");
-    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
-    EXPECT_EQ(AddBackslash(""), "");
-    ASSERT_EQ(f.editor.seen.size(), 1);
-    EXPECT_TRUE(f.editor.seen[0].stowbay.isEmpty());
-    EXPECT_EQ(f.editor.seen[0].msfs, f.tree.path("fs2000"));
-}
-
 TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
 {
     // "/./" is an existing directory but, like a drive root, too short to be a location; a
@@ -203,39 +183,6 @@ TEST(StartUp, FirstRunExplainsOpensTheDialogAndCreatesTheCategories)
                      "Panels - Heavy Jets", "Panels - Heavy Props", "Panels - Light Jets",
                      "Panels - Light Props", "Sounds - Heavy Jets", "Sounds - Heavy Props",
                      "Sounds - Light Jets", "Sounds - Light Props"}));
-}
-
-TEST(StartUp, FirstRunWithTheDialogCancelledShutsDownWritingNothing)
-{
-    Folders f;
-    f.test.messages.expectOk(kFirstRun).expectOk(kNotValid).expectOk(kIncorrect);
-    f.editor.edits = {kUnchanged, kUnchanged};
-    EXPECT_THROW(f.start(), ShutDownRequest);
-    EXPECT_TRUE(f.shutDownWritesNothing());
-}
-
-TEST(StartUp, SavedLocationsOfAnyScriptStartWithoutQuestions)
-{
-    Folders f;
-    // Staging in a folder whose name Windows-1252 cannot write.
-    f.tree.folder("Юрий/staging").folder("stowbay/Mine");
-    f.saveIni("Юрий/staging");
-    ASSERT_TRUE(f.start());
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("Юрий/staging/"));
-    EXPECT_EQ(f.main.top, 900.0);
-    // A store that holds any folder at all is left as it is.
-    EXPECT_EQ(f.storeFolders(), QStringList{"Mine"});
-}
-
-TEST(StartUp, CancelledAircraftQuestionEndsAtOnce)
-{
-    Folders f;
-    f.saveIni();
-    QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
-    f.test.messages.expectOkCancel(kNoAircraft, false);
-    EXPECT_FALSE(f.start());
-    EXPECT_TRUE(f.storeFolders().isEmpty());
-    EXPECT_TRUE(f.tree.exists("app/ws.ini"));
 }
 
 TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)

@@ -191,34 +191,6 @@ TEST_F(StagingActionsTest, NameChecksMissingFileQuestionsAndACopyOfASoundSet)
     EXPECT_EQ(controls.stagingShown, 0);
 }
 
-TEST_F(StagingActionsTest, ClearingAfterACopyAsksAgainOnlyYesEmptiesStagingAFailureAsksNothing)
-{
-    stageAircraft();
-    controls.name = "Ridgeway A3";
-    tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, false);
-    run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3/aircraft.cfg"));
-    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.name, "Ridgeway A3");
-
-    // A copy that fails (the folder is there though no list showed it) asks nothing more.
-    controls.categoryList = {};
-    tc.messages.expectOk("Either the directory " + stowbay.root() + kCategory +
-                         "/Ridgeway A3 already exists or the target media is read only (i.e. "
-                         "CD ROM).");
-    run(Copy);
-    EXPECT_EQ(controls.packageListRefreshes, 1);
-
-    controls.name = "Ridgeway A3 Copy";
-    tc.messages.expectYesNo(kClearQuestion, true).expectYesNo(kEraseAll, true).expectOk(kDone);
-    run(Copy);
-    EXPECT_TRUE(stowbay.exists(kCategory + "/Ridgeway A3 Copy/aircraft.cfg"));
-    EXPECT_TRUE(QDir(staging.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-    EXPECT_TRUE(controls.name.isEmpty());
-    EXPECT_EQ(controls.stagingShown, 1);
-    EXPECT_TRUE(tc.state.AllFiles.isEmpty());
-}
-
 TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFailure)
 {
     stageAircraft();
@@ -273,47 +245,6 @@ TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
     run(RemovePanel);
 
     EXPECT_EQ(filesBelow(staging.root()), QStringList{"notes.txt"});
-}
-
-TEST_F(StagingActionsTest, NoAnswerIncompleteListsOrARefusedFolderLeaveEverythingUndone)
-{
-    stageAircraft();
-    tc.messages.expectYesNo(kErasePanel, false)
-        .expectYesNo(kEraseSound, false)
-        .expectYesNo(kEraseAircraft, false)
-        .expectYesNo(kEraseImage, false)
-        .expectYesNo(kEraseAll, false);
-    for (const int option : {RemovePanel, RemoveSound, RemoveAircraft, RemoveImage, RemoveAll})
-        run(option);
-
-    // Lists the scan could not complete refuse everything but Remove ALL, which needs none.
-    tc.state.ScanOverflow = true;
-    controls.name = "Ridgeway A3";
-    for (int i = 0; i < 5; ++i)
-        tc.messages.expectOk("The Staging area holds more files than Wingstash can list, so this "
-                             "option was not carried out.  Nothing was changed.");
-    for (const int option : {Copy, RemovePanel, RemoveSound, RemoveAircraft, RemoveImage})
-        run(option);
-    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_TRUE(filesBelow(stowbay.root()).isEmpty());
-    EXPECT_EQ(controls.stagingShown, 0);
-
-    // A Staging folder holding the store is refused; the program goes on and nothing is shown anew.
-    tc.state.StowbayDir = staging.path("texture/store/");
-    staging.folder("texture/store");
-    tc.messages.expectYesNo(kEraseAll, true)
-        .expectOk("Wingstash did not empty the folder " + staging.root() +
-                  " because it holds another of your Staging, Stowbay and MSFS folders.  "
-                  "Nothing was deleted.");
-    run(RemoveAll);
-    EXPECT_EQ(filesBelow(staging.root()).size(), 19);
-    EXPECT_EQ(controls.name, "Ridgeway A3");
-    EXPECT_EQ(controls.stagingShown, 0);
-
-    tc.state.StowbayDir = stowbay.root();
-    tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
-    run(RemoveAll);
-    EXPECT_TRUE(filesBelow(staging.root()).isEmpty());
 }
 
 } // namespace

@@ -29,30 +29,6 @@ bool stageAndChoose(TreeBuilder &tree, TestContext &test, const QByteArray &cfg,
 
 } // namespace
 
-TEST(CheckAircraftCfg, ReadsTheLinesAndTheTitle)
-{
-    // "[fltsim.1" also matches [fltsim.10]; otherwise the last title= line wins, trimmed.
-    const std::pair<QByteArray, QString> cases[] = {
-        {"[fltsim.0]\ntitle=First\n[other]\nui_title=Second\n", "Second"},
-        {"[fltsim.0]\ntitle=First\n[fltsim.10]\ntitle=Tenth\n", "MULTI"},
-        {"[fltsim.0]\nsim=x\n", ""},
-        {"[fltsim.0]\r\ntitle= Solo Cub  \r\ntexture=red\r\n", "Solo Cub"}};
-    TreeBuilder tree;
-    TestContext test;
-    for (const auto &[cfg, title] : cases) {
-        tree.file("aircraft.cfg", cfg);
-        test.state.AircraftCfgLineCount = -1;
-        CheckAircraftCfg(test, listedFile(tree, "aircraft.cfg"));
-        EXPECT_EQ(test.state.AircraftTitle, title) << cfg.constData();
-    }
-    EXPECT_EQ(test.state.AircraftCfgLineCount, 3);
-    EXPECT_EQ(test.state.AircraftCfgLines.at(1), "title= Solo Cub  ");
-    test.state.AircraftCfgLineCount = -1;
-    CheckAircraftCfg(test, listedFile(tree, "missing/aircraft.cfg"));
-    EXPECT_EQ(test.state.AircraftCfgLineCount, 0);
-    EXPECT_EQ(test.state.AircraftTitle, "");
-}
-
 // From the file as staged to the file written, the folders emptied and the title taken.
 TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersOthersUse)
 {
@@ -178,18 +154,4 @@ TEST(ChooseConfiguration, FilesItCannotRewriteSafelyAreLeftAlone)
         EXPECT_EQ(tree.read("aircraft.cfg"), cfg);
         EXPECT_TRUE(tree.exists("texture.OP1.OP1.Old Colors/a.bmp"));
     }
-}
-
-TEST(ConfigurationFolders, AreNamedByKeyAndValueAndFoundByTheEndOfTheLastComponent)
-{
-    const QString s = platform::separator();
-    EXPECT_EQ(configurationFolderName(FolderKey::Model, ""), "model");
-    EXPECT_EQ(configurationFolderName(FolderKey::Texture, "Old Colors"), "texture.Old Colors");
-    EXPECT_EQ(configurationFolderName(FolderKey::Sound, "\\x/y"), "sound" + s + "x" + s + "y");
-    const QStringList folders{"/st" + s + "Panel", "/st" + s + "XMODEL", "/st" + s + "model",
-                              "/st" + s + "model.abc" + s + "inner"};
-    const std::pair<QString, QString> cases[] = {
-        {"model", folders.at(1)}, {"panel", folders.at(0)}, {"model.abc", ""}, {"texture", ""}};
-    for (const auto &[name, found] : cases)
-        EXPECT_EQ(FindStagingFolder(folders, name), found) << name.toStdString();
 }

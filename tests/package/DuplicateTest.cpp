@@ -43,37 +43,6 @@ struct Staged {
 
 } // namespace
 
-TEST(Duplicate, YesKeepsTheFileOfferedAndNoTheOtherEvenWhenOnlyCaseDiffers)
-{
-    for (bool yes : {true, false}) {
-        SCOPED_TRACE(yes);
-        Staged s;
-        s.tree.file("Panel/panel.cfg", "file=panel.bmp\r\n");
-        s.stamped("Panel/Panel.bmp", "12345");
-        s.stamped("Panel.2/PANEL.BMP", "123");
-        s.stamped("texture/Hull.bmp", "old");
-        s.stamped("texture/hull.bmp", "newer");
-        // "panel.2/" sorts before "panel/", so it is the file offered. Names differing only in
-        // case in one folder are shown by their real paths.
-        s.expect(s.tree.path("Panel.2/PANEL.BMP").toLower(),
-                 s.tree.path("Panel/Panel.bmp").toLower(), yes);
-        s.expect(s.tree.path("texture/Hull.bmp"), s.tree.path("texture/hull.bmp"), yes);
-        ScanPackage(s.t, s.tree.root());
-        EXPECT_EQ(s.tree.exists("Panel.2/PANEL.BMP"), yes);
-        EXPECT_EQ(s.tree.exists("Panel/Panel.bmp"), !yes);
-        EXPECT_EQ(s.tree.read(yes ? "texture/Hull.bmp" : "texture/hull.bmp"),
-                  yes ? "old" : "newer");
-        EXPECT_EQ(s.tree.exists("texture/hull.bmp"), !yes);
-        EXPECT_EQ(s.t.view.rows[Panel], (QStringList{"panel.bmp", "panel.cfg"}));
-        // The deleted files are gone from the later lists as well.
-        ASSERT_EQ(s.t.state.AllFiles.size(), 3);
-        EXPECT_EQ(s.t.state.ComponentFiles[Panel].value(0).realPath,
-                  s.tree.path(yes ? "Panel.2/PANEL.BMP" : "Panel/Panel.bmp"));
-        EXPECT_EQ(s.t.state.ComponentFiles[Texture].value(0).realPath,
-                  s.tree.path(yes ? "texture/Hull.bmp" : "texture/hull.bmp"));
-    }
-}
-
 TEST(Duplicate, ThreeOfOneNameAskTwiceFromTheEndAndAFileThatCannotGoStaysListed)
 {
     Staged s;

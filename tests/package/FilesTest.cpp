@@ -54,28 +54,6 @@ TEST(PathForms, RootLocationFolderFormAndLastComponentForBothSystems)
     EXPECT_FALSE(hasLocationForm(QStringLiteral("/data/\x01junk")));
 }
 
-TEST(SubfolderExists, MatchesOnlyRealFoldersIgnoringCase)
-{
-    TreeBuilder tree;
-    tree.folder("Aircraft/Cub").file("Aircraft/Note").link("Aircraft/Linked", tree.path("x"));
-    tree.folder("Aircraft/Locked").readOnly("Aircraft/Locked");
-    const QString aircraft = tree.path("Aircraft/");
-    EXPECT_TRUE(SubfolderExists(aircraft, "cub"));
-    for (const char *name : {"note", "linked", "locked", "missing"})
-        EXPECT_FALSE(SubfolderExists(aircraft, name)) << name;
-}
-
-TEST(IsStagingEmpty, CountsFilesAndFoldersButNotHiddenOnes)
-{
-    TreeBuilder tree;
-    SharedState state;
-    state.StagingDir = tree.path("staging/");
-    tree.folder("staging").file("staging/.hidden");
-    EXPECT_TRUE(IsStagingEmpty(state));
-    tree.folder("staging/empty");
-    EXPECT_FALSE(IsStagingEmpty(state));
-}
-
 TEST(RemoveFile, DeletesLiterallyQuietlyAndReportsAReadOnlyFile)
 {
     TreeBuilder tree;
@@ -101,13 +79,4 @@ TEST(RemoveFile, DeletesLiterallyQuietlyAndReportsAReadOnlyFile)
     messages.expectOk(readOnlyFileMessage(locked));
     EXPECT_FALSE(RemoveFile(messages, locked));
     EXPECT_TRUE(tree.exists("cd/panel.bmp"));
-}
-
-TEST(PackageHasFile, ComparesBareFileNamesIgnoringCase)
-{
-    SharedState state;
-    state.AllFiles = {{"/s/panel/oldpanel.cfg", "/s/Panel/OLDPANEL.cfg"},
-                      {"/s/aircraft.cfg.txt", "/s/aircraft.cfg.txt"}};
-    EXPECT_TRUE(PackageHasFile(state, "OldPanel.cfg"));
-    EXPECT_FALSE(PackageHasFile(state, "panel.cfg") || PackageHasFile(state, "aircraft.cfg"));
 }

@@ -36,31 +36,6 @@ TEST(ReadPanelCfg, TakesTheFirstAliasAsWrittenAndEveryBitmapName)
     }
 }
 
-TEST(ConfigReaders, OldFilesGiveNoAliasAndTheLastPanelReadWritesFromTheFirstEntry)
-{
-    TreeBuilder tree;
-    tree.file("oldpanel.cfg", "[fltsim]\r\nalias=other\\panel\r\nfile=Back.bmp\r\n")
-        .file("a/panel.cfg", "file=one.bmp\r\nfile=two.bmp\r\nfile=three.bmp\r\n")
-        .fixture("synthetic-cfg/alias-sound/sound.cfg", "sound.cfg")
-        .fixture("synthetic-cfg/alias-sound/sound.cfg", "OldSound.cfg")
-        .fixture("synthetic-cfg/sound-names/sound.cfg", "c/sound.cfg");
-    SharedState state;
-    ReadPanelCfg(state, listedFile(tree, "a/panel.cfg"));
-    state.PanelAlias = "kept";
-    ReadPanelCfg(state, listedFile(tree, "oldpanel.cfg"));
-    EXPECT_EQ(state.PanelBitmaps, (QStringList{"back.bmp", "two.bmp", "three.bmp"}));
-    EXPECT_EQ(state.PanelAlias, "kept");
-    EXPECT_TRUE(IsPanelBitmap(state, "back.bmp"));
-    EXPECT_FALSE(IsPanelBitmap(state, "Back.bmp") || IsPanelBitmap(state, "back"));
-
-    ReadSoundCfg(state, listedFile(tree, "sound.cfg"));
-    ReadSoundCfg(state, listedFile(tree, "c/sound.cfg")); // names no alias
-    EXPECT_TRUE(state.SoundAlias.isEmpty());
-    ReadSoundCfg(state, listedFile(tree, "sound.cfg"));
-    ReadSoundCfg(state, listedFile(tree, "OldSound.cfg"));
-    EXPECT_EQ(state.SoundAlias, "corvid c4\\sound");
-}
-
 TEST(RealCorpus, ReadersTakeWhatRealAddOnFilesHold)
 {
     REQUIRE_REAL_CORPUS();

@@ -86,23 +86,3 @@ TEST(ScanPackage, ConfigurationsAreChosenOnceOnlyInStagingAndNeverBesideASecondA
     EXPECT_EQ(t.configChooser.offered.size(), 1);
     EXPECT_EQ(tree.read("aircraft.cfg"), two);
 }
-
-TEST(ScanPackage, MoreFilesThanAListHoldsAreReportedOnceAndMarkTheScan)
-{
-    TreeBuilder tree;
-    for (int i = 0; i <= capacity::kFilesPerList; ++i)
-        tree.file(QStringLiteral("t%1.bmp").arg(i, 4, 10, QLatin1Char('0')));
-    TestContext t;
-    t.state.StagingDir = tree.root();
-    t.messages.expectOk("This package holds more than 4000 files.  Wingstash lists only the "
-                        "first 4000 of a kind and will not copy or remove this package's files "
-                        "until it holds fewer.");
-    ScanPackage(t, tree.root());
-    EXPECT_TRUE(t.state.ScanOverflow);
-    EXPECT_EQ(t.state.ComponentFiles[Texture].size(), capacity::kFilesPerList);
-    EXPECT_EQ(t.state.AllFiles.size(), capacity::kFilesPerList);
-    EXPECT_EQ(t.view.rows[Texture].last(), "t3999.bmp");
-
-    ClearPackageView(t);
-    EXPECT_FALSE(t.state.ScanOverflow);
-}

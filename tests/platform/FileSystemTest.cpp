@@ -47,61 +47,6 @@ TEST(FileSystem, OnlyAPlainWritableDirectoryIsAFolderListingsHideDotNamesAndSort
     EXPECT_FALSE(exists);
 }
 
-TEST(FileSystem, ResolvesEachComponentIgnoringCasePreferringTheExactSpelling)
-{
-    TreeBuilder tree;
-    tree.files({"Aircraft/My Plane/Panel/Panel.CFG", "Panel.bmp", "panel.bmp", "Only.bmp"});
-    tree.folder("Gauges");
-    const QString r = tree.root();
-    EXPECT_EQ(resolveCase(r + "aircraft/my plane/panel/panel.cfg"),
-              tree.path("Aircraft/My Plane/Panel/Panel.CFG"));
-    EXPECT_EQ(resolveCase(r + "AIRCRAFT/my plane/"), tree.path("Aircraft/My Plane/"));
-    EXPECT_TRUE(entryExists(r + "aircraft/MY PLANE/panel/PANEL.cfg"));
-    // The missing tail keeps the spelling given.
-    EXPECT_EQ(resolveCase(r + "gauges/New/Sub/File.GAU"), tree.path("Gauges/New/Sub/File.GAU"));
-    EXPECT_FALSE(entryExists(r + "gauges/new"));
-    EXPECT_EQ(resolveCase(""), "");
-    EXPECT_EQ(resolveCase(r + "panel.bmp"), r + "panel.bmp");
-    EXPECT_EQ(resolveCase(r + "Panel.bmp"), r + "Panel.bmp");
-    // With no exact match, the first in listing order wins.
-    EXPECT_EQ(resolveCase(r + "PANEL.BMP"), r + "Panel.bmp");
-    EXPECT_EQ(resolveCase(r + "only.BMP"), r + "Only.bmp");
-}
-
-TEST(FileSystemCopy, ReplacesEvenUnderAnotherCaseKeepingTheTimeOrFailsLeavingTheOldFile)
-{
-    TreeBuilder tree;
-    tree.file("src/panel.cfg", "new contents").file("Dst/Panel.CFG", "stale").folder("a folder");
-    tree.file("b.txt", "kept").readOnly("b.txt");
-    const QDateTime stamp = QDateTime::fromString("2001-03-04T05:06:07", Qt::ISODate);
-    setModified(tree.path("src/panel.cfg"), stamp);
-    const QString source = tree.path("src/panel.cfg");
-    const Result result = copyFile(source, tree.path("dst/panel.cfg"));
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
-    EXPECT_EQ(entriesBelow(tree.path("Dst")), QStringList{"Panel.CFG"});
-    EXPECT_EQ(tree.read("Dst/Panel.CFG"), "new contents");
-    EXPECT_EQ(lastModified(tree.path("Dst/Panel.CFG")), stamp);
-    EXPECT_EQ(fileSize(tree.path("Dst/Panel.CFG")), 12);
-
-    // A source that opens but cannot be read fails half-way, while writing.
-    for (const QString &bad : {QString("/proc/self/mem"), tree.path("a folder")}) {
-        const Result failed = copyFile(bad, tree.path("dst/panel.cfg"));
-        EXPECT_FALSE(failed.ok || failed.error.isEmpty()) << bad.toStdString();
-        EXPECT_EQ(tree.read("Dst/Panel.CFG"), "new contents");
-        EXPECT_EQ(entriesBelow(tree.path("Dst")), QStringList{"Panel.CFG"});
-    }
-    const std::pair<QString, QString> failures[] = {
-        {tree.path("gone.txt"), "The system cannot find the file specified."},
-        {source, "The system cannot find the path specified."},
-        {source, "Access is denied."}};
-    const QString destinations[] = {tree.path("c.txt"), tree.path("no/such/b.txt"),
-                                    tree.path("B.TXT")};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(copyFile(failures[i].first, destinations[i]).error, failures[i].second);
-    EXPECT_FALSE(tree.exists("c.txt"));
-    EXPECT_EQ(tree.read("b.txt"), "kept");
-}
-
 TEST(FileSystemCopy, WhereNoTemporaryFileMayBeMadeTheDestinationIsNotOverwrittenInPlace)
 {
     // Permission denied is the one failure a save could answer by writing in place. Root may
@@ -159,20 +104,4 @@ TEST(FileSystemRemove, RefusesReadOnlyFilesAndFoldersAndRemovesLinksNotTheirTarg
     result = removeFiles(tree.path("h/*.*"));
     EXPECT_FALSE(result.ok || result.error.isEmpty());
     EXPECT_EQ(entriesBelow(tree.path("h")), QStringList{"locked.txt"});
-}
-
-TEST(FileSystemFolders, MakeAndRemoveOneFolderNeverThroughALink)
-{
-    TreeBuilder tree;
-    tree.folder("Sound").file("file.txt").file("full/x").folder("empty");
-    tree.link("link", tree.path("empty"));
-    for (const char *taken : {"sound", "file.txt", "a/b"}) // Sound exists in another case
-        EXPECT_FALSE(makeFolder(tree.path(taken)).ok) << taken;
-    ASSERT_TRUE(makeFolder(tree.path("New Folder")).ok);
-    EXPECT_TRUE(folderExists(tree.path("new folder")));
-    EXPECT_TRUE(removeFolder(tree.path("new folder/")).ok);
-    EXPECT_FALSE(tree.exists("New Folder"));
-    for (const char *kept : {"full", "gone", "link"})
-        EXPECT_FALSE(removeFolder(tree.path(kept)).ok) << kept;
-    EXPECT_TRUE(tree.exists("full/x") && tree.exists("empty") && tree.exists("link"));
 }

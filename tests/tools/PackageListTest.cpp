@@ -4,28 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(PackageListRows, CategoriesGiveBlankHeaderBlankThenPlainPackageFolders)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet")
-        .folder("Stowbay/Jets/citation")
-        .folder("Stowbay/Empty")
-        .file("Stowbay/OnlyFiles/readme.txt")
-        .folder("Stowbay/OnlyFiles/Locked")
-        .readOnly("Stowbay/OnlyFiles/Locked")
-        .folder("Stowbay/OnlyFiles/.hidden")
-        .folder("elsewhere/Target")
-        .link("Stowbay/OnlyFiles/Linked", f.tree.path("elsewhere/Target"))
-        .folder("Stowbay/Props/Cub")
-        .folder("Stowbay/Props/Beaver")
-        .folder("MSFS/Aircraft/CUB")
-        // A file is not an installed aircraft in the list, unlike in the package box.
-        .file("MSFS/Aircraft/Beaver");
-    EXPECT_EQ(packageListRows(f.test.state, {"Jets", "Empty", "OnlyFiles", "Props", "Missing"}),
-              (QStringList{"", " ### Jets", "", "citation", "Learjet", "", " ### Props", "",
-                           "Beaver", "< Cub >"}));
-}
-
 TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesAnOpenOne)
 {
     const struct {
@@ -53,30 +31,4 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
                         window.geometry.width}),
             QList<int>({c.expected.top, c.expected.left, c.expected.height, c.expected.width}));
     }
-}
-
-TEST(PackageListSelection, RowsSelectTheLastCategoryHoldingTheNameAndTheMarkerAsItStandsNow)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/Learjet")
-        .folder("Stowbay/Props/Cub")
-        .folder("Stowbay/Props/Beaver")
-        .folder("Stowbay/Gliders/CUB")
-        .folder("MSFS/Aircraft/cub")
-        .folder("MSFS/Aircraft/Beech Baron");
-    const QStringList categories{"Jets", "Gliders", "Props"};
-    for (const char *nothing : {"", " ### Props"})
-        EXPECT_FALSE(selectionForRow(f.test.state, categories, nothing).has_value());
-    const QList<std::tuple<const char *, const char *, const char *>> cases{
-        {"Learjet", "Jets", "Learjet"},
-        {"< Cub >", "Props", "< Cub >"},
-        {"< Beaver >", "Props", "Beaver"}, // taken out of the simulator since
-        {"< Beech Baron >", "", "< Beech Baron >"}};
-    for (const auto &[row, category, text] : cases) {
-        const auto selection = selectionForRow(f.test.state, categories, row);
-        ASSERT_TRUE(selection.has_value()) << row;
-        EXPECT_EQ(selection->category, category) << row;
-        EXPECT_EQ(selection->packageText, text) << row;
-    }
-    EXPECT_EQ(categoryOfPackage(f.test.state, {"Props", "Gliders"}, "cub"), "Gliders");
 }

@@ -89,32 +89,6 @@ TEST(UnusedGaugesTest, AfterTheWarningListsTopLevelGaugesNoPanelCfgMentions)
               std::tuple(1, false, 1, 2 + 7 + 1, 2 + 7 + 1));
 }
 
-TEST(UnusedGaugesTest, DeleteAsksThenDeletesTheSelectedFilesAndNothingElse)
-{
-    GaugeFixture fx;
-    const QStringList names{"a.gau", "B.GAU", "c.gau", "d.gau", "e.gau"};
-    for (const QString &name : names)
-        fx.tree.file("MSFS/Gauges/" + name);
-    fx.listed();
-
-    fx.test.messages.expectOk("Please select the gauges first.");
-    DeleteSelectedGauges(fx.test.messages, fx.view);
-
-    fx.view.selected = QStringList{"a.gau", "b.gau", "d.gau"};
-    fx.test.messages.expectYesNo("Are you sure you want to remove these gauges?", false);
-    DeleteSelectedGauges(fx.test.messages, fx.view);
-    EXPECT_EQ(fx.view.rowCount(), 5);
-
-    fx.test.messages.expectYesNo("Are you sure you want to remove these gauges?", true)
-        .expectOk("Done.");
-    DeleteSelectedGauges(fx.test.messages, fx.view);
-    fx.test.messages.verifyAllShown();
-    EXPECT_EQ(fx.view.texts(), (QStringList{"c.gau", "e.gau"}));
-    for (const QString &name : names)
-        EXPECT_EQ(fx.tree.exists("MSFS/Gauges/" + name), name == "c.gau" || name == "e.gau")
-            << name.toStdString();
-}
-
 // Names from a small alphabet overlap and nest in every way ("ab" in "cabab", "bab" across
 // "abab"), so one reading of the panels must agree with searching them once per gauge.
 TEST(UnusedGaugesTest, OneReadingAgreesWithSearchingPerGaugeOnGeneratedTrees)

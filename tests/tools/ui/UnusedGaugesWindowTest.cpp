@@ -39,25 +39,6 @@ struct WindowFixture : StoreFixture {
     int px(int twips) const { return twips::toPixels(&window, twips); }
 };
 
-TEST(UnusedGaugesWindow, ListsSortedInOneReusedWindowSizedAndLaidOutInTwips)
-{
-    WindowFixture f;
-    EXPECT_EQ(&UnusedGaugesWindow::instance(f.test.context, &f.mainWindow), &f.window);
-    EXPECT_EQ(f.window.size(), QSize(f.px(5670), f.px(3780)));
-    EXPECT_FALSE(f.window.findChild<QProgressBar *>("prbProgress")->isVisible());
-    EXPECT_EQ(f.rows(),
-              QStringList({"alpha.gau", "bravo.gau", "echo.gau", "mike.gau", "zulu.gau"}));
-
-    // The list follows the outer size above the margins, and keeps its height below them.
-    f.window.resize(f.px(7000), f.px(5000));
-    const QRect outer = f.window.frameGeometry();
-    EXPECT_EQ(f.list()->height(), f.px(twips::fromPixels(&f.window, outer.height()) - 1450));
-    EXPECT_EQ(f.list()->width(), f.px(twips::fromPixels(&f.window, outer.width()) - 350));
-    const int heightBefore = f.list()->height();
-    f.window.resize(f.window.width(), f.px(1400) - (outer.height() - f.window.height()));
-    EXPECT_EQ(f.list()->height(), heightBefore);
-}
-
 TEST(UnusedGaugesWindow, ControlClicksSelectSeveralRowsDeleteRemovesThemAndKeysOrOkClose)
 {
     WindowFixture f;
