@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/ShutDown.h"
+#include "platform/qt/OuterSize.h"
 #include "platform/qt/Twips.h"
 
 #include <QMoveEvent>
@@ -54,14 +55,7 @@ void StowbayWindow::fitFrame()
 {
     if (!placedOuter_.isValid() || !isVisible() || isMaximized())
         return;
-    const QSize extra = frameGeometry().size() - size();
-    if (extra == frameExtra_)
-        return;
-    // Only while the window still has the size it was given; a size the user chose stays.
-    const bool unchanged = size() == placedOuter_.size() - frameExtra_;
-    frameExtra_ = extra;
-    if (unchanged)
-        resize(placedOuter_.size() - frameExtra_);
+    platform::keepOuterSize(*this, placedOuter_, frameExtra_);
 }
 
 void StowbayWindow::showEvent(QShowEvent *event)

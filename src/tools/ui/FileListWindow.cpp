@@ -1,5 +1,6 @@
 #include "tools/ui/FileListWindow.h"
 
+#include "platform/qt/OuterSize.h"
 #include "platform/qt/Twips.h"
 #include "tools/ui/ListWindowRules.h"
 
@@ -122,14 +123,7 @@ void FileListWindow::fitFrame()
 {
     if (!placedOuter_.isValid() || !isVisible())
         return;
-    const QSize extra = frameGeometry().size() - size();
-    if (extra == frameExtra_)
-        return;
-    // Only while the window still has the size it was given; a size the user chose stays.
-    const bool unchanged = size() == placedOuter_.size() - frameExtra_;
-    frameExtra_ = extra;
-    if (unchanged)
-        resize(placedOuter_.size() - frameExtra_);
+    platform::keepOuterSize(*this, placedOuter_, frameExtra_);
 }
 
 void FileListWindow::storeGeometry()
