@@ -153,6 +153,12 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     EXPECT_EQ(h.list(Aircraft)->count(), 2);
     h.click("cmdExplore");
     EXPECT_EQ(h.launcher.folders, QStringList({h.tree.path("stowbay/Props/Cub/")}));
+    // Go in Stowbay mode runs the store action chosen; the box then shows the installed marker.
+    h.tree.folder("msfs/gauges");
+    h.messages.expectOk("Done.");
+    h.click("cmdGo"); // Copy package to MSFS
+    EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "< Cub >");
+    EXPECT_TRUE(h.tree.exists("msfs/aircraft/Cub/cub2.air"));
 }
 
 TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
