@@ -309,24 +309,23 @@ void DoStowbayAction(Context &context, platform::MainControls &controls)
         removeCurrentImage(context, controls, package);
     if (controls.optionIndex() == CopyImageToStaging)
         copyImageToStaging(context, controls);
-    if (controls.optionIndex() == CreatePanelAlias)
-        CreateAlias(context, AliasKind::Panel, package.name);
-    if (controls.optionIndex() == PastePanelAlias) {
-        PasteAlias(context, AliasKind::Panel, package.category, package.name);
-        controls.showStowbay(false);
-    }
-    if (controls.optionIndex() == RestorePanel) {
-        RestoreOldCfg(context, AliasKind::Panel, package.category, package.name);
-        controls.showStowbay(false);
-    }
-    if (controls.optionIndex() == CreateSoundAlias)
-        CreateAlias(context, AliasKind::Sound, package.name);
-    if (controls.optionIndex() == PasteSoundAlias) {
-        PasteAlias(context, AliasKind::Sound, package.category, package.name);
-        controls.showStowbay(false);
-    }
-    if (controls.optionIndex() == RestoreSound) {
-        RestoreOldCfg(context, AliasKind::Sound, package.category, package.name);
-        controls.showStowbay(false);
+    // Panel before sound, and for each create, paste, restore: the order the options are
+    // tested in.
+    const struct {
+        AliasKind kind;
+        int create, paste, restore;
+    } aliasOptions[] = {{AliasKind::Panel, CreatePanelAlias, PastePanelAlias, RestorePanel},
+                        {AliasKind::Sound, CreateSoundAlias, PasteSoundAlias, RestoreSound}};
+    for (const auto &alias : aliasOptions) {
+        if (controls.optionIndex() == alias.create)
+            CreateAlias(context, alias.kind, package.name);
+        if (controls.optionIndex() == alias.paste) {
+            PasteAlias(context, alias.kind, package.category, package.name);
+            controls.showStowbay(false);
+        }
+        if (controls.optionIndex() == alias.restore) {
+            RestoreOldCfg(context, alias.kind, package.category, package.name);
+            controls.showStowbay(false);
+        }
     }
 }
