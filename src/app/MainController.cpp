@@ -121,7 +121,7 @@ void MainController::showWorkMode(MainMode mode)
     view_.setHeader(stowbay ? kStowbayHeader : kStagingHeader);
     view_.setTabColour(stowbay ? 0x0000FFu : 0x404040u);
     view_.setBackdrop(platform::resolveCase(
-        context_.state.AppDir +
+        context_.state.ResourceDir +
         (stowbay ? QStringLiteral("stowbayblue.jpg") : QStringLiteral("StowbayGrey.jpg"))));
     view_.showControlsFor(mode);
 }

@@ -1,3 +1,4 @@
+#include "app/ResourceFolder.h"
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/SharedState.h"
@@ -8,14 +9,67 @@
 #include "tools/ui/LocationsDialog.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
+#include <QIcon>
+#include <QTimer>
+
+namespace {
+
+// The command line's options. --help and --version are answered before the window system is
+// needed, so they work in a terminal without a display; Qt's own options (-platform, -style)
+// are taken by QApplication and never reach here as unknown.
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Keeps a collection of add-ons (aircraft, panels, sound sets) for the year-2000 flight "
+        "simulator, and installs them into the simulator and takes them out again."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Wingstash"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(WINGSTASH_VERSION_MAJOR)
+                                                .arg(WINGSTASH_VERSION_MINOR)
+                                                .arg(WINGSTASH_VERSION_PATCH));
+}
+
+// Shows the help or the version and ends the program when one was asked for.
+void answerTerminalQuestions(int argc, char **argv)
+{
+    const QCoreApplication terminal(argc, argv);
+    nameApplication();
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc > 1)
+        answerTerminalQuestions(argc, argv);
+
     // The forms library is static: its built-in pictures must be pulled in by name.
     Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Wingstash"));
+    nameApplication();
+    QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
+    QIcon icon(QStringLiteral(":/icon-256.png"));
+    icon.addFile(QStringLiteral(":/icon-32.png"));
+    QApplication::setWindowIcon(icon);
+    QCommandLineParser parser;
+    describeOptions(parser);
+    parser.process(app); // reports an unknown option and ends
+
     // The windows are laid out in twips for a small sans-serif type; a larger default type
     // would not fit their captions.
     QFont smallType(QStringLiteral("Sans Serif"));
@@ -24,6 +78,7 @@ int main(int argc, char **argv)
 
     SharedState state;
     state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
+    state.ResourceDir = findResourceFolder(state.AppDir);
 
     QtMessageBoxes messages;
     QtProgramLauncher launcher;
@@ -38,5 +93,8 @@ int main(int argc, char **argv)
 
     if (!window.start())
         return 0;
+    // Lets a script check or time start-up: the program ends once its window is shown.
+    if (qEnvironmentVariableIsSet("WINGSTASH_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

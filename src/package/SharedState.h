@@ -23,7 +23,8 @@ struct SharedState {
     QString StagingDir;
     QString StowbayDir;
     QString MsfsDir;
-    QString AppDir; // the program's folder (or the user's settings folder), with separator
+    QString AppDir;      // the program's folder (or the user's settings folder), with separator
+    QString ResourceDir; // the folder of the pictures and readme.txt, with separator
 
     // Results of the last scan.
     std::array<FileList, kKindCount> ComponentFiles;

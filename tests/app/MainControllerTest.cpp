@@ -46,7 +46,7 @@ struct Scenario : StoreFixture {
         tree.folder("Staging").folder("Stowbay/Jets").folder("MSFS/Aircraft/Cub");
         tree.file("Stowbay/Props/Cub/cub.air").file("Stowbay/Props/Beaver/beaver.air");
         test.state.StagingDir = tree.path("Staging/");
-        test.state.AppDir = tree.path("");
+        test.state.ResourceDir = tree.path("");
         controller.showWelcome();
         controller.fillCategoryBox();
     }

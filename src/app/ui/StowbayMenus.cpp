@@ -30,7 +30,7 @@ void StowbayWindow::mnuExit_Click()
 void StowbayWindow::mnuReadMe_Click()
 {
     services_.launcher.openTextFile(
-        platform::resolveCase(services_.state.AppDir + QStringLiteral("readme.txt")));
+        platform::resolveCase(services_.state.ResourceDir + QStringLiteral("readme.txt")));
 }
 
 void StowbayWindow::endAfterShutDown()

@@ -38,7 +38,7 @@ QImage readPicture(const QString &path)
 
 QString StowbayWindow::placeholderPath() const
 {
-    return platform::resolveCase(services_.state.AppDir + QStringLiteral("StowbayEE.jpg"));
+    return platform::resolveCase(services_.state.ResourceDir + QStringLiteral("StowbayEE.jpg"));
 }
 
 void StowbayWindow::showPlaceholderPicture()

@@ -73,7 +73,7 @@ struct Harness {
         state.StagingDir = tree.path("staging/");
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
-        state.AppDir = tree.path("app/");
+        state.AppDir = state.ResourceDir = tree.path("app/");
         window = std::make_unique<StowbayWindow>(
             StowbayWindow::Services{state, messages, chooser, launcher, locations, fileList});
         window->setProgramEnd([this] { ++programEnds; });

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Renders the icon's PNG sizes from its SVG (ImageMagick). The PNGs are kept in the repository,
+# so building needs no SVG renderer; run this again after changing the SVG.
+set -euo pipefail
+cd "$(dirname "$0")/../resources/icons"
+for size in 16 24 32 48 64 128 256; do
+    convert -background none -density 300 org.wingstash.Wingstash.svg -resize "${size}x${size}" \
+        -strip "png:${size}.png"
+done
