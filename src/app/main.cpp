@@ -1,16 +1,10 @@
 #include "app/ResourceFolder.h"
 #include "app/Startup.h"
-#include "app/ui/StowbayWindow.h"
-#include "package/SharedState.h"
-#include "package/ui/MultipleCfgDialog.h"
+#include "app/ui/ProgramParts.h"
 #include "platform/qt/QtMessageBoxes.h"
-#include "platform/qt/QtProgramLauncher.h"
-#include "tools/ui/FileListWindow.h"
-#include "tools/ui/LocationsDialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFont>
 #include <QIcon>
 #include <QTimer>
 
@@ -70,28 +64,16 @@ int main(int argc, char **argv)
     describeOptions(parser);
     parser.process(app); // reports an unknown option and ends
 
-    // The windows are laid out in twips for a small sans-serif type; a larger default type
-    // would not fit their captions.
-    QFont smallType(QStringLiteral("Sans Serif"));
-    smallType.setPointSizeF(8.0);
-    QApplication::setFont(smallType);
+    useProgramType();
 
     SharedState state;
     state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
     state.ResourceDir = findResourceFolder(state.AppDir);
 
     QtMessageBoxes messages;
-    QtProgramLauncher launcher;
-    DialogConfigChooser configChooser(messages);
-    DialogLocationsEditor locations(messages);
-    FileListWindow fileList(state);
-    StowbayWindow window(
-        StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList});
-    messages.setParent(&window);
-    configChooser.setParent(&window);
-    locations.setParent(&window);
-
-    if (!window.start())
+    ProgramParts parts(state, messages);
+    messages.setParent(&parts.window);
+    if (!parts.window.start())
         return 0;
     // Lets a script check or time start-up: the program ends once its window is shown.
     if (qEnvironmentVariableIsSet("WINGSTASH_QUIT_WHEN_SHOWN"))

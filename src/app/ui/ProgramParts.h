@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/ui/StowbayWindow.h"
+#include "package/SharedState.h"
+#include "package/ui/MultipleCfgDialog.h"
+#include "platform/MessageBoxes.h"
+#include "platform/qt/QtProgramLauncher.h"
+#include "tools/ui/FileListWindow.h"
+#include "tools/ui/LocationsDialog.h"
+
+// The program's windows and the Qt services the logic talks through, made and owned together,
+// with the dialogs parented to the main window.
+struct ProgramParts {
+    ProgramParts(SharedState &state, platform::MessageBoxes &messages);
+
+    QtProgramLauncher launcher;
+    DialogConfigChooser configChooser;
+    DialogLocationsEditor locations;
+    FileListWindow fileList;
+    StowbayWindow window;
+};
+
+// The windows are laid out in twips for a small sans-serif type; a larger default type would
+// not fit their captions.
+void useProgramType();
