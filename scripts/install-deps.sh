@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Wingstash needs to build, run and test, when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ qt6-base-dev libarchive-dev libgtest-dev libbenchmark-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
