@@ -77,17 +77,16 @@ public:
         Extraction result;
         Step step;
         while ((step = reader.next()) == Step::Entry) {
-            const QStringList components = entryPathComponents(reader.name());
-            const EntryType type = reader.type();
-            if (components.isEmpty() || type == EntryType::Other) {
-                leftOut_.append(reader.name());
-                continue;
-            }
-            const ExtractOutcome outcome =
-                type == EntryType::Folder
-                    ? (makeFolders(components, components.size()) ? ExtractOutcome::Done
-                                                                  : ExtractOutcome::WriteFailed)
-                    : writeFile(reader, components);
+            const QString name = reader.name();
+            const QStringList components = entryPathComponents(name);
+            ExtractOutcome outcome = ExtractOutcome::Done;
+            if (components.isEmpty() || reader.type() == EntryType::Other)
+                leftOut_.append(name);
+            else if (reader.type() == EntryType::Folder)
+                outcome = makeFolders(components, components.size()) ? ExtractOutcome::Done
+                                                                     : blockedOrFailed(name);
+            else
+                outcome = writeFile(reader, name, components);
             if (outcome != ExtractOutcome::Done)
                 return {outcome, {}, {}, failedPath_};
         }
@@ -99,19 +98,17 @@ public:
 
 private:
     // Makes the first count components as folders below the target and gives the innermost,
-    // ending with "/"; nothing when an entry of another kind (a link too) stands in the way or
-    // a folder cannot be made. Names are matched without regard to case, as on the Windows
-    // disk the add-on was made for.
+    // ending with "/"; nothing when an entry of another kind (a link too) stands in the way, or
+    // when a folder cannot be made (failedPath_ says which). Names are matched without regard to
+    // case, as on the Windows disk the add-on was made for.
     std::optional<QString> makeFolders(const QStringList &components, qsizetype count)
     {
         QString path = folder_;
         for (qsizetype i = 0; i < count; ++i) {
             path = platform::resolveCase(path + components.at(i));
             const QFileInfo info(path);
-            if (info.isSymLink() || (info.exists() && !info.isDir())) {
-                fail(path);
+            if (info.isSymLink() || (info.exists() && !info.isDir()))
                 return std::nullopt;
-            }
             if (!info.exists()) {
                 if (!platform::makeFolder(path).ok) {
                     fail(path);
@@ -124,17 +121,26 @@ private:
         return path;
     }
 
-    ExtractOutcome writeFile(ArchiveReader &reader, const QStringList &components)
+    // An entry whose place is taken (by a link, by a file where a folder goes, by an earlier
+    // entry of the same name as old archivers appended updates) is left out; a folder that
+    // could not be made stops the extraction.
+    ExtractOutcome blockedOrFailed(const QString &name)
+    {
+        if (!failedPath_.isEmpty())
+            return ExtractOutcome::WriteFailed;
+        leftOut_.append(name);
+        return ExtractOutcome::Done;
+    }
+
+    ExtractOutcome writeFile(ArchiveReader &reader, const QString &name,
+                             const QStringList &components)
     {
         const std::optional<QString> parent = makeFolders(components, components.size() - 1);
         if (!parent)
-            return ExtractOutcome::WriteFailed;
+            return blockedOrFailed(name);
         const QString path = platform::resolveCase(*parent + components.last());
-        // A second entry of one name (old archivers appended updates) keeps the first.
-        if (QFileInfo(path).isSymLink() || QFileInfo::exists(path)) {
-            leftOut_.append(reader.name());
-            return ExtractOutcome::Done;
-        }
+        if (QFileInfo(path).isSymLink() || QFileInfo::exists(path))
+            return blockedOrFailed(name);
         QFile file(path);
         // NewOnly: never replaces a file, and never opens through a link.
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))

@@ -21,10 +21,11 @@ bool isDeviceName(const QString &component)
     return device.match(component).hasMatch();
 }
 
+// ".." ends with a dot, as every name Windows would cut short does.
 bool isValidComponent(const QString &component)
 {
-    return component != QLatin1String("..") && !component.endsWith(QLatin1Char('.')) &&
-           !component.endsWith(QLatin1Char(' ')) && !isDeviceName(component) &&
+    return !component.endsWith(QLatin1Char('.')) && !component.endsWith(QLatin1Char(' ')) &&
+           !isDeviceName(component) &&
            std::none_of(component.begin(), component.end(), isForbidden);
 }
 
