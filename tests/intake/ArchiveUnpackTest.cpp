@@ -4,13 +4,13 @@
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <functional>
+#include <memory>
 #include <string>
 
 #if defined(__linux__)
@@ -19,8 +19,9 @@
 
 namespace {
 
-// A Staging folder, a downloads folder for the archives and a sibling folder that nothing may
-// reach.
+using Change = std::function<void(QByteArray &)>;
+
+// A Staging folder, a downloads folder for the archives and a sibling folder nothing may reach.
 struct Unpacking {
     TreeBuilder tree;
     TestContext test;
@@ -29,44 +30,21 @@ struct Unpacking {
         tree.folder("Staging").folder("Downloads").file("Sibling/keep.txt", "keep");
         test.state.StagingDir = tree.path("Staging/");
     }
+    // Writes an archive into Downloads, then changes its bytes when asked.
     QString archive(const QString &name, const QList<ArchiveEntry> &entries,
-                    const char *options = nullptr)
+                    const Change &change = {}, const char *options = nullptr)
     {
-        writeArchive(tree.path("Downloads/" + name), entries, options);
-        return tree.path("Downloads/" + name);
+        const QString path = tree.path("Downloads/" + name);
+        writeArchive(path, entries, options);
+        if (change) {
+            QByteArray bytes = tree.read("Downloads/" + name);
+            change(bytes);
+            tree.file("Downloads/" + name, bytes);
+        }
+        return path;
     }
     QStringList staging() const { return entriesBelow(tree.path("Staging")); }
 };
-
-// Rewrites an archive file's bytes in place.
-void patch(const QString &path, const std::function<void(QByteArray &)> &change)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    change(bytes);
-    file.resize(0);
-    file.seek(0);
-    file.write(bytes);
-}
-
-#if defined(__linux__)
-// A 64 KiB disk mounted over a folder while it lives.
-struct SmallDisk {
-    QByteArray folder;
-    bool mounted;
-    explicit SmallDisk(const QString &path)
-        : folder(QFile::encodeName(path)),
-          mounted(mount("tmpfs", folder.constData(), "tmpfs", 0, "size=64k") == 0)
-    {
-    }
-    ~SmallDisk()
-    {
-        if (mounted)
-            umount(folder.constData());
-    }
-};
-#endif
 
 QString leftOutMessage(const QString &archive, const QString &entries)
 {
@@ -78,7 +56,7 @@ QString leftOutMessage(const QString &archive, const QString &entries)
 
 } // namespace
 
-TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNames)
+TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNamesWhateverTheLocale)
 {
     const QByteArray large = noise(200 * 1024); // several reads and progress steps
     const struct {
@@ -86,53 +64,47 @@ TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNames)
         QList<ArchiveEntry> entries;
         QStringList expected;
         QString leftOut = {};
+        Change change = {};
     } cases[]{
         {"plain add-on",
-         {{"Aircraft/cub.air", large}, {"Panel/panel.cfg", "[Window00]"}, {"readme.txt"}},
-         {"Aircraft/", "Aircraft/cub.air", "Panel/", "Panel/panel.cfg", "readme.txt"}},
+         {{"Panel/panel.cfg", "[Window00]"}, {"Readme.txt"}, {"Texture/cub.bmp", large}},
+         {"Panel/", "Panel/panel.cfg", "Readme.txt", "Texture/", "Texture/cub.bmp"}},
         {"one top folder stays",
          {{"Cub", {}, ArchiveEntry::Folder}, {"Cub/./cub.air"}},
          {"Cub/", "Cub/cub.air"}},
         {"UTF-8 name", {{"Texture/Ü.bmp"}}, {"Texture/", "Texture/Ü.bmp"}},
-        {"DOS separators, folders matched ignoring case",
+        {"DOS name without the UTF-8 flag: 0x9A is Ü in code page 437",
+         {{"@BER.TXT"}},
+         {"ÜBER.TXT"},
+         {},
+         [](QByteArray &bytes) { bytes.replace('@', '\x9A'); }},
+        {"DOS separators, folders matched ignoring case, a repeated name",
          {{"Panel\\a.bmp"}, {"PANEL/b.bmp"}, {"panel/a.BMP"}},
          {"Panel/", "Panel/a.bmp", "Panel/b.bmp"},
          "panel/a.BMP"},
     };
+    const std::string locale = setlocale(LC_CTYPE, nullptr);
+    setlocale(LC_CTYPE, "C");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         Unpacking unpacking;
         if (!c.leftOut.isEmpty()) {
             unpacking.test.messages.expectOk(leftOutMessage("add-on.zip", c.leftOut));
         }
-        EXPECT_TRUE(UnpackIntoStaging(unpacking.test, unpacking.archive("add-on.zip", c.entries)));
+        EXPECT_TRUE(UnpackIntoStaging(unpacking.test,
+                                      unpacking.archive("add-on.zip", c.entries, c.change)));
         EXPECT_EQ(unpacking.staging(), c.expected);
-        for (const ArchiveEntry &entry : c.entries) {
-            if (!entry.content.isEmpty()) {
-                EXPECT_EQ(unpacking.tree.read("Staging/" + entry.name), entry.content);
-            }
-        }
+        EXPECT_EQ(unpacking.tree.read("Staging/" + c.expected.last()), c.entries.last().content);
         EXPECT_FALSE(unpacking.test.progress.visible);
     }
-}
-
-TEST(ArchiveUnpack, ReadsNamesWithoutTheUtf8FlagAsDosCodePage437WhateverTheLocale)
-{
-    Unpacking unpacking;
-    const QString archive = unpacking.archive("dos.zip", {{"@BER.TXT", "x"}});
-    patch(archive, [](QByteArray &bytes) { bytes.replace('@', '\x9A'); }); // 0x9A is Ü
-    const std::string locale = setlocale(LC_CTYPE, nullptr);
-    setlocale(LC_CTYPE, "C");
-    EXPECT_TRUE(UnpackIntoStaging(unpacking.test, archive));
     setlocale(LC_CTYPE, locale.c_str());
-    EXPECT_EQ(unpacking.staging(), QStringList{"ÜBER.TXT"});
 }
 
 TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
 {
     Unpacking unpacking;
     const QString outside = unpacking.tree.path("Sibling/");
-    unpacking.tree.link("Staging/.hidden", outside); // left by an earlier clearing, unseen
+    unpacking.tree.link("Staging/.hidden", outside); // hidden: clearing Staging leaves it
     const QString archive =
         unpacking.archive("hostile.zip", {{"good.txt"},
                                           {"../evil.txt"},
@@ -144,10 +116,10 @@ TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
                                           {"out", {}, ArchiveEntry::Link, outside},
                                           {"out/through.txt", "x"},
                                           {".hidden/through.txt", "x"}});
-    unpacking.test.messages.expectOk(leftOutMessage(
-        "hostile.zip",
-        "../evil.txt\r\nPanel/../../evil.txt\r\n" + outside +
-            "absolute.txt\r\na:b.txt\r\nAux.cfg\r\ndot.\r\nout\r\n.hidden/through.txt"));
+    unpacking.test.messages.expectOk(
+        leftOutMessage("hostile.zip", "../evil.txt\r\nPanel/../../evil.txt\r\n" + outside +
+                                          "absolute.txt\r\na:b.txt\r\nAux.cfg\r\ndot.\r\nout\r\n"
+                                          ".hidden/through.txt"));
     EXPECT_TRUE(UnpackIntoStaging(unpacking.test, archive));
     EXPECT_EQ(unpacking.staging(), (QStringList{".hidden", "good.txt", "out/", "out/through.txt"}));
     EXPECT_EQ(entriesBelow(outside), QStringList{"keep.txt"});
@@ -156,49 +128,38 @@ TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
 
 TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
 {
-    const auto stored = [](Unpacking &u) {
-        return u.archive("broken.zip", {{"a.bin", noise(40000)}, {"b.bin", noise(40001)}},
-                         "zip:compression=store");
-    };
-    const QString damaged = "The archive broken.zip is damaged or incomplete.  Nothing from it was "
-                            "kept in the Staging folder.";
+    const QList<ArchiveEntry> twoFiles{{"a.bin", noise(40000)}, {"b.bin", noise(40001)}};
+    const QString damaged = "The archive add-on.zip is damaged or incomplete.  Nothing from it "
+                            "was kept in the Staging folder.";
     const struct {
-        const char *what;
-        std::function<QString(Unpacking &)> make;
+        const char *what, *name;
+        QList<ArchiveEntry> entries;
+        Change change;
         QString message;
         bool refusedBeforeWriting = true;
     } cases[]{
-        {"truncated",
-         [&](Unpacking &u) {
-             const QString path = stored(u);
-             patch(path, [](QByteArray &bytes) { bytes.truncate(60000); });
-             return path;
-         },
+        {"truncated", "add-on.zip", twoFiles, [](QByteArray &bytes) { bytes.truncate(60000); },
          damaged},
-        {"the second file's data damaged, after the first was written",
-         [&](Unpacking &u) {
-             const QString path = stored(u);
-             patch(path, [](QByteArray &bytes) { bytes[bytes.indexOf(noise(40001))] ^= 1; });
-             return path;
-         },
-         damaged, false},
+        {"the second file damaged after the first was written", "add-on.zip", twoFiles,
+         [](QByteArray &bytes) { bytes[bytes.indexOf(noise(40001))] ^= 1; }, damaged, false},
         {"a thousand-fold expansion",
-         [](Unpacking &u) {
-             return u.archive("bomb.tar.bz2", {{"zeros.bin", QByteArray(4 << 20, '\0')}});
-         },
+         "bomb.tar.bz2",
+         {{"zeros.bin", QByteArray(4 << 20, '\0')}},
+         {},
          "The archive bomb.tar.bz2 would unpack to more than a thousand times its own size, as "
          "harmful archives do.  Nothing from it was kept in the Staging folder."},
         {"no archive at all",
-         [](Unpacking &u) {
-             u.tree.file("Downloads/notes.zip", "just some text");
-             return u.tree.path("Downloads/notes.zip");
-         },
+         "notes.zip",
+         {},
+         [](QByteArray &bytes) { bytes = "some text"; },
          "Wingstash cannot read notes.zip as an archive.  Nothing was unpacked."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         Unpacking unpacking;
-        const QString archive = c.make(unpacking);
+        const QString archive =
+            unpacking.archive(c.name, c.entries, c.change,
+                              QString(c.name).endsWith(".zip") ? "zip:compression=store" : nullptr);
         unpacking.test.messages.expectOk(c.message);
         UnpackIntoStaging(unpacking.test, archive);
         EXPECT_EQ(unpacking.staging(), QStringList{});
@@ -210,7 +171,7 @@ TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
 {
     for (const bool yes : {true, false}) {
         Unpacking unpacking;
-        writeArchive(unpacking.tree.path("Downloads/inner.zip"), {{"Cub/cub.air", "air"}});
+        unpacking.archive("inner.zip", {{"Cub/cub.air", "air"}});
         const QString outer = unpacking.archive(
             "outer.zip", {{"inner.zip", unpacking.tree.read("Downloads/inner.zip")}});
         unpacking.test.messages.expectYesNo(
@@ -227,31 +188,30 @@ TEST(ArchiveUnpack, StagingHoldingFilesIsClearedOnlyWhenTheUserAgrees)
     for (const bool ok : {true, false}) {
         Unpacking unpacking;
         unpacking.tree.file("Staging/Old/old.air");
-        const QString archive = unpacking.archive("new.zip", {{"new.air"}});
         unpacking.test.messages.expectOkCancel(
             "The Staging folder already holds files.  Unpacking new.zip among them would mix two "
             "add-ons.\r\n\r\nOK removes everything from the Staging folder first; Cancel leaves "
             "it as it is and unpacks nothing.",
             ok);
-        EXPECT_EQ(UnpackIntoStaging(unpacking.test, archive), ok);
+        EXPECT_EQ(UnpackIntoStaging(unpacking.test, unpacking.archive("new.zip", {{"new.air"}})),
+                  ok);
         EXPECT_EQ(unpacking.staging(),
                   (ok ? QStringList{"new.air"} : QStringList{"Old/", "Old/old.air"}));
     }
 }
 
+#if defined(__linux__)
 TEST(ArchiveUnpack, ContentsLargerThanTheFreeSpaceAreRefusedBeforeWriting)
 {
-#if defined(__linux__)
     Unpacking unpacking;
-    const SmallDisk disk(unpacking.tree.path("Staging"));
-    if (!disk.mounted)
+    const QByteArray staging = QFile::encodeName(unpacking.tree.path("Staging"));
+    if (mount("tmpfs", staging.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "a small tmpfs cannot be mounted here (it needs root)";
-    const QString archive = unpacking.archive("large.zip", {{"a.bin", noise(200 * 1024)}});
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(staging.constData(), umount);
     unpacking.test.messages.expectOk("The contents of large.zip do not fit in the free space of "
                                      "the Staging folder's disk.  Nothing was unpacked.");
-    UnpackIntoStaging(unpacking.test, archive);
+    UnpackIntoStaging(unpacking.test,
+                      unpacking.archive("large.zip", {{"a.bin", noise(200 * 1024)}}));
     EXPECT_EQ(unpacking.staging(), QStringList{});
-#else
-    GTEST_SKIP() << "a small disk is mounted on Linux only";
-#endif
 }
+#endif
