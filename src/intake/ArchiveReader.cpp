@@ -11,8 +11,15 @@ ArchiveReader::ArchiveReader(const QString &path) : archive_(archive_read_new())
     archive_read_support_filter_all(archive_);
     // Zips written without the UTF-8 flag hold DOS names; entries that have the flag stay UTF-8.
     archive_read_set_options(archive_, "zip:hdrcharset=CP437");
-    open_ = archive_read_open_filename(archive_, QFile::encodeName(path).constData(), 64 * 1024) ==
-            ARCHIVE_OK;
+    constexpr size_t blockSize = 64 * 1024;
+#if defined(_WIN32)
+    const int status = archive_read_open_filename_w(
+        archive_, reinterpret_cast<const wchar_t *>(path.utf16()), blockSize);
+#else
+    const int status =
+        archive_read_open_filename(archive_, QFile::encodeName(path).constData(), blockSize);
+#endif
+    open_ = status == ARCHIVE_OK;
 }
 
 ArchiveReader::~ArchiveReader()
