@@ -2,6 +2,7 @@
 
 #include "app/PackageNameCleaning.h"
 #include "install/StoreActions.h"
+#include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
 #include "intake/Store.h"
 #include "package/Files.h"
@@ -228,6 +229,20 @@ void MainController::exploreClicked()
 void MainController::allPackagesClicked()
 {
     ShowPackageList(context_, categories());
+}
+
+void MainController::unpackClicked()
+{
+    if (!canUnpack())
+        return;
+    if (const std::optional<QString> archive = view_.chooseArchiveFile())
+        unpackArchive(*archive);
+}
+
+void MainController::unpackArchive(const QString &archivePath)
+{
+    if (canUnpack() && UnpackIntoStaging(context_, archivePath))
+        showStaging();
 }
 
 void MainController::packageListRowClicked(const QString &rowText)

@@ -33,6 +33,12 @@ public:
     void packagePicked();      // cboPackageName
     void exploreClicked();     // cmdExplore
     void allPackagesClicked(); // File > List all packages
+    void unpackClicked();      // File > Unpack Add-on into Staging...
+    // An archive dropped on the window or picked from the menu: unpacked into Staging, which is
+    // then shown, whichever mode the window was in.
+    void unpackArchive(const QString &archivePath);
+    // Unpacking needs the Staging folder, known once the locations are checked at start-up.
+    bool canUnpack() const { return !context_.state.StagingDir.isEmpty(); }
     void packageListRowClicked(const QString &rowText);
 
     // platform::MainControls

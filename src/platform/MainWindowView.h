@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace platform {
 
 // The three states of the main window: the welcome before a mode is chosen, then Staging or
@@ -37,6 +39,10 @@ public:
     virtual QStringList packages() const = 0;
     virtual int packageIndex() const = 0;
     virtual void setPackageIndex(int index) = 0;
+
+    // Asks the user for an add-on archive to unpack; nothing after Cancel. A view without a file
+    // picker never has a pick.
+    virtual std::optional<QString> chooseArchiveFile() { return std::nullopt; }
 };
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "tools/ui/UnusedGaugesWindow.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
 
 void StowbayWindow::mnuLocations_Click()
 {
@@ -59,4 +60,13 @@ void StowbayWindow::mnuUnusedGauges_Click()
 void StowbayWindow::mnuAbout_Click()
 {
     tools_.add(AboutBox::showOnce(services_.messages, services_.launcher, this));
+}
+
+std::optional<QString> StowbayWindow::chooseArchiveFile()
+{
+    const QString file = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Unpack Add-on into Staging"), QString(),
+        QStringLiteral(
+            "Add-on archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.cab)"));
+    return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
 }

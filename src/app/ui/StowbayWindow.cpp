@@ -7,11 +7,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -75,6 +77,7 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };
     setWindowTitle(QStringLiteral("Wingstash"));
+    setAcceptDrops(true);
     // The controls use a small sans-serif type; only the header is large.
     QFont small(QStringLiteral("Sans Serif"));
     small.setPointSizeF(8.0);
@@ -177,6 +180,9 @@ void StowbayWindow::createMenus()
     };
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuUnpack_ = action(file, "mnuUnpack", QStringLiteral("&Unpack Add-on into Staging..."));
+    connect(file, &QMenu::aboutToShow, this,
+            [this] { mnuUnpack_->setEnabled(controller_.canUnpack()); });
     mnuLocations_ = action(file, "mnuLocations", QStringLiteral("&Locations"));
     mnuExit_ = action(file, "mnuExit", QStringLiteral("&Exit"));
 
@@ -207,6 +213,7 @@ void StowbayWindow::connectHandlers()
     forward(cmdGo_, &QPushButton::clicked, &MainController::goClicked);
     forward(cmdExplore_, &QPushButton::clicked, &MainController::exploreClicked);
     forward(mnuAllPackages_, &QAction::triggered, &MainController::allPackagesClicked);
+    forward(mnuUnpack_, &QAction::triggered, &MainController::unpackClicked);
     // A user's pick raises the box's click handler, even when it picks the entry already chosen;
     // the controller's own selections never raise it, so no handler runs twice.
     forward(cboPackageCategory_, &QComboBox::activated, &MainController::categoryPicked);
@@ -252,6 +259,34 @@ bool StowbayWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+std::optional<QString> droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().first().isLocalFile())
+        return std::nullopt;
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void StowbayWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (controller_.canUnpack() && droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void StowbayWindow::dropEvent(QDropEvent *event)
+{
+    const std::optional<QString> file = droppedFile(event->mimeData());
+    if (!file)
+        return;
+    event->acceptProposedAction();
+    guarded([this, &file] { controller_.unpackArchive(*file); });
 }
 
 void StowbayWindow::place(QWidget *widget, const layout::Twips &rect)

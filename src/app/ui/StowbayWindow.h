@@ -90,6 +90,7 @@ public:
     QStringList packages() const override;
     int packageIndex() const override;
     void setPackageIndex(int index) override;
+    std::optional<QString> chooseArchiveFile() override;
 
     // Ends the program once its windows are closed (the application's event loop by default).
     // Tests observe the end here instead of stopping every later event loop of the process.
@@ -104,6 +105,9 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // One archive dropped on the window is unpacked into Staging.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Construction (StowbayWindow.cpp).
@@ -188,6 +192,7 @@ private:
     QLabel *lblPanelAliasUsed2_ = nullptr;
     QLabel *lblSoundAliasUsed1_ = nullptr;
     QLabel *lblSoundAliasUsed2_ = nullptr;
+    QAction *mnuUnpack_ = nullptr;
     QAction *mnuLocations_ = nullptr;
     QAction *mnuExit_ = nullptr;
     QAction *mnuAllPackages_ = nullptr;

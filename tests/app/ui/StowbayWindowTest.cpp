@@ -2,6 +2,7 @@
 
 #include "app/ui/ComponentViewer.h"
 #include "platform/qt/Twips.h"
+#include "support/ArchiveWriter.h"
 #include "support/Fakes.h"
 #include "support/PackageTestHelpers.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -11,10 +12,12 @@
 #include <QAction>
 #include <QBuffer>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -159,6 +162,22 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     h.click("cmdGo"); // Copy package to MSFS
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "< Cub >");
     EXPECT_TRUE(h.tree.exists("msfs/aircraft/Cub/cub2.air"));
+}
+
+TEST(StowbayWindow, AnArchiveDroppedOnTheWindowIsUnpackedAndShownInStaging)
+{
+    Harness h;
+    writeArchive(h.tree.path("cub.zip"), {{"Model/cub.mdl"}});
+    h.open();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(h.tree.path("cub.zip"))});
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.window.get(), &drop);
+    EXPECT_EQ(h.child<QLabel>("lblHeader")->text(), "Staging");
+    EXPECT_EQ(h.list(Model)->item(0)->text(), "cub.mdl");
 }
 
 TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)

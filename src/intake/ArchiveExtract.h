@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Progress.h"
+
+#include <QString>
+#include <QStringList>
+
+// How an extraction ended. Every outcome but Done leaves the folder as it was: whatever the
+// extraction had written is removed again.
+enum class ExtractOutcome {
+    Done,
+    Unreadable,  // not an archive libarchive knows, or the file cannot be opened
+    Damaged,     // broken or truncated data
+    TooLarge,    // the declared contents do not fit in the disk's free space
+    Bomb,        // more than a thousand times the archive's size
+    WriteFailed, // a file or folder could not be written
+};
+
+struct Extraction {
+    ExtractOutcome outcome = ExtractOutcome::Done;
+    QStringList files;   // the files written, full paths, in archive order
+    QStringList leftOut; // entry names not written: links, devices, impossible or unsafe names
+    QString failedPath;  // WriteFailed: what could not be written
+};
+
+// An archive may unpack to at most this many times its own size.
+inline constexpr qint64 kMaxExpansion = 1000;
+
+// Unpacks an archive into an existing folder, writing regular files and folders only, each
+// below the folder; an existing file is never replaced. The declared sizes are checked against
+// the free space and the expansion limit before anything is written, and the bytes written are
+// held to the same limits, since declared sizes can lie.
+Extraction extractArchive(const QString &archivePath, const QString &folder,
+                          platform::Progress &progress);

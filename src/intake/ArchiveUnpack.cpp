@@ -1,0 +1,122 @@
+#include "intake/ArchiveUnpack.h"
+
+#include "intake/ArchiveExtract.h"
+#include "intake/EntryPaths.h"
+#include "package/Files.h"
+#include "package/FolderClearing.h"
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString outcomeMessage(const Extraction &extraction, const QString &name)
+{
+    switch (extraction.outcome) {
+    case ExtractOutcome::Done:
+        break;
+    case ExtractOutcome::Unreadable:
+        return "Wingstash cannot read " + name + " as an archive.  Nothing was unpacked.";
+    case ExtractOutcome::Damaged:
+        return "The archive " + name +
+               " is damaged or incomplete.  Nothing from it was kept in the Staging folder.";
+    case ExtractOutcome::TooLarge:
+        return "The contents of " + name +
+               " do not fit in the free space of the Staging folder's disk.  Nothing was "
+               "unpacked.";
+    case ExtractOutcome::Bomb:
+        return "The archive " + name +
+               " would unpack to more than a thousand times its own size, as harmful archives "
+               "do.  Nothing from it was kept in the Staging folder.";
+    case ExtractOutcome::WriteFailed:
+        return "Wingstash could not write " + extraction.failedPath +
+               " (the disk may be full or read-only, or an entry of that name is in the way).  "
+               "Nothing from " +
+               name + " was kept in the Staging folder.";
+    }
+    return {};
+}
+
+// Unpacks one archive into a folder and says what went wrong or was left out. The files
+// written when it succeeded, else nothing.
+std::optional<QStringList> unpackReporting(Context &context, const QString &archivePath,
+                                           const QString &folder)
+{
+    const QString name = QFileInfo(archivePath).fileName();
+    const Extraction extraction = extractArchive(archivePath, folder, context.progress);
+    if (extraction.outcome != ExtractOutcome::Done) {
+        context.messages.inform(outcomeMessage(extraction, name));
+        return std::nullopt;
+    }
+    if (!extraction.leftOut.isEmpty()) {
+        context.messages.inform(
+            "Wingstash unpacked " + name +
+            " but left out these entries: links, devices, names a Windows disk cannot hold, "
+            "names that would lie outside the Staging folder, and repeated names." +
+            kCrLf + kCrLf + extraction.leftOut.join(kCrLf));
+    }
+    return extraction.files;
+}
+
+// Staging holds files: the user decides whether they go first. False: leave everything.
+bool makeRoomInStaging(Context &context, const QString &name)
+{
+    if (IsStagingEmpty(context.state))
+        return true;
+    if (!context.messages.confirmOk(
+            "The Staging folder already holds files.  Unpacking " + name +
+            " among them would mix two add-ons." + kCrLf + kCrLf +
+            "OK removes everything from the Staging folder first; Cancel leaves it as it is and "
+            "unpacks nothing."))
+        return false;
+    if (!ClearFolder(context, context.state.StagingDir))
+        return false;
+    if (IsStagingEmpty(context.state))
+        return true;
+    context.messages.inform("The Staging folder could not be emptied, so " + name +
+                            " was not unpacked.");
+    return false;
+}
+
+bool liesIn(const QString &path, const QString &folder)
+{
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    return !canonicalFolder.isEmpty() &&
+           QFileInfo(path).canonicalFilePath().startsWith(canonicalFolder + QLatin1Char('/'));
+}
+
+} // namespace
+
+bool UnpackIntoStaging(Context &context, const QString &archivePath)
+{
+    const QString staging = platform::resolveCase(context.state.StagingDir);
+    QString name = QFileInfo(archivePath).fileName();
+    // Emptying Staging first would delete the archive itself.
+    if (liesIn(archivePath, staging)) {
+        context.messages.inform("The archive " + name +
+                                " lies in the Staging folder.  Move it somewhere else first; "
+                                "nothing was unpacked.");
+        return false;
+    }
+    if (!makeRoomInStaging(context, name))
+        return false;
+
+    std::optional<QStringList> files = unpackReporting(context, archivePath, staging);
+    // An add-on packed inside another archive: its inner archive takes the outer one's place.
+    while (files && files->size() == 1 && isArchiveName(files->first())) {
+        const QString inner = files->first();
+        const QString innerName = QFileInfo(inner).fileName();
+        if (!context.messages.confirmYes("The archive " + name + " holds only another archive, " +
+                                         innerName + ".  Unpack " + innerName + " too?"))
+            break;
+        files = unpackReporting(context, inner, QFileInfo(inner).absolutePath());
+        if (files)
+            QFile::remove(inner);
+        name = innerName;
+    }
+    return true;
+}

@@ -1,0 +1,217 @@
+#include "intake/ArchiveUnpack.h"
+
+#include "support/ArchiveWriter.h"
+#include "support/PackageTestHelpers.h"
+#include "support/TestContext.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <functional>
+#include <memory>
+#include <string>
+
+#if defined(__linux__)
+#include <sys/mount.h>
+#endif
+
+namespace {
+
+using Change = std::function<void(QByteArray &)>;
+
+// A Staging folder, a downloads folder for the archives and a sibling folder nothing may reach.
+struct Unpacking {
+    TreeBuilder tree;
+    TestContext test;
+    Unpacking()
+    {
+        tree.folder("Staging").folder("Downloads").file("Sibling/keep.txt", "keep");
+        test.state.StagingDir = tree.path("Staging/");
+    }
+    // Writes an archive into Downloads, then changes its bytes when asked.
+    QString archive(const QString &name, const QList<ArchiveEntry> &entries,
+                    const Change &change = {}, const char *options = nullptr)
+    {
+        const QString path = tree.path("Downloads/" + name);
+        writeArchive(path, entries, options);
+        if (change) {
+            QByteArray bytes = tree.read("Downloads/" + name);
+            change(bytes);
+            tree.file("Downloads/" + name, bytes);
+        }
+        return path;
+    }
+    QStringList staging() const { return entriesBelow(tree.path("Staging")); }
+};
+
+QString leftOutMessage(const QString &archive, const QString &entries)
+{
+    return "Wingstash unpacked " + archive +
+           " but left out these entries: links, devices, names a Windows disk cannot hold, names "
+           "that would lie outside the Staging folder, and repeated names.\r\n\r\n" +
+           entries;
+}
+
+} // namespace
+
+TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNamesWhateverTheLocale)
+{
+    const QByteArray large = noise(200 * 1024); // several reads and progress steps
+    const struct {
+        const char *what;
+        QList<ArchiveEntry> entries;
+        QStringList expected;
+        QString leftOut = {};
+        Change change = {};
+    } cases[]{
+        {"plain add-on",
+         {{"Panel/panel.cfg", "[Window00]"}, {"Readme.txt"}, {"Texture/cub.bmp", large}},
+         {"Panel/", "Panel/panel.cfg", "Readme.txt", "Texture/", "Texture/cub.bmp"}},
+        {"one top folder stays",
+         {{"Cub", {}, ArchiveEntry::Folder}, {"Cub/./cub.air"}},
+         {"Cub/", "Cub/cub.air"}},
+        {"UTF-8 name", {{"Texture/Ü.bmp"}}, {"Texture/", "Texture/Ü.bmp"}},
+        {"DOS name without the UTF-8 flag: 0x9A is Ü in code page 437",
+         {{"@BER.TXT"}},
+         {"ÜBER.TXT"},
+         {},
+         [](QByteArray &bytes) { bytes.replace('@', '\x9A'); }},
+        {"DOS separators, folders matched ignoring case, a repeated name",
+         {{"Panel\\a.bmp"}, {"PANEL/b.bmp"}, {"panel/a.BMP"}},
+         {"Panel/", "Panel/a.bmp", "Panel/b.bmp"},
+         "panel/a.BMP"},
+    };
+    const std::string locale = setlocale(LC_CTYPE, nullptr);
+    setlocale(LC_CTYPE, "C");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Unpacking unpacking;
+        if (!c.leftOut.isEmpty()) {
+            unpacking.test.messages.expectOk(leftOutMessage("add-on.zip", c.leftOut));
+        }
+        EXPECT_TRUE(UnpackIntoStaging(unpacking.test,
+                                      unpacking.archive("add-on.zip", c.entries, c.change)));
+        EXPECT_EQ(unpacking.staging(), c.expected);
+        EXPECT_EQ(unpacking.tree.read("Staging/" + c.expected.last()), c.entries.last().content);
+        EXPECT_FALSE(unpacking.test.progress.visible);
+    }
+    setlocale(LC_CTYPE, locale.c_str());
+}
+
+TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
+{
+    Unpacking unpacking;
+    const QString outside = unpacking.tree.path("Sibling/");
+    unpacking.tree.link("Staging/.hidden", outside); // hidden: clearing Staging leaves it
+    const QString archive =
+        unpacking.archive("hostile.zip", {{"good.txt"},
+                                          {"../evil.txt"},
+                                          {"Panel/../../evil.txt"},
+                                          {outside + "absolute.txt"},
+                                          {"a:b.txt"},
+                                          {"Aux.cfg"},
+                                          {"dot."},
+                                          {"out", {}, ArchiveEntry::Link, outside},
+                                          {"out/through.txt", "x"},
+                                          {".hidden/through.txt", "x"}});
+    unpacking.test.messages.expectOk(
+        leftOutMessage("hostile.zip", "../evil.txt\r\nPanel/../../evil.txt\r\n" + outside +
+                                          "absolute.txt\r\na:b.txt\r\nAux.cfg\r\ndot.\r\nout\r\n"
+                                          ".hidden/through.txt"));
+    EXPECT_TRUE(UnpackIntoStaging(unpacking.test, archive));
+    EXPECT_EQ(unpacking.staging(), (QStringList{".hidden", "good.txt", "out/", "out/through.txt"}));
+    EXPECT_EQ(entriesBelow(outside), QStringList{"keep.txt"});
+    EXPECT_EQ(entriesBelow(unpacking.tree.root()).filter("evil"), QStringList{});
+}
+
+TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
+{
+    const QList<ArchiveEntry> twoFiles{{"a.bin", noise(40000)}, {"b.bin", noise(40001)}};
+    const QString damaged = "The archive add-on.zip is damaged or incomplete.  Nothing from it "
+                            "was kept in the Staging folder.";
+    const struct {
+        const char *what, *name;
+        QList<ArchiveEntry> entries;
+        Change change;
+        QString message;
+        bool refusedBeforeWriting = true;
+    } cases[]{
+        {"truncated", "add-on.zip", twoFiles, [](QByteArray &bytes) { bytes.truncate(60000); },
+         damaged},
+        {"the second file damaged after the first was written", "add-on.zip", twoFiles,
+         [](QByteArray &bytes) { bytes[bytes.indexOf(noise(40001))] ^= 1; }, damaged, false},
+        {"a thousand-fold expansion",
+         "bomb.tar.bz2",
+         {{"zeros.bin", QByteArray(4 << 20, '\0')}},
+         {},
+         "The archive bomb.tar.bz2 would unpack to more than a thousand times its own size, as "
+         "harmful archives do.  Nothing from it was kept in the Staging folder."},
+        {"no archive at all",
+         "notes.zip",
+         {},
+         [](QByteArray &bytes) { bytes = "some text"; },
+         "Wingstash cannot read notes.zip as an archive.  Nothing was unpacked."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Unpacking unpacking;
+        const QString archive =
+            unpacking.archive(c.name, c.entries, c.change,
+                              QString(c.name).endsWith(".zip") ? "zip:compression=store" : nullptr);
+        unpacking.test.messages.expectOk(c.message);
+        UnpackIntoStaging(unpacking.test, archive);
+        EXPECT_EQ(unpacking.staging(), QStringList{});
+        EXPECT_EQ(unpacking.test.progress.maximum, c.refusedBeforeWriting ? 0 : 100);
+    }
+}
+
+TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
+{
+    for (const bool yes : {true, false}) {
+        Unpacking unpacking;
+        unpacking.archive("inner.zip", {{"Cub/cub.air", "air"}});
+        const QString outer = unpacking.archive(
+            "outer.zip", {{"inner.zip", unpacking.tree.read("Downloads/inner.zip")}});
+        unpacking.test.messages.expectYesNo(
+            "The archive outer.zip holds only another archive, inner.zip.  Unpack inner.zip too?",
+            yes);
+        EXPECT_TRUE(UnpackIntoStaging(unpacking.test, outer));
+        EXPECT_EQ(unpacking.staging(),
+                  (yes ? QStringList{"Cub/", "Cub/cub.air"} : QStringList{"inner.zip"}));
+    }
+}
+
+TEST(ArchiveUnpack, StagingHoldingFilesIsClearedOnlyWhenTheUserAgrees)
+{
+    for (const bool ok : {true, false}) {
+        Unpacking unpacking;
+        unpacking.tree.file("Staging/Old/old.air");
+        unpacking.test.messages.expectOkCancel(
+            "The Staging folder already holds files.  Unpacking new.zip among them would mix two "
+            "add-ons.\r\n\r\nOK removes everything from the Staging folder first; Cancel leaves "
+            "it as it is and unpacks nothing.",
+            ok);
+        EXPECT_EQ(UnpackIntoStaging(unpacking.test, unpacking.archive("new.zip", {{"new.air"}})),
+                  ok);
+        EXPECT_EQ(unpacking.staging(),
+                  (ok ? QStringList{"new.air"} : QStringList{"Old/", "Old/old.air"}));
+    }
+}
+
+#if defined(__linux__)
+TEST(ArchiveUnpack, ContentsLargerThanTheFreeSpaceAreRefusedBeforeWriting)
+{
+    Unpacking unpacking;
+    const QByteArray staging = QFile::encodeName(unpacking.tree.path("Staging"));
+    if (mount("tmpfs", staging.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (it needs root)";
+    const std::unique_ptr<const char, int (*)(const char *)> unmount(staging.constData(), umount);
+    unpacking.test.messages.expectOk("The contents of large.zip do not fit in the free space of "
+                                     "the Staging folder's disk.  Nothing was unpacked.");
+    UnpackIntoStaging(unpacking.test,
+                      unpacking.archive("large.zip", {{"a.bin", noise(200 * 1024)}}));
+    EXPECT_EQ(unpacking.staging(), QStringList{});
+}
+#endif
