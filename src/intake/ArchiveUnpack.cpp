@@ -7,7 +7,6 @@
 #include "platform/FileSystem.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -115,7 +114,7 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
             break;
         files = unpackReporting(context, inner, QFileInfo(inner).absolutePath());
         if (files)
-            QFile::remove(inner);
+            platform::removeFile(inner);
         name = innerName;
     }
     return true;

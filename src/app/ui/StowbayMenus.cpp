@@ -66,7 +66,9 @@ std::optional<QString> StowbayWindow::chooseArchiveFile()
 {
     const QString file = QFileDialog::getOpenFileName(
         this, QStringLiteral("Unpack Add-on into Staging"), QString(),
+        // Names from old DOS archives are often in capitals; the second filter shows every file.
         QStringLiteral(
-            "Add-on archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.cab)"));
+            "Add-on archives (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.cab);;"
+            "All files (*)"));
     return file.isEmpty() ? std::nullopt : std::optional<QString>(file);
 }
