@@ -54,8 +54,9 @@ std::optional<QStringList> unpackReporting(Context &context, const QString &arch
     if (!extraction.leftOut.isEmpty()) {
         context.messages.inform(
             "Wingstash unpacked " + name +
-            " but left out these entries: links, devices, names a Windows disk cannot hold, "
-            "names that would lie outside the Staging folder, and repeated names." +
+            " but left out the entries below.  Each is a link, a device, a name a Windows disk "
+            "cannot hold, a name that would lie outside the Staging folder, or a name that came "
+            "before." +
             kCrLf + kCrLf + extraction.leftOut.join(kCrLf));
     }
     return extraction.files;

@@ -49,8 +49,9 @@ struct Unpacking {
 QString leftOutMessage(const QString &archive, const QString &entries)
 {
     return "Wingstash unpacked " + archive +
-           " but left out these entries: links, devices, names a Windows disk cannot hold, names "
-           "that would lie outside the Staging folder, and repeated names.\r\n\r\n" +
+           " but left out the entries below.  Each is a link, a device, a name a Windows disk "
+           "cannot hold, a name that would lie outside the Staging folder, or a name that came "
+           "before.\r\n\r\n" +
            entries;
 }
 
