@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -20,6 +21,10 @@ void describeOptions(QCommandLineParser &parser)
         "simulator, and installs them into the simulator and takes them out again."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("archive"),
+        QStringLiteral("An add-on archive to unpack into the Staging folder once started."),
+        QStringLiteral("[archive]"));
 }
 
 void nameApplication()
@@ -75,6 +80,13 @@ int main(int argc, char **argv)
     messages.setParent(&parts.window);
     if (!parts.window.start())
         return 0;
+    // An archive opened with Wingstash from a file manager is unpacked once the window is up.
+    if (const QStringList archives = parser.positionalArguments(); !archives.isEmpty()) {
+        QTimer::singleShot(0, &parts.window,
+                           [&parts, archive = QFileInfo(archives.first()).absoluteFilePath()] {
+                               parts.window.controller().unpackArchive(archive);
+                           });
+    }
     // Lets a script check or time start-up: the program ends once its window is shown.
     if (qEnvironmentVariableIsSet("WINGSTASH_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
