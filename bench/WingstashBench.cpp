@@ -277,8 +277,10 @@ int main(int argc, char **argv)
     const QCommandLineOption jsonOption(QStringLiteral("json"), "Write the ratios here.", "file");
     const QCommandLineOption programOption(QStringLiteral("program"), "The wingstash program.",
                                            "path");
+    const QCommandLineOption keepOption(QStringLiteral("keep"), "Leave the trees (to profile).");
     const QCommandLineOption bareOption(QStringLiteral("bare"), "The bare window program.", "path");
-    parser.addOptions({workOption, tinyOption, runsOption, jsonOption, programOption, bareOption});
+    parser.addOptions(
+        {workOption, tinyOption, runsOption, jsonOption, programOption, bareOption, keepOption});
     parser.process(app);
     if (!parser.isSet(workOption))
         parser.showHelp(1);
@@ -298,7 +300,8 @@ int main(int argc, char **argv)
         memory = peaks;
     }
     printTable(rows);
-    QDir(work).removeRecursively();
+    if (!parser.isSet(keepOption))
+        QDir(work).removeRecursively();
 
     if (parser.isSet(jsonOption)) {
         QJsonArray results;

@@ -165,17 +165,32 @@ QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok)
 
 #endif
 
-// The name of a listed entry that matches ignoring case, or an empty string.
+// The name of a listed entry that matches ignoring case, or an empty string. Matching names
+// share their sort key, so the first one a sorted listing would give is the least by code unit:
+// found in one unsorted pass over the names, with no status call.
 QString caseVariantIn(const QString &dir, const QString &name)
 {
-    bool ok = false;
-    const QList<DirEntry> entries =
-        listDirectory(dir.isEmpty() ? QStringLiteral(".") : dir, &ok, ListDetail::FolderTest);
-    for (const DirEntry &entry : entries) {
-        if (entry.name.compare(name, Qt::CaseInsensitive) == 0)
-            return entry.name;
+    const QString folder = dir.isEmpty() ? QStringLiteral(".") : dir;
+    QString first;
+    const auto consider = [&](const QString &entryName) {
+        if (entryName.compare(name, Qt::CaseInsensitive) == 0 &&
+            (first.isEmpty() || entryName < first))
+            first = entryName;
+    };
+#ifdef Q_OS_UNIX
+    const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(folder).constData()));
+    while (handle) {
+        const dirent *found = ::readdir(handle.get());
+        if (!found)
+            break;
+        if (found->d_name[0] != '.')
+            consider(QFile::decodeName(found->d_name));
     }
-    return {};
+#else
+    for (const DirEntry &entry : listDirectory(folder, nullptr, ListDetail::FolderTest))
+        consider(entry.name);
+#endif
+    return first;
 }
 
 bool hasWildcard(const QString &name)
