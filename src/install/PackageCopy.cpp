@@ -17,6 +17,8 @@ namespace {
 // Longest folder name that common Linux file systems accept, in bytes.
 constexpr qsizetype kMaxNameBytes = 255;
 
+constexpr qsizetype kFilesPerRepaint = 64;
+
 QString sep()
 {
     return QString(platform::separator());
@@ -123,9 +125,8 @@ Failure copyIntoNewFolder(const QString &source, const QString &folder, const QS
     const QString destination = earlier ? *earlier : folder + name;
     const platform::Result result =
         platform::copyFile(source, destination, platform::PathLookup::AsGiven);
-    bool exists = false;
-    platform::attributesOf(destination, &exists);
-    if (!earlier && exists) {
+    // A failed copy leaves no new destination behind (the data goes to a temporary file).
+    if (!earlier && result.ok) {
         created.addFile(destination);
         entries.add(folder, name);
     }
@@ -175,7 +176,12 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
     const QStringList panelLines =
         kind == Gauges ? cfgLinesBelow(folder, QStringLiteral("panel.cfg")) : QStringList{};
 
+    qsizetype count = 0;
     for (const PackageFile &file : files) {
+        // A kind may hold thousands of files: the bar repaints (at the value it shows) now and
+        // then, so the window does not freeze while they are copied.
+        if (++count % kFilesPerRepaint == 0)
+            context.progress.setValue(qMax(0, kind - 1));
         const QString name = FileNameOf(file.path, false);
         if (kind == Gauges && !anyLineContains(panelLines, gaugeBaseName(name)))
             continue;

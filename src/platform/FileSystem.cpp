@@ -248,19 +248,23 @@ Result lastError()
 
 // The bytes of in into out: in the kernel where it can (no copy through this process), else
 // through a large buffer.
-bool copyBytes(int in, int out)
+bool copyBytes(int in, int out, off_t size)
 {
-    for (;;) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
-        if (copied == 0)
+    for (off_t left = size;;) {
+        if (left <= 0)
             return true;
-        if (copied < 0) {
-            if (errno == EINTR)
-                continue;
-            if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)
-                break;
-            return false;
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(left), 0);
+        if (copied == 0)
+            return true; // the file got shorter meanwhile
+        if (copied > 0) {
+            left -= copied;
+            continue;
         }
+        if (errno == EINTR)
+            continue;
+        if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)
+            break;
+        return false;
     }
     std::vector<char> buffer(std::size_t(1) << 20);
     for (;;) {
@@ -311,20 +315,20 @@ Result copyFileUnix(const QString &source, const QString &target)
     const bool targetExists = ::lstat(targetName.constData(), &targetStatus) == 0;
     if (targetExists && (attributesFromMode(targetStatus.st_mode) & ReadOnly))
         return {false, accessDenied}; // Windows refuses to overwrite a read-only file
-    if (!targetExists && !QFileInfo(QFileInfo(target).path()).isDir())
-        return {false, pathNotFound};
 
     // The copy goes to a temporary file that replaces the destination only when complete.
     QByteArray temporary;
     FdCloser out(createTemporaryBeside(targetName, temporary));
-    if (out.fd < 0)
-        return lastError();
+    if (out.fd < 0) {
+        const bool noFolder = !targetExists && (errno == ENOENT || errno == ENOTDIR);
+        return noFolder ? Result{false, pathNotFound} : lastError();
+    }
     const auto failed = [&temporary] {
         const Result result = lastError();
         ::unlink(temporary.constData());
         return result;
     };
-    if (!copyBytes(in.fd, out.fd))
+    if (!copyBytes(in.fd, out.fd, sourceStatus.st_size))
         return failed();
     // A replaced file keeps its permissions, as a save over it would.
     if (targetExists && !S_ISLNK(targetStatus.st_mode) &&
