@@ -286,9 +286,9 @@ bool copyBytes(int in, int out, off_t size)
 // Created with the usual permissions (as the process's mask allows), like any new file.
 int createTemporaryBeside(const QByteArray &target, QByteArray &temporary)
 {
+    static const QByteArray byThisProcess = ".ws" + QByteArray::number(::getpid()) + '-';
     for (unsigned attempt = 0;; ++attempt) {
-        temporary =
-            target + ".ws" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
+        temporary = target + byThisProcess + QByteArray::number(attempt);
         const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt > 100)
             return fd;
