@@ -34,7 +34,7 @@ struct DirEntry {
 // and the Directory and Link bits come without it.
 enum class ListDetail {
     Full,       // every attribute of every entry
-    FolderTest, // ReadOnly looked up for directories only: files and links never carry it
+    FolderTest, // ReadOnly looked up for directories only: a file or link may come without it
 };
 
 // Entries of a directory, "." and ".." and hidden entries left out, sorted the way an NTFS

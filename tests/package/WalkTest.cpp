@@ -11,7 +11,7 @@ namespace {
 // Names that sort differently by code unit and ignoring case, some only case apart, some with
 // letters outside ASCII (one outside the 16-bit range) and one hidden.
 const QStringList kNames{"a",     "B", "b",           "Ab",          "aB.GAU", "_x",  "Z9", "é",
-                         "É.txt", "ß", "\U00010400x", "\U00010428y", ".hid",   "c d", "10", "9"};
+                         "É.txt", "ß", "\U00010400y", "\U00010428x", ".hid",   "c d", "10", "9"};
 
 // A random tree of files, folders, read-only folders and links, the same for the same seed.
 void randomTree(TreeBuilder &tree, quint32 seed)
