@@ -1,9 +1,11 @@
 #include "install/Gauges.h"
 
-#include "install/CfgUsers.h"
+#include "install/NameOccurrences.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/Walk.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 QString gaugeBaseName(const QString &fileName)
 {
@@ -11,14 +13,17 @@ QString gaugeBaseName(const QString &fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-InstalledPanels::InstalledPanels(const SharedState &state)
-    : lowerLines_(cfgLinesBelow(FolderLayout(state).aircraftFolder(), QStringLiteral("panel.cfg")))
+std::vector<bool> mentionedInPanels(const SharedState &state, const QStringList &lowerBaseNames)
 {
-}
-
-bool InstalledPanels::mention(const QString &gaugeFileName) const
-{
-    return anyLineContains(lowerLines_, gaugeBaseName(gaugeFileName));
+    NameOccurrences mentions(lowerBaseNames);
+    const QString aircraft = platform::resolveCase(FolderLayout(state).aircraftFolder());
+    for (const PackageFile &panel : filesNamed(aircraft, QStringLiteral("panel.cfg"))) {
+        platform::forEachLine(panel.realPath, [&](const QString &line) {
+            mentions.scanLine(line.toLower());
+            return true;
+        });
+    }
+    return mentions.occurrences();
 }
 
 bool reportMissingGaugesFolder(Context &context)
@@ -37,13 +42,18 @@ void RemoveUnusedGauges(Context &context)
         return;
     const FileList &gauges = context.state.ComponentFiles.at(Gauges);
     const QString folder = FolderLayout(context.state).gaugesFolder();
-    const InstalledPanels panels(context.state);
+    QStringList names;
+    QStringList baseNames;
+    for (const PackageFile &gauge : gauges) {
+        names.append(FileNameOf(gauge.path, false));
+        baseNames.append(gaugeBaseName(names.back()).toLower());
+    }
+    const std::vector<bool> used = mentionedInPanels(context.state, baseNames);
     context.progress.show(0, int(gauges.size()) + 1);
     int step = 1;
-    for (const PackageFile &gauge : gauges) {
-        const QString name = FileNameOf(gauge.path, false);
-        if (!panels.mention(name))
-            RemoveFile(context.messages, platform::resolveCase(folder + name));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!used[std::size_t(i)])
+            RemoveFile(context.messages, platform::resolveCase(folder + names[i]));
         context.progress.setValue(++step);
     }
     context.progress.hide();

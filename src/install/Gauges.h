@@ -5,21 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // A gauge's base name, which is what a panel.cfg mentions: its file name up to the first dot.
 QString gaugeBaseName(const QString &fileName);
 
-// Every panel.cfg below the simulator's aircraft folder, read once. It answers for any number of
-// gauges what searching the panels once per gauge would.
-class InstalledPanels {
-public:
-    explicit InstalledPanels(const SharedState &state);
-    // True when some line of some panel.cfg holds the gauge's base name, in any letter case:
-    // in a comment or inside a longer word as well.
-    bool mention(const QString &gaugeFileName) const;
-
-private:
-    QStringList lowerLines_;
-};
+// For each lower-case gauge base name, whether some line of some panel.cfg below the
+// simulator's aircraft folder holds it, in any letter case: in a comment or inside a longer word
+// as well. Every panel.cfg is read once, however many names are asked about.
+std::vector<bool> mentionedInPanels(const SharedState &state, const QStringList &lowerBaseNames);
 
 // Says so and returns true when the simulator has no gauges folder.
 bool reportMissingGaugesFolder(Context &context);

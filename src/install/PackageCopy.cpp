@@ -7,12 +7,17 @@
 #include "package/FolderLayout.h"
 #include "platform/FileSystem.h"
 
+#include <map>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace {
 
 // Longest folder name that common Linux file systems accept, in bytes.
 constexpr qsizetype kMaxNameBytes = 255;
+
+constexpr qsizetype kFilesPerRepaint = 64;
 
 QString sep()
 {
@@ -89,6 +94,48 @@ Failure copyOne(const QString &source, const QString &destination, CreatedEntrie
            destination + QStringLiteral(".  ") + sentence(result.error);
 }
 
+// The entries a copy has made in the new package folder and its kind folders, by folder and
+// case key. The folders are new, so these are all their entries: a destination is looked up
+// here, as a look-up on disk would find it, without listing its folder for every file.
+class NewFolderEntries {
+public:
+    // The real path of an entry made before whose name matches ignoring case, or nothing.
+    std::optional<QString> find(const QString &folder, const QString &name) const
+    {
+        const auto found = entries_.find({folder, platform::caseKey(name)});
+        if (found == entries_.end())
+            return std::nullopt;
+        return folder + found->second;
+    }
+    void add(const QString &folder, const QString &name)
+    {
+        entries_.emplace(Key{folder, platform::caseKey(name)}, name);
+    }
+
+private:
+    using Key = std::pair<QString, std::u32string>;
+    std::map<Key, QString> entries_;
+};
+
+// copyOne for a destination inside the new package folder.
+Failure copyIntoNewFolder(const QString &source, const QString &folder, const QString &name,
+                          NewFolderEntries &entries, CreatedEntries &created)
+{
+    const std::optional<QString> earlier = entries.find(folder, name);
+    const QString destination = earlier ? *earlier : folder + name;
+    const platform::Result result =
+        platform::copyFile(source, destination, platform::PathLookup::AsGiven);
+    // A failed copy leaves no new destination behind (the data goes to a temporary file).
+    if (!earlier && result.ok) {
+        created.addFile(destination);
+        entries.add(folder, name);
+    }
+    if (result.ok)
+        return std::nullopt;
+    return QStringLiteral("Wingstash could not copy ") + source + QStringLiteral(" to ") +
+           destination + QStringLiteral(".  ") + sentence(result.error);
+}
+
 Failure makeOneFolder(const QString &path, CreatedEntries &created)
 {
     const platform::Result result = platform::makeFolder(path);
@@ -117,7 +164,7 @@ void reportAndUndo(Context &context, const Failure &failure, const CreatedEntrie
 // Copies one kind into its place below folder (which ends with the separator). The kind
 // folder is made with its first file, so no kind leaves an empty folder behind.
 Failure copyKind(Context &context, int kind, const QString &folder, bool inSimulator,
-                 CreatedEntries &created)
+                 NewFolderEntries &entries, CreatedEntries &created)
 {
     const SharedState &state = context.state;
     const FileList &files = state.ComponentFiles.at(kind);
@@ -129,20 +176,27 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
     const QStringList panelLines =
         kind == Gauges ? cfgLinesBelow(folder, QStringLiteral("panel.cfg")) : QStringList{};
 
+    qsizetype count = 0;
     for (const PackageFile &file : files) {
+        // A kind may hold thousands of files: the bar repaints (at the value it shows) now and
+        // then, so the window does not freeze while they are copied.
+        if (++count % kFilesPerRepaint == 0)
+            context.progress.setValue(qMax(0, kind - 1));
         const QString name = FileNameOf(file.path, false);
         if (kind == Gauges && !anyLineContains(panelLines, gaugeBaseName(name)))
             continue;
-        QString destination = folder + name;
+        QString destinationFolder = folder;
         if (kind != Aircraft) {
             if (!kindFolderMade) {
                 if (Failure failure = makeOneFolder(kindFolder, created))
                     return failure;
+                entries.add(folder, QString::fromLatin1(KindNames.at(kind)));
                 kindFolderMade = true;
             }
-            destination = kindFolder + sep() + name;
+            destinationFolder = kindFolder + sep();
         }
-        if (Failure failure = copyOne(file.realPath, destination, created))
+        if (Failure failure =
+                copyIntoNewFolder(file.realPath, destinationFolder, name, entries, created))
             return failure;
 
         // Sounds that the package's sound.cfg does not name are the gauges' sounds; the
@@ -212,8 +266,9 @@ bool CopyPackage(Context &context, const QString &target)
 
     context.progress.show(0, kKindCount - 1);
     Failure failure;
+    NewFolderEntries entries;
     for (int kind = 0; kind < kKindCount && !failure; ++kind) {
-        failure = copyKind(context, kind, folder, inSimulator, created);
+        failure = copyKind(context, kind, folder, inSimulator, entries, created);
         if (!failure)
             context.progress.setValue(kind);
     }

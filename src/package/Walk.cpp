@@ -36,7 +36,8 @@ FileList walkFiles(const QString &root)
         const PendingFolder folder = std::move(stack.back());
         stack.pop_back();
         // A folder that cannot be listed is left out; the walk goes on.
-        for (const platform::DirEntry &entry : platform::listDirectory(folder.real)) {
+        for (const platform::DirEntry &entry :
+             platform::listDirectory(folder.real, nullptr, platform::ListDetail::FolderTest)) {
             const QString lowerName = entry.name.toLower();
             if (entry.isFolder()) {
                 subfolders.push_back(
@@ -72,7 +73,8 @@ QStringList ListSubDirs(const QString &root)
     while (!stack.empty()) {
         const PendingFolder folder = std::move(stack.back());
         stack.pop_back();
-        for (const platform::DirEntry &entry : platform::listDirectory(folder.real)) {
+        for (const platform::DirEntry &entry :
+             platform::listDirectory(folder.real, nullptr, platform::ListDetail::FolderTest)) {
             if (!entry.isFolder())
                 continue;
             folders.append(folder.real + entry.name);

@@ -6,9 +6,17 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace platform {
@@ -67,24 +75,122 @@ unsigned attributesFromInfo(const QFileInfo &info)
     return attributes;
 }
 
-bool lessByName(const DirEntry &a, const DirEntry &b)
+// Case-insensitively by name, exact order breaking ties so the order never depends on the disk.
+void sortByName(QList<DirEntry> &entries)
 {
-    const int folded = QString::compare(a.name, b.name, Qt::CaseInsensitive);
-    if (folded != 0)
-        return folded < 0;
-    return a.name < b.name;
+    std::vector<std::pair<std::u32string, DirEntry>> keyed;
+    keyed.reserve(std::size_t(entries.size()));
+    for (DirEntry &entry : entries)
+        keyed.emplace_back(caseKey(entry.name), std::move(entry));
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return a.second.name < b.second.name;
+    });
+    entries.clear();
+    for (auto &[key, entry] : keyed)
+        entries.append(std::move(entry));
 }
 
-// The name of a listed entry that matches ignoring case, or an empty string.
+#ifdef Q_OS_UNIX
+
+unsigned attributesFromMode(mode_t mode)
+{
+    unsigned attributes = 0;
+    if (S_ISLNK(mode))
+        attributes |= Link;
+    else if (S_ISDIR(mode))
+        attributes |= Directory;
+    if ((mode & S_IWUSR) == 0)
+        attributes |= ReadOnly;
+    return attributes;
+}
+
+struct DirCloser {
+    void operator()(DIR *dir) const { ::closedir(dir); }
+};
+
+// One pass over the directory: the entry types come with the listing, and a status call is made
+// only where the detail asked for needs the mode bits (or the file system gives no type).
+QList<DirEntry> listDirectoryUnix(const QString &dir, bool *ok, ListDetail detail)
+{
+    QList<DirEntry> entries;
+    const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(dir).constData()));
+    if (ok)
+        *ok = handle != nullptr;
+    if (!handle)
+        return entries;
+    const int dirFd = ::dirfd(handle.get());
+    while (const dirent *found = ::readdir(handle.get())) {
+        if (found->d_name[0] == '.') // ".", ".." and hidden entries
+            continue;
+        unsigned attributes = 0;
+        const unsigned char type = found->d_type;
+        const bool needsStatus = type == DT_UNKNOWN || type == DT_DIR || detail == ListDetail::Full;
+        struct stat status {};
+        if (needsStatus && ::fstatat(dirFd, found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+            attributes = attributesFromMode(status.st_mode);
+        else if (type == DT_LNK)
+            attributes = Link;
+        else if (type == DT_DIR)
+            attributes = Directory;
+        entries.append({QFile::decodeName(found->d_name), attributes});
+    }
+    return entries;
+}
+
+#else
+
+QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok)
+{
+    QList<DirEntry> entries;
+    const QFileInfo dirInfo(dir);
+    const bool listable = dirInfo.isDir() && dirInfo.isReadable();
+    if (ok)
+        *ok = listable;
+    if (!listable)
+        return entries;
+
+    // System brings in broken links; without Hidden, names beginning with "." stay out.
+    const QFileInfoList infos = QDir(dir).entryInfoList(
+        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    entries.reserve(infos.size());
+    for (const QFileInfo &info : infos) {
+        if (info.fileName().startsWith(QLatin1Char('.')))
+            continue;
+        entries.append({info.fileName(), attributesFromInfo(info)});
+    }
+    return entries;
+}
+
+#endif
+
+// The name of a listed entry that matches ignoring case, or an empty string. Matching names
+// share their sort key, so the first one a sorted listing would give is the least by code unit:
+// found in one unsorted pass over the names, with no status call.
 QString caseVariantIn(const QString &dir, const QString &name)
 {
-    bool ok = false;
-    const QList<DirEntry> entries = listDirectory(dir.isEmpty() ? QStringLiteral(".") : dir, &ok);
-    for (const DirEntry &entry : entries) {
-        if (entry.name.compare(name, Qt::CaseInsensitive) == 0)
-            return entry.name;
+    const QString folder = dir.isEmpty() ? QStringLiteral(".") : dir;
+    QString first;
+    const auto consider = [&](const QString &entryName) {
+        if (entryName.compare(name, Qt::CaseInsensitive) == 0 &&
+            (first.isEmpty() || entryName < first))
+            first = entryName;
+    };
+#ifdef Q_OS_UNIX
+    const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(folder).constData()));
+    while (handle) {
+        const dirent *found = ::readdir(handle.get());
+        if (!found)
+            break;
+        if (found->d_name[0] != '.')
+            consider(QFile::decodeName(found->d_name));
     }
-    return {};
+#else
+    for (const DirEntry &entry : listDirectory(folder, nullptr, ListDetail::FolderTest))
+        consider(entry.name);
+#endif
+    return first;
 }
 
 bool hasWildcard(const QString &name)
@@ -121,33 +227,194 @@ bool wildcardMatches(QStringView pattern, QStringView name)
     return p == pattern.size();
 }
 
+#ifdef Q_OS_UNIX
+
+struct FdCloser {
+    int fd = -1;
+    explicit FdCloser(int descriptor) : fd(descriptor) {}
+    FdCloser(const FdCloser &) = delete;
+    FdCloser &operator=(const FdCloser &) = delete;
+    ~FdCloser()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+Result lastError()
+{
+    return {false, qt_error_string(errno)};
+}
+
+// The bytes of in into out: in the kernel where it can (no copy through this process), else
+// through a large buffer.
+bool copyBytes(int in, int out, off_t size)
+{
+    for (off_t left = size;;) {
+        if (left <= 0)
+            return true;
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(left), 0);
+        if (copied == 0)
+            return true; // the file got shorter meanwhile
+        if (copied > 0) {
+            left -= copied;
+            continue;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)
+            break;
+        return false;
+    }
+    std::vector<char> buffer(std::size_t(1) << 20);
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        for (ssize_t written = 0; written < got;) {
+            const ssize_t put = ::write(out, buffer.data() + written, std::size_t(got - written));
+            if (put < 0 && errno != EINTR)
+                return false;
+            written += std::max<ssize_t>(put, 0);
+        }
+    }
+}
+
+// A new, empty file beside target that no one else uses; its name is returned in temporary.
+// Created with the usual permissions (as the process's mask allows), like any new file.
+int createTemporaryBeside(const QByteArray &target, QByteArray &temporary)
+{
+    static const QByteArray byThisProcess = ".ws" + QByteArray::number(::getpid()) + '-';
+    for (unsigned attempt = 0;; ++attempt) {
+        temporary = target + byThisProcess + QByteArray::number(attempt);
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST || attempt > 100)
+            return fd;
+    }
+}
+
+Result copyFileUnix(const QString &source, const QString &target)
+{
+    const FdCloser in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    if (in.fd < 0) {
+        // A missing file has its own message; a link to nowhere gets the system's.
+        const int openError = errno;
+        struct stat entry {};
+        const bool missing =
+            openError == ENOENT && ::lstat(QFile::encodeName(source).constData(), &entry) != 0;
+        return {false, missing ? fileNotFound : qt_error_string(openError)};
+    }
+    struct stat sourceStatus {};
+    if (::fstat(in.fd, &sourceStatus) != 0)
+        return lastError();
+
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat targetStatus {};
+    const bool targetExists = ::lstat(targetName.constData(), &targetStatus) == 0;
+    if (targetExists && (attributesFromMode(targetStatus.st_mode) & ReadOnly))
+        return {false, accessDenied}; // Windows refuses to overwrite a read-only file
+
+    // The copy goes to a temporary file that replaces the destination only when complete.
+    QByteArray temporary;
+    FdCloser out(createTemporaryBeside(targetName, temporary));
+    if (out.fd < 0) {
+        const bool noFolder = !targetExists && (errno == ENOENT || errno == ENOTDIR);
+        return noFolder ? Result{false, pathNotFound} : lastError();
+    }
+    const auto failed = [&temporary] {
+        const Result result = lastError();
+        ::unlink(temporary.constData());
+        return result;
+    };
+    if (!copyBytes(in.fd, out.fd, sourceStatus.st_size))
+        return failed();
+    // A replaced file keeps its permissions, as a save over it would.
+    if (targetExists && !S_ISLNK(targetStatus.st_mode) &&
+        ::fchmod(out.fd, targetStatus.st_mode & 07777) != 0)
+        return failed();
+    const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStatus.st_mtim};
+    if (::futimens(out.fd, times) != 0 || ::close(std::exchange(out.fd, -1)) != 0)
+        return failed();
+    if (::rename(temporary.constData(), targetName.constData()) != 0)
+        return failed();
+    return {};
+}
+
+#else
+
+Result copyFileQt(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return {false, in.exists() ? in.errorString() : fileNotFound};
+
+    bool targetExists = false;
+    if (attributesOf(target, &targetExists) & ReadOnly)
+        return {false, accessDenied}; // Windows refuses to overwrite a read-only file
+    if (!targetExists && !QFileInfo(QFileInfo(target).path()).isDir())
+        return {false, pathNotFound};
+
+    // The copy goes to a temporary file that replaces the destination only when complete.
+    QSaveFile out(target);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return {false, out.errorString()};
+
+    QByteArray buffer(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = in.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return {false, in.errorString()};
+        if (got == 0)
+            break;
+        if (out.write(buffer.constData(), got) != got)
+            return {false, out.errorString()};
+    }
+    if (!out.flush())
+        return {false, out.errorString()};
+    out.setFileTime(QFileInfo(in).lastModified(), QFileDevice::FileModificationTime);
+    if (!out.commit())
+        return {false, out.errorString()};
+    return {};
+}
+
+#endif
+
 } // namespace
+
+// Each UTF-16 unit case-folded on its own, except that the second half of a surrogate pair
+// stands for the whole folded code point: what QString::compare compares ignoring case.
+std::u32string caseKey(const QString &name)
+{
+    std::u32string key;
+    key.reserve(std::size_t(name.size()));
+    char16_t previous = 0;
+    for (const QChar c : name) {
+        char32_t unit = c.unicode();
+        if (QChar::isLowSurrogate(unit) && QChar::isHighSurrogate(previous))
+            unit = QChar::surrogateToUcs4(previous, char16_t(unit));
+        previous = c.unicode();
+        key.push_back(QChar::toCaseFolded(unit));
+    }
+    return key;
+}
 
 QChar separator()
 {
     return QDir::separator();
 }
 
-QList<DirEntry> listDirectory(const QString &dir, bool *ok)
+QList<DirEntry> listDirectory(const QString &dir, bool *ok, ListDetail detail)
 {
-    QList<DirEntry> entries;
-    const QFileInfo dirInfo(dir);
-    const bool listable = dirInfo.isDir() && dirInfo.isReadable();
-    if (ok)
-        *ok = listable;
-    if (!listable)
-        return entries;
-
-    // System brings in broken links; without Hidden, names beginning with "." stay out.
-    const QFileInfoList infos = QDir(dir).entryInfoList(
-        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    entries.reserve(infos.size());
-    for (const QFileInfo &info : infos) {
-        if (info.fileName().startsWith(QLatin1Char('.')))
-            continue;
-        entries.append({info.fileName(), attributesFromInfo(info)});
-    }
-    std::sort(entries.begin(), entries.end(), lessByName);
+#ifdef Q_OS_UNIX
+    QList<DirEntry> entries = listDirectoryUnix(dir, ok, detail);
+#else
+    Q_UNUSED(detail);
+    QList<DirEntry> entries = listDirectoryQt(dir, ok);
+#endif
+    sortByName(entries);
     return entries;
 }
 
@@ -228,41 +495,16 @@ QDateTime lastModified(const QString &path)
     return info.exists() ? info.lastModified() : QDateTime();
 }
 
-Result copyFile(const QString &source, const QString &destination)
+Result copyFile(const QString &source, const QString &destination, PathLookup lookup)
 {
-    QFile in(resolveCase(source));
-    if (!in.open(QIODevice::ReadOnly))
-        return {false, in.exists() ? in.errorString() : fileNotFound};
-
-    const QString target = resolveCase(destination);
-    bool targetExists = false;
-    if (attributesOf(target, &targetExists) & ReadOnly)
-        return {false, accessDenied}; // Windows refuses to overwrite a read-only file
-    if (!targetExists && !QFileInfo(QFileInfo(target).path()).isDir())
-        return {false, pathNotFound};
-
-    // The copy goes to a temporary file that replaces the destination only when complete.
-    QSaveFile out(target);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return {false, out.errorString()};
-
-    QByteArray buffer(1 << 16, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = in.read(buffer.data(), buffer.size());
-        if (got < 0)
-            return {false, in.errorString()};
-        if (got == 0)
-            break;
-        if (out.write(buffer.constData(), got) != got)
-            return {false, out.errorString()};
-    }
-    if (!out.flush())
-        return {false, out.errorString()};
-    out.setFileTime(QFileInfo(in).lastModified(), QFileDevice::FileModificationTime);
-    if (!out.commit())
-        return {false, out.errorString()};
-    return {};
+    const bool asGiven = lookup == PathLookup::AsGiven;
+    const QString from = asGiven ? source : resolveCase(source);
+    const QString target = asGiven ? destination : resolveCase(destination);
+#ifdef Q_OS_UNIX
+    return copyFileUnix(from, target);
+#else
+    return copyFileQt(from, target);
+#endif
 }
 
 RemoveResult removeFile(const QString &path)
@@ -291,7 +533,8 @@ RemoveResult removeFiles(const QString &pattern)
 
     const QString dir = resolveCase(pattern.left(cut));
     RemoveResult result{true, true, {}};
-    const QList<DirEntry> entries = listDirectory(dir.isEmpty() ? QStringLiteral(".") : dir);
+    const QList<DirEntry> entries =
+        listDirectory(dir.isEmpty() ? QStringLiteral(".") : dir, nullptr, ListDetail::FolderTest);
     for (const DirEntry &entry : entries) {
         if (!wildcardMatches(name, entry.name))
             continue;

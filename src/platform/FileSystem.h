@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <string>
+
 // The disk as a Windows program sees it: attribute sets, case-insensitive look-ups of built
 // paths, hidden entries left out. Every file operation of the program goes through here.
 namespace platform {
@@ -27,10 +29,23 @@ struct DirEntry {
     bool isFolder() const { return attributes == Directory; }
 };
 
+// How much of each entry's attribute set a listing looks up. The ReadOnly bit of a file or link
+// costs one status call per entry, most of a large listing's time; the folder test (isFolder)
+// and the Directory and Link bits come without it.
+enum class ListDetail {
+    Full,       // every attribute of every entry
+    FolderTest, // ReadOnly looked up for directories only: a file or link may come without it
+};
+
 // Entries of a directory, "." and ".." and hidden entries left out, sorted the way an NTFS
 // listing comes back (case-insensitively by name). ok is false when the directory cannot be
 // listed (missing, not a directory, unreadable).
-QList<DirEntry> listDirectory(const QString &dir, bool *ok = nullptr);
+QList<DirEntry> listDirectory(const QString &dir, bool *ok = nullptr,
+                              ListDetail detail = ListDetail::Full);
+
+// A key that two names share exactly when they match ignoring case as listings and look-ups
+// compare them (QString::compare with Qt::CaseInsensitive); ordering keys orders the names.
+std::u32string caseKey(const QString &name);
 
 // Attribute set of a path without following a final link; 0 with exists false when missing.
 unsigned attributesOf(const QString &path, bool *exists = nullptr);
@@ -60,9 +75,17 @@ struct Result {
     QString error; // the system's description when !ok
 };
 
-// Copies a file, replacing the destination (written to a temporary file first, so a failed
-// copy leaves any earlier destination intact). The last-modified time is kept.
-Result copyFile(const QString &source, const QString &destination);
+// How a path handed in is taken: looked up without regard to case (any path the program
+// built), or as it is on disk already (a path a listing or an earlier look-up gave), which
+// saves listing the folder of a destination that does not exist yet.
+enum class PathLookup { IgnoreCase, AsGiven };
+
+// Copies a file, replacing the destination (written to a temporary file in the destination's
+// folder first, so a failed copy leaves any earlier destination intact). The last-modified time
+// is kept, and a replaced destination's permissions. The data is not forced to the disk before
+// the rename, as no copy tool does.
+Result copyFile(const QString &source, const QString &destination,
+                PathLookup lookup = PathLookup::IgnoreCase);
 
 // Deletes one file (or link, never its target). A missing file counts as success with
 // missing set. A read-only file is refused, as Windows refuses it.

@@ -14,8 +14,8 @@ namespace {
 QSet<QString> installedFolderNames(const SharedState &state)
 {
     QSet<QString> names;
-    const QList<platform::DirEntry> entries =
-        platform::listDirectory(FolderLayout(state).aircraftFolder());
+    const QList<platform::DirEntry> entries = platform::listDirectory(
+        FolderLayout(state).aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
     for (const platform::DirEntry &entry : entries) {
         if (entry.isFolder())
             names.insert(entry.name.toLower());
@@ -33,7 +33,8 @@ QStringList packageListRows(const SharedState &state, const QStringList &categor
         QStringList packages;
         // Listing order, not sorted: the list shows a category as the disk gives it.
         const QList<platform::DirEntry> entries =
-            platform::listDirectory(FolderLayout(state).categoryFolder(category));
+            platform::listDirectory(FolderLayout(state).categoryFolder(category), nullptr,
+                                    platform::ListDetail::FolderTest);
         for (const platform::DirEntry &entry : entries) {
             if (!entry.isFolder())
                 continue;
@@ -76,7 +77,8 @@ QString categoryOfPackage(const SharedState &state, const QStringList &categorie
     QString found;
     for (const QString &category : categories) {
         const QList<platform::DirEntry> entries =
-            platform::listDirectory(FolderLayout(state).categoryFolder(category));
+            platform::listDirectory(FolderLayout(state).categoryFolder(category), nullptr,
+                                    platform::ListDetail::FolderTest);
         for (const platform::DirEntry &entry : entries) {
             if (QString::compare(entry.name, name, Qt::CaseInsensitive) == 0) {
                 found = category;

@@ -1,12 +1,12 @@
 #include "tools/UnusedGauges.h"
 
 #include "install/Gauges.h"
+#include "install/NameOccurrences.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Walk.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
-#include "tools/NameOccurrences.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +30,8 @@ bool isBuiltInGauge(const QString &lowerName)
 QList<GaugeFile> gaugeFilesIn(const QString &folder)
 {
     QList<GaugeFile> gauges;
-    for (const platform::DirEntry &entry : platform::listDirectory(folder)) {
+    for (const platform::DirEntry &entry :
+         platform::listDirectory(folder, nullptr, platform::ListDetail::FolderTest)) {
         if ((entry.attributes & platform::Directory) != 0)
             continue;
         if (entry.name.endsWith(kGaugeSuffix, Qt::CaseInsensitive))

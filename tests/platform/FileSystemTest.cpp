@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <utility>
 
 using namespace platform;
 
@@ -45,6 +46,67 @@ TEST(FileSystem, OnlyAPlainWritableDirectoryIsAFolderListingsHideDotNamesAndSort
     EXPECT_EQ(attributesOf(tree.path(".hidden"), &exists), unsigned(Hidden));
     EXPECT_EQ(attributesOf(tree.path("gone"), &exists), 0u);
     EXPECT_FALSE(exists);
+}
+
+TEST(FileSystem, ListingsAgreeWithLookingUpEachEntryOnItsOwn)
+{
+    // Names that sort differently by code unit and ignoring case, one outside the 16-bit range.
+    TreeBuilder tree;
+    tree.files({"b", "B.txt", "a", "É", "é1", "ß", "_x", "10", "9", "\U00010428x", ".hid"})
+        .file("\U00010400y", "")
+        .folder("Dir")
+        .folder("dir2")
+        .folder("Locked")
+        .readOnly("Locked")
+        .readOnly("a")
+        .link("toDir", tree.path("Dir"))
+        .link("dangling", tree.path("nowhere"));
+    QFileInfoList infos =
+        QDir(tree.root()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    std::sort(infos.begin(), infos.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        const int folded = QString::compare(a.fileName(), b.fileName(), Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a.fileName() < b.fileName();
+    });
+    // The folder test may leave a file's or link's ReadOnly bit out; nothing else may differ.
+    const auto shown = [](const QString &name, unsigned attributes, ListDetail detail) {
+        if (detail == ListDetail::FolderTest && !(attributes & Directory))
+            attributes &= ~unsigned(ReadOnly);
+        return name + ":" + QString::number(attributes);
+    };
+    for (const ListDetail detail : {ListDetail::Full, ListDetail::FolderTest}) {
+        QStringList expected;
+        for (const QFileInfo &info : infos) {
+            const bool readOnly =
+                !info.isSymLink() && !info.permissions().testFlag(QFile::WriteOwner);
+            const unsigned kind = info.isSymLink() ? unsigned(Link)
+                                  : info.isDir()   ? unsigned(Directory)
+                                                   : 0u;
+            expected << shown(info.fileName(), kind | (readOnly ? unsigned(ReadOnly) : 0u), detail);
+        }
+        QStringList listed;
+        for (const DirEntry &entry : listDirectory(tree.root(), nullptr, detail))
+            listed << shown(entry.name, entry.attributes, detail);
+        EXPECT_EQ(listed, expected);
+    }
+}
+
+TEST(FileSystemCopy, ReplacingKeepsTheReplacedPermissionsTakesTheSourceTimeAndLeavesNothingElse)
+{
+    TreeBuilder tree;
+    tree.file("from.bin", QByteArray(3 << 20, 'x')).file("to/old.bin", "old");
+    const QDateTime stamp(QDate(2001, 2, 3), QTime(4, 5, 6));
+    setModified(tree.path("from.bin"), stamp);
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(tree.path("to/old.bin"), mode));
+    for (const char *name : {"old.bin", "new.bin", "OLD.BIN"}) {
+        ASSERT_TRUE(copyFile(tree.path("from.bin"), tree.path(QString("to/") + name)).ok) << name;
+        EXPECT_EQ(QFileInfo(tree.path("to/old.bin")).lastModified(), stamp);
+    }
+    EXPECT_EQ(entriesBelow(tree.path("to")), (QStringList{"new.bin", "old.bin"}));
+    EXPECT_EQ(tree.read("to/old.bin"), tree.read("from.bin"));
+    EXPECT_EQ(QFile::permissions(tree.path("to/old.bin")) & 0x7077, mode & 0x7077);
+    EXPECT_EQ(copyFile(tree.path("none"), tree.path("to/x")).error,
+              "The system cannot find the file specified.");
 }
 
 TEST(FileSystemCopy, WhereNoTemporaryFileMayBeMadeTheDestinationIsNotOverwrittenInPlace)

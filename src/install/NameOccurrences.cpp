@@ -1,4 +1,4 @@
-#include "tools/NameOccurrences.h"
+#include "install/NameOccurrences.h"
 
 NameOccurrences::NameOccurrences(const QStringList &names) : nodes_(1)
 {
