@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
+#include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/ShutDown.h"
-#include "package/Walk.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -183,7 +183,7 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
     if (!ValidateLocations(context, locations, firstRun))
         return false;
 
-    if (ListSubDirs(state.StowbayDir).isEmpty())
+    if (listCategories(state.StowbayDir).isEmpty())
         createDefaultCategories(context);
     return true;
 }

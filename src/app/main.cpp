@@ -62,7 +62,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
-    QIcon icon(QStringLiteral(":/icon-256.png"));
+    // Window icons are small; the desktop's menus take the larger sizes from the icon theme.
+    QIcon icon(QStringLiteral(":/icon-64.png"));
     icon.addFile(QStringLiteral(":/icon-32.png"));
     QApplication::setWindowIcon(icon);
     QCommandLineParser parser;

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -16,12 +17,25 @@ QString folderPath(const QString &parent, const QString &name)
 QStringList folderNames(const QString &dir)
 {
     QStringList names;
-    const QList<platform::DirEntry> entries = platform::listDirectory(platform::resolveCase(dir));
+    const QList<platform::DirEntry> entries = platform::listDirectory(
+        platform::resolveCase(dir), nullptr, platform::ListDetail::FolderTest);
     for (const platform::DirEntry &entry : entries) {
         if (entry.isFolder())
             names.append(entry.name);
     }
     return names;
+}
+
+// Every entry of the simulator's aircraft folder, keyed ignoring case: a package is installed
+// when any entry matches its name. One listing serves a whole box, however many packages.
+std::unordered_set<std::u32string> installedKeys(const FolderLayout &layout)
+{
+    std::unordered_set<std::u32string> keys;
+    const QList<platform::DirEntry> entries =
+        platform::listDirectory(layout.aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
+    for (const platform::DirEntry &entry : entries)
+        keys.insert(platform::caseKey(entry.name));
+    return keys;
 }
 
 } // namespace
@@ -47,8 +61,9 @@ QStringList packageBoxEntries(const SharedState &state, const QString &category)
     const FolderLayout layout(state);
     QStringList entries = folderNames(layout.categoryFolder(category));
     sortIgnoringCase(entries);
+    const std::unordered_set<std::u32string> installed = installedKeys(layout);
     for (QString &entry : entries) {
-        if (layout.isInstalled(entry))
+        if (installed.contains(platform::caseKey(entry)))
             entry = withInstalledMarker(entry);
     }
     return entries;

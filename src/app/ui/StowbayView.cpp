@@ -65,7 +65,10 @@ void StowbayWindow::showControlsFor(platform::MainMode mode)
 void StowbayWindow::setBackdrop(const QString &path)
 {
     // A missing picture leaves the background plain rather than failing.
-    backdrop_ = QPixmap(path);
+    backdrop_ = QImage(path);
+    // One pixel format that a cut can share without a colour table.
+    backdrop_.convertTo(backdrop_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                    : QImage::Format_RGB32);
     paintBackdrop();
     imgStowbay_->setProperty("picturePath", backdrop_.isNull() ? QString() : path);
 }
@@ -178,13 +181,24 @@ void StowbayWindow::paintBackdrop()
 {
     if (backdrop_.isNull()) {
         imgStowbay_->clear();
+        fittedBackdropKey_ = 0;
         return;
     }
-    // Fill the window without stretching the picture out of shape; the overhang is cut evenly.
+    // Smooth scaling is the dear part of every layout pass; a picture already fitted to this
+    // size is left as it is.
     const QSize area = imgStowbay_->size();
-    const QPixmap scaled =
-        backdrop_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    imgStowbay_->setPixmap(scaled.copy((scaled.width() - area.width()) / 2,
-                                       (scaled.height() - area.height()) / 2, area.width(),
-                                       area.height()));
+    if (fittedBackdropKey_ == backdrop_.cacheKey() && fittedBackdropArea_ == area)
+        return;
+    fittedBackdropKey_ = backdrop_.cacheKey();
+    fittedBackdropArea_ = area;
+    // Fill the window without stretching the picture out of shape; the overhang is cut evenly.
+    // The cut is taken from the picture as loaded, without copying it, and only that part is
+    // scaled: fresh memory is dear when the window first appears.
+    const QSize kept = area.scaled(backdrop_.size(), Qt::KeepAspectRatio);
+    const int left = (backdrop_.width() - kept.width()) / 2;
+    const int top = (backdrop_.height() - kept.height()) / 2;
+    const QImage cut(backdrop_.constScanLine(top) + left * 4, kept.width(), kept.height(),
+                     backdrop_.bytesPerLine(), backdrop_.format());
+    imgStowbay_->setPixmap(
+        QPixmap::fromImage(cut.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }

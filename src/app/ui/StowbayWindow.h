@@ -9,6 +9,7 @@
 #include "platform/MainWindowView.h"
 #include "platform/PackageView.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QRect>
@@ -165,7 +166,10 @@ private:
 
     QWidget *central_ = nullptr;
     QLabel *imgStowbay_ = nullptr;
-    QPixmap backdrop_; // the background picture as loaded, before it is fitted to the window
+    QImage backdrop_; // the background picture as loaded, before it is fitted to the window
+    // What the background shows now: which picture (its cache key) fitted to which size.
+    qint64 fittedBackdropKey_ = 0;
+    QSize fittedBackdropArea_;
     QLabel *lblHeader_ = nullptr;
     QLabel *lblChooseOne_ = nullptr;
     QLabel *lblPackageName_ = nullptr;
