@@ -2,10 +2,12 @@
 # Installs the build into a temporary prefix and starts the installed program: every file lands
 # where a Linux desktop looks for it, --help and --version answer without a display, and the
 # program starts offscreen from the prefix and ends cleanly.
-# Usage: installed-program.sh BUILD-FOLDER VERSION
+# Usage: installed-program.sh BUILD-FOLDER VERSION PROGRAM
+# Exits 77 (skipped) when the build has not made the program, as a build of the tests alone.
 set -euo pipefail
 build=$1
 version=$2
+[ -x "$3" ] && [ -f "$build/packaging/wingstash.1.gz" ] || exit 77
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
