@@ -1,5 +1,7 @@
 #include "bench/TreeGenerator.h"
 
+#include "app/Startup.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -82,17 +84,6 @@ TreeSizes tinySizes()
 QString simulatorGaugeName(int index)
 {
     return QStringLiteral("mfd_%1.gau").arg(index, 4, 10, QLatin1Char('0'));
-}
-
-QStringList defaultCategories()
-{
-    return {QStringLiteral("Aircraft - Heavy Jets"),  QStringLiteral("Aircraft - Heavy Props"),
-            QStringLiteral("Aircraft - Light Jets"),  QStringLiteral("Aircraft - Light Props"),
-            QStringLiteral("Aircraft - Helicopters"), QStringLiteral("Aircraft - Military"),
-            QStringLiteral("Panels - Heavy Jets"),    QStringLiteral("Panels - Light Jets"),
-            QStringLiteral("Panels - Heavy Props"),   QStringLiteral("Panels - Light Props"),
-            QStringLiteral("Sounds - Heavy Jets"),    QStringLiteral("Sounds - Light Jets"),
-            QStringLiteral("Sounds - Heavy Props"),   QStringLiteral("Sounds - Light Props")};
 }
 
 int generateAddOn(const QString &root, const TreeSizes &sizes, std::uint64_t seed)
@@ -210,7 +201,7 @@ void generateSimulator(const QString &root, const TreeSizes &sizes, std::uint64_
 void generateStore(const QString &root, const TreeSizes &sizes, std::uint64_t seed)
 {
     Random random(seed);
-    const QStringList categories = defaultCategories();
+    const QStringList &categories = defaultCategories();
     for (const QString &category : categories)
         QDir().mkpath(root + category);
     for (int p = 0; p < sizes.storePackages; ++p) {

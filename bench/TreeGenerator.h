@@ -24,9 +24,6 @@ TreeSizes tinySizes();
 // A gauge of the simulator's Gauges folder; gauges [0, 2/3 of count) are used by panels.
 QString simulatorGaugeName(int index); // "mfd_0042.gau"
 
-// The fourteen default store categories.
-QStringList defaultCategories();
-
 // Each writes below root (ending with "/"), which must exist and be empty.
 // The add-on: one aircraft.cfg, panel.cfg and sound.cfg naming some of its files; every file
 // name unique, so a scan asks no question. Returns the number of files written.

@@ -3,6 +3,7 @@
 //   wingstash_bench --work DIR [--tiny] [--runs N] [--json FILE] [--program WINGSTASH --bare BARE]
 // DIR is emptied first. Without --program the start-up is not measured.
 
+#include "app/Startup.h"
 #include "bench/Measure.h"
 #include "bench/SilentViews.h"
 #include "bench/TreeGenerator.h"
@@ -174,7 +175,7 @@ public:
 
     Row packageList()
     {
-        const QStringList categories = bench::defaultCategories();
+        const QStringList &categories = defaultCategories();
         QStringList rows;
         const double ours =
             bench::medianMilliseconds(runs_, [&] { rows = packageListRows(state(), categories); });
