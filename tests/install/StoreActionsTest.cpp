@@ -104,6 +104,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
     // is not the package's.
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
+    EXPECT_FALSE(tc.progress.visible);
 
     tc.messages.expectOk("This package is not currently installed in Flight Simulator.")
         .expectYesNo("Are you sure you want to erase the current image from the stowbay "
