@@ -219,6 +219,8 @@ TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
     emit h.fileList.rowClicked("Cub");
     EXPECT_EQ(h.child<QComboBox>("cboPackageCategory")->currentText(), "Props");
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
+    emit h.fileList.rowClicked("Gone"); // a row whose package has left the store since
+    EXPECT_EQ(h.child<QComboBox>("cboPackageName")->count(), 0);
     h.trigger("mnuAbout");
     ASSERT_TRUE(h.child<QWidget>("frmAbout")->isVisible());
 
