@@ -5,6 +5,7 @@
 //   wingstash_screenshots SANDBOX OUTPUT-FOLDER [PREFIX]
 
 #include "app/ResourceFolder.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/ui/ProgramParts.h"
 
@@ -43,17 +44,6 @@ bool save(QWidget &window, const QString &file)
     return saved;
 }
 
-bool writeSettings(const QString &appDir, const QString &sandbox)
-{
-    QFile ini(appDir + QStringLiteral("ws.ini"));
-    if (!ini.open(QIODevice::WriteOnly))
-        return false;
-    ini.write(QStringLiteral("STAGINGDIR=%1Staging/\nSTOWBAYDIR=%1Stowbay/\nMSFSDIR=%1FS2000/\n")
-                  .arg(sandbox)
-                  .toUtf8());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -73,7 +63,11 @@ int main(int argc, char **argv)
     SharedState state;
     state.AppDir = AddBackslash(settings.path());
     state.ResourceDir = findResourceFolder(AddBackslash(QCoreApplication::applicationDirPath()));
-    if (!settings.isValid() || !writeSettings(state.AppDir, sandbox))
+    state.StagingDir = sandbox + QStringLiteral("Staging/");
+    state.StowbayDir = sandbox + QStringLiteral("Stowbay/");
+    state.MsfsDir = sandbox + QStringLiteral("FS2000/");
+    if (!settings.isValid() ||
+        !writeSettingsFile(settingsFilePath(state), state, std::nullopt, nullptr))
         return 1;
 
     DecliningMessageBoxes messages;

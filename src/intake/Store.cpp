@@ -4,7 +4,6 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace {
 
@@ -24,18 +23,6 @@ QStringList folderNames(const QString &dir)
             names.append(entry.name);
     }
     return names;
-}
-
-// Every entry of the simulator's aircraft folder, keyed ignoring case: a package is installed
-// when any entry matches its name. One listing serves a whole box, however many packages.
-std::unordered_set<std::u32string> installedKeys(const FolderLayout &layout)
-{
-    std::unordered_set<std::u32string> keys;
-    const QList<platform::DirEntry> entries =
-        platform::listDirectory(layout.aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
-    for (const platform::DirEntry &entry : entries)
-        keys.insert(platform::caseKey(entry.name));
-    return keys;
 }
 
 } // namespace
@@ -61,7 +48,8 @@ QStringList packageBoxEntries(const SharedState &state, const QString &category)
     const FolderLayout layout(state);
     QStringList entries = folderNames(layout.categoryFolder(category));
     sortIgnoringCase(entries);
-    const std::unordered_set<std::u32string> installed = installedKeys(layout);
+    // Any entry of that name counts, as for a single package.
+    const std::unordered_set<std::u32string> installed = layout.installedKeys(false);
     for (QString &entry : entries) {
         if (installed.contains(platform::caseKey(entry)))
             entry = withInstalledMarker(entry);

@@ -51,6 +51,18 @@ bool FolderLayout::isInstalled(const QString &name) const
     return !name.isEmpty() && platform::entryExists(installedEntry(name));
 }
 
+std::unordered_set<std::u32string> FolderLayout::installedKeys(bool foldersOnly) const
+{
+    std::unordered_set<std::u32string> keys;
+    const QList<platform::DirEntry> entries =
+        platform::listDirectory(aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
+    for (const platform::DirEntry &entry : entries) {
+        if (!foldersOnly || entry.isFolder())
+            keys.insert(platform::caseKey(entry.name));
+    }
+    return keys;
+}
+
 bool FolderLayout::liesInSimulator(const QString &path) const
 {
     return !state_.MsfsDir.isEmpty() && path.startsWith(state_.MsfsDir);

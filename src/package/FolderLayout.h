@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <string>
+#include <unordered_set>
+
 // Where things live below the three locations: a package's folder in the store, its folder in
 // the simulator's aircraft folder, the simulator's shared gauges and sound folders. Every path
 // is looked up without regard to letter case (real simulators have "Aircraft", "Gauges",
@@ -30,6 +33,9 @@ public:
     // The installed marker's test: the simulator's aircraft folder holds an entry of that name
     // (of any kind: a file of that name would keep the simulator from taking the folder).
     bool isInstalled(const QString &name) const;
+    // The same test for many names from one listing: the entries of the simulator's aircraft
+    // folder keyed ignoring case (platform::caseKey), only its folders when foldersOnly.
+    std::unordered_set<std::u32string> installedKeys(bool foldersOnly) const;
     // True when path lies in the simulator's folder.
     bool liesInSimulator(const QString &path) const;
 

@@ -3,31 +3,11 @@
 #include "intake/Store.h"
 #include "platform/FileSystem.h"
 
-#include <QSet>
-
-namespace {
-
-// The lower-case names of the simulator's aircraft folders. The list marks a row installed when
-// such a folder matches its name ignoring case (the folder test, stricter than the package
-// boxes' any-entry test); listing once keeps a large collection from listing the aircraft
-// folder once per package.
-QSet<QString> installedFolderNames(const SharedState &state)
-{
-    QSet<QString> names;
-    const QList<platform::DirEntry> entries = platform::listDirectory(
-        FolderLayout(state).aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
-    for (const platform::DirEntry &entry : entries) {
-        if (entry.isFolder())
-            names.insert(entry.name.toLower());
-    }
-    return names;
-}
-
-} // namespace
-
 QStringList packageListRows(const SharedState &state, const QStringList &categories)
 {
-    const QSet<QString> installed = installedFolderNames(state);
+    // A row is marked installed when a folder (not just any entry, as the package boxes take)
+    // matches its name; one listing serves the whole list.
+    const std::unordered_set<std::u32string> installed = FolderLayout(state).installedKeys(true);
     QStringList rows;
     for (const QString &category : categories) {
         QStringList packages;
@@ -38,7 +18,7 @@ QStringList packageListRows(const SharedState &state, const QStringList &categor
         for (const platform::DirEntry &entry : entries) {
             if (!entry.isFolder())
                 continue;
-            packages.append(installed.contains(entry.name.toLower())
+            packages.append(installed.contains(platform::caseKey(entry.name))
                                 ? withInstalledMarker(entry.name)
                                 : entry.name);
         }
