@@ -9,26 +9,16 @@
 
 using namespace platform;
 
-TEST(FileSystem, OnlyAPlainWritableDirectoryIsAFolderListingsHideDotNamesAndSortIgnoringCase)
+TEST(FileSystem, OnlyAPlainWritableDirectoryIsAFolderAndLinksAreNeverFollowed)
 {
     TreeBuilder tree;
-    tree.files({"target/inside.txt", "b.txt", "A.txt", "fixed.txt", ".hidden"})
+    tree.files({"target/inside.txt", "b.txt", ".hidden"})
         .folder("Aircraft")
         .folder("Locked")
-        .folder(".git")
         .readOnly("Locked")
-        .readOnly("fixed.txt")
-        .link("Shortcut", tree.path("target"))
-        .link("broken", tree.path("nowhere"));
-    bool ok = false;
-    QStringList listed;
-    for (const DirEntry &entry : listDirectory(tree.root(), &ok))
-        listed.append(entry.name + ":" + QString::number(entry.attributes) +
-                      (entry.isFolder() ? "+" : ""));
-    EXPECT_TRUE(ok);
-    // Directory 16, ReadOnly 1, Link 1024: a link is never a directory, even to one.
-    EXPECT_EQ(listed, (QStringList{"A.txt:0", "Aircraft:16+", "b.txt:0", "broken:1024",
-                                   "fixed.txt:1", "Locked:17", "Shortcut:1024", "target:16+"}));
+        .link("Shortcut", tree.path("target"));
+    // Listings themselves are compared with a plain reference below.
+    bool ok = true;
     EXPECT_TRUE(listDirectory(tree.path("target/inside.txt"), &ok).isEmpty());
     EXPECT_FALSE(ok);
     ok = true;
