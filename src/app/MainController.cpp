@@ -67,12 +67,17 @@ MainController::MainController(Context &context, platform::MainWindowView &view)
 {
 }
 
+QString welcomePicture()
+{
+    return QStringLiteral(":/welcome.jpg");
+}
+
 void MainController::showWelcome()
 {
     mode_ = MainMode::Welcome;
     view_.setHeader(QStringLiteral("Welcome to Wingstash"));
     view_.showControlsFor(MainMode::Welcome);
-    view_.setBackdrop(QStringLiteral(":/welcome.jpg"));
+    view_.setBackdrop(welcomePicture());
 }
 
 void MainController::fillCategoryBox()

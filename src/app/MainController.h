@@ -6,6 +6,9 @@
 
 #include <QString>
 
+// The welcome state's background picture.
+QString welcomePicture();
+
 // The main window's behaviour: the welcome state, the Staging and Stowbay modes with their
 // option lists, Go, Refresh, the category and package boxes, Explore and the package list
 // window's row picks. It drives the window through MainWindowView and is the MainControls that

@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "app/ui/ProgramParts.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QuitWhenPainted.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -88,8 +89,8 @@ int main(int argc, char **argv)
                                parts.window.controller().unpackArchive(archive);
                            });
     }
-    // Lets a script check or time start-up: the program ends once its window is shown.
+    // Lets a script check or time start-up: the program ends once its window is on screen.
     if (qEnvironmentVariableIsSet("WINGSTASH_QUIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        new QuitWhenPainted(parts.window);
     return QApplication::exec();
 }

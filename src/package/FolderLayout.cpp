@@ -54,10 +54,16 @@ bool FolderLayout::isInstalled(const QString &name) const
 std::unordered_set<std::u32string> FolderLayout::installedKeys(bool foldersOnly) const
 {
     std::unordered_set<std::u32string> keys;
+    if (!foldersOnly) {
+        // Any entry counts: the names alone, with no status call for a thousand aircraft.
+        for (const QString &name : platform::entryNames(aircraftFolder()))
+            keys.insert(platform::caseKey(name));
+        return keys;
+    }
     const QList<platform::DirEntry> entries =
         platform::listDirectory(aircraftFolder(), nullptr, platform::ListDetail::FolderTest);
     for (const platform::DirEntry &entry : entries) {
-        if (!foldersOnly || entry.isFolder())
+        if (entry.isFolder())
             keys.insert(platform::caseKey(entry.name));
     }
     return keys;

@@ -170,26 +170,12 @@ QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok)
 // found in one unsorted pass over the names, with no status call.
 QString caseVariantIn(const QString &dir, const QString &name)
 {
-    const QString folder = dir.isEmpty() ? QStringLiteral(".") : dir;
     QString first;
-    const auto consider = [&](const QString &entryName) {
+    for (const QString &entryName : entryNames(dir.isEmpty() ? QStringLiteral(".") : dir)) {
         if (entryName.compare(name, Qt::CaseInsensitive) == 0 &&
             (first.isEmpty() || entryName < first))
             first = entryName;
-    };
-#ifdef Q_OS_UNIX
-    const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(folder).constData()));
-    while (handle) {
-        const dirent *found = ::readdir(handle.get());
-        if (!found)
-            break;
-        if (found->d_name[0] != '.')
-            consider(QFile::decodeName(found->d_name));
     }
-#else
-    for (const DirEntry &entry : listDirectory(folder, nullptr, ListDetail::FolderTest))
-        consider(entry.name);
-#endif
     return first;
 }
 
@@ -404,6 +390,25 @@ std::u32string caseKey(const QString &name)
 QChar separator()
 {
     return QDir::separator();
+}
+
+QStringList entryNames(const QString &dir)
+{
+    QStringList names;
+#ifdef Q_OS_UNIX
+    const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(dir).constData()));
+    while (handle) {
+        const dirent *found = ::readdir(handle.get());
+        if (!found)
+            break;
+        if (found->d_name[0] != '.') // ".", ".." and hidden entries
+            names.append(QFile::decodeName(found->d_name));
+    }
+#else
+    for (const DirEntry &entry : listDirectory(dir, nullptr, ListDetail::FolderTest))
+        names.append(entry.name);
+#endif
+    return names;
 }
 
 QList<DirEntry> listDirectory(const QString &dir, bool *ok, ListDetail detail)

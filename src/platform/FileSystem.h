@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -42,6 +43,10 @@ enum class ListDetail {
 // listed (missing, not a directory, unreadable).
 QList<DirEntry> listDirectory(const QString &dir, bool *ok = nullptr,
                               ListDetail detail = ListDetail::Full);
+
+// Names of a directory's entries in no particular order, "." and ".." and hidden entries left
+// out, without a status call: empty when the directory cannot be listed.
+QStringList entryNames(const QString &dir);
 
 // A key that two names share exactly when they match ignoring case as listings and look-ups
 // compare them (QString::compare with Qt::CaseInsensitive); ordering keys orders the names.

@@ -1,5 +1,6 @@
 // What the controller shows in the main window: the mode's controls, pictures and colours, the
 // option list and the boxes; and the component area's sizing.
+#include "app/ui/BackdropPicture.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/qt/Twips.h"
 
@@ -65,12 +66,8 @@ void StowbayWindow::showControlsFor(platform::MainMode mode)
 void StowbayWindow::setBackdrop(const QString &path)
 {
     // A missing picture leaves the background plain rather than failing.
-    backdrop_ = QImage(path);
-    // One pixel format that a cut can share without a colour table.
-    backdrop_.convertTo(backdrop_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                    : QImage::Format_RGB32);
-    paintBackdrop();
-    imgStowbay_->setProperty("picturePath", backdrop_.isNull() ? QString() : path);
+    imgStowbay_->setPicture(pictures_.take(path));
+    imgStowbay_->setProperty("picturePath", imgStowbay_->picture().isNull() ? QString() : path);
 }
 
 void StowbayWindow::setTabColour(unsigned rgb)
@@ -167,7 +164,6 @@ void StowbayWindow::FormResize()
                                   twips::fromPixels(outer.width(), twipsPerDpi));
 
     imgStowbay_->setGeometry(0, 0, width(), height());
-    paintBackdrop();
     const auto pixels = [twipsPerDpi](int value) { return twips::toPixels(value, twipsPerDpi); };
     tabComponents_->resize(pixels(areaSizes_.tabWidth), pixels(areaSizes_.tabHeight));
     imgImageBox_->resize(pixels(areaSizes_.imageWidth), pixels(areaSizes_.imageHeight));
@@ -175,30 +171,4 @@ void StowbayWindow::FormResize()
         lstComponents_.at(kind)->resize(pixels(areaSizes_.listWidth),
                                         pixels(areaSizes_.listHeight));
     fitImage();
-}
-
-void StowbayWindow::paintBackdrop()
-{
-    if (backdrop_.isNull()) {
-        imgStowbay_->clear();
-        fittedBackdropKey_ = 0;
-        return;
-    }
-    // Smooth scaling is the dear part of every layout pass; a picture already fitted to this
-    // size is left as it is.
-    const QSize area = imgStowbay_->size();
-    if (fittedBackdropKey_ == backdrop_.cacheKey() && fittedBackdropArea_ == area)
-        return;
-    fittedBackdropKey_ = backdrop_.cacheKey();
-    fittedBackdropArea_ = area;
-    // Fill the window without stretching the picture out of shape; the overhang is cut evenly.
-    // The cut is taken from the picture as loaded, without copying it, and only that part is
-    // scaled: fresh memory is dear when the window first appears.
-    const QSize kept = area.scaled(backdrop_.size(), Qt::KeepAspectRatio);
-    const int left = (backdrop_.width() - kept.width()) / 2;
-    const int top = (backdrop_.height() - kept.height()) / 2;
-    const QImage cut(backdrop_.constScanLine(top) + left * 4, kept.width(), kept.height(),
-                     backdrop_.bytesPerLine(), backdrop_.format());
-    imgStowbay_->setPixmap(
-        QPixmap::fromImage(cut.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }

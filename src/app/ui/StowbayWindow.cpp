@@ -1,5 +1,6 @@
 #include "app/ui/StowbayWindow.h"
 
+#include "app/ui/BackdropPicture.h"
 #include "package/ShutDown.h"
 #include "platform/qt/Twips.h"
 #include "tools/ui/FileListWindow.h"
@@ -73,6 +74,8 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
                                     services.launcher},
       controller_(context_, *this)
 {
+    // The first picture shown is read while the controls are built.
+    pictures_.start(welcomePicture());
     tools_.add(services.fileList);
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };
@@ -108,8 +111,7 @@ void StowbayWindow::createControls()
     setCentralWidget(central_);
 
     // Created first so that every other control lies above it.
-    imgStowbay_ = label(central_, "imgStowbay");
-    imgStowbay_->setAlignment(Qt::AlignCenter);
+    imgStowbay_ = new BackdropPicture(central_);
 
     lblPackageName_ = label(central_, "lblPackageName", QStringLiteral("Package Name"));
     txtPackageName_ = new QLineEdit(central_);
@@ -334,7 +336,6 @@ void StowbayWindow::placeDesigned()
     placeOnTab(lblSoundAliasUsed1_, kAliasCaption);
     placeOnTab(lblSoundAliasUsed2_, kAliasValue);
     imgStowbay_->setGeometry(0, 0, width(), height());
-    paintBackdrop();
 }
 
 void StowbayWindow::resizeEvent(QResizeEvent *event)

@@ -3,13 +3,13 @@
 #include "app/MainController.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
+#include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
 #include "app/ui/WindowProgress.h"
 #include "package/Context.h"
 #include "platform/MainWindowView.h"
 #include "platform/PackageView.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QRect>
@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 
+class BackdropPicture;
 class FileListWindow;
 class QAction;
 class QComboBox;
@@ -127,7 +128,6 @@ private:
 
     // Sizing and pictures (StowbayView.cpp).
     void FormResize();
-    void paintBackdrop();
 
     // Start, geometry and settings (StowbayPlacement.cpp).
     void fitFrame();
@@ -165,11 +165,8 @@ private:
     std::function<void()> programEnd_;
 
     QWidget *central_ = nullptr;
-    QLabel *imgStowbay_ = nullptr;
-    QImage backdrop_; // the background picture as loaded, before it is fitted to the window
-    // What the background shows now: which picture (its cache key) fitted to which size.
-    qint64 fittedBackdropKey_ = 0;
-    QSize fittedBackdropArea_;
+    BackdropPicture *imgStowbay_ = nullptr;
+    PictureReadAhead pictures_;
     QLabel *lblHeader_ = nullptr;
     QLabel *lblChooseOne_ = nullptr;
     QLabel *lblPackageName_ = nullptr;

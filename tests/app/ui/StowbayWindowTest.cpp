@@ -1,5 +1,6 @@
 #include "app/ui/StowbayWindow.h"
 
+#include "app/ui/BackdropPicture.h"
 #include "app/ui/ComponentViewer.h"
 #include "platform/qt/Twips.h"
 #include "support/ArchiveWriter.h"
@@ -130,7 +131,7 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     EXPECT_FALSE(h.shown("cmdStaging"));
     auto *tabs = h.child<QTabWidget>("tabComponents");
     EXPECT_EQ(tabs->widget(Model)->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(h.child<QLabel>("imgStowbay")->property("picturePath"),
+    EXPECT_EQ(h.child<QWidget>("imgStowbay")->property("picturePath"),
               h.tree.path("app/StowbayGrey.jpg"));
     EXPECT_EQ(h.list(Model)->item(0)->text(), "a.mdl");
     EXPECT_EQ(h.child<QLabel>("imgImageBox")->property("picturePath"),
@@ -148,7 +149,7 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     EXPECT_EQ(tabs->currentIndex(), Images);
     EXPECT_TRUE(h.shown("cboPackageName"));
     // The stowbay backdrop is missing: the window shows none.
-    EXPECT_TRUE(h.child<QLabel>("imgStowbay")->pixmap().isNull());
+    EXPECT_TRUE(h.child<BackdropPicture>("imgStowbay")->picture().isNull());
     h.pick("cboPackageCategory", 1);
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
     h.tree.file("stowbay/Props/Cub/cub2.air");

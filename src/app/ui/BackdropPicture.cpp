@@ -1,0 +1,31 @@
+#include "app/ui/BackdropPicture.h"
+
+#include <QPainter>
+
+BackdropPicture::BackdropPicture(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("imgStowbay"));
+}
+
+void BackdropPicture::setPicture(QImage picture)
+{
+    // One format the painter draws without converting the whole picture on every paint.
+    if (!picture.isNull())
+        picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                    : QImage::Format_RGB32);
+    picture_ = std::move(picture);
+    update();
+}
+
+void BackdropPicture::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull() || width() <= 0 || height() <= 0)
+        return;
+    const QSize kept = size().scaled(picture_.size(), Qt::KeepAspectRatio);
+    const QRect cut(
+        QPoint((picture_.width() - kept.width()) / 2, (picture_.height() - kept.height()) / 2),
+        kept);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), picture_, cut);
+}
