@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QIcon>
 #include <QTimer>
 
 namespace {
@@ -63,10 +62,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
-    // Window icons are small; the desktop's menus take the larger sizes from the icon theme.
-    QIcon icon(QStringLiteral(":/icon-64.png"));
-    icon.addFile(QStringLiteral(":/icon-32.png"));
-    QApplication::setWindowIcon(icon);
     QCommandLineParser parser;
     describeOptions(parser);
     parser.process(app); // reports an unknown option and ends

@@ -1,14 +1,24 @@
 #include "app/ui/PictureReadAhead.h"
 
-void PictureReadAhead::start(const QString &path)
+PictureReadAhead::PictureReadAhead(const QStringList &paths)
 {
-    path_ = path;
-    pending_ = std::async(std::launch::async, [path] { return QImage(path); });
+    pending_.reserve(std::size_t(paths.size()));
+    for (const QString &path : paths) {
+        Pending &entry = pending_.emplace_back();
+        entry.path = path;
+        entry.taken = entry.read.get_future();
+    }
+    worker_ = std::jthread([this] {
+        for (Pending &entry : pending_)
+            entry.read.set_value(QImage(entry.path));
+    });
 }
 
 QImage PictureReadAhead::take(const QString &path)
 {
-    if (pending_.valid() && path == path_)
-        return pending_.get();
+    for (Pending &entry : pending_) {
+        if (entry.path == path && entry.taken.valid())
+            return entry.taken.get();
+    }
     return QImage(path);
 }

@@ -2,19 +2,33 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <future>
+#include <thread>
+#include <vector>
 
-// Reads a picture on a worker thread ahead of its need: the welcome picture decodes while the
-// main window builds its controls, on a second core where there is one.
+// Reads pictures on a worker thread ahead of their need: at start-up the window icon and the
+// welcome picture decode while the main window builds its controls, on a second core where
+// there is one. Without paths given it reads nothing ahead.
 class PictureReadAhead {
 public:
-    void start(const QString &path);
-    // The picture at path: the one read ahead when it is that path (waiting for it to be
+    PictureReadAhead() = default;
+    // Starts reading these pictures, in this order.
+    explicit PictureReadAhead(const QStringList &paths);
+    PictureReadAhead(const PictureReadAhead &) = delete;
+    PictureReadAhead &operator=(const PictureReadAhead &) = delete;
+
+    // The picture at path: the one read ahead when it is one of the paths (waiting for it to be
     // read), else read now. A missing or unreadable picture is a null image.
     QImage take(const QString &path);
 
 private:
-    QString path_;
-    std::future<QImage> pending_;
+    struct Pending {
+        QString path;
+        std::promise<QImage> read;
+        std::future<QImage> taken;
+    };
+    std::vector<Pending> pending_;
+    std::jthread worker_; // declared last: joined before the pictures it fills go
 };

@@ -2,13 +2,28 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+
+// Window icons are small; the desktop's menus take the larger sizes from the icon theme.
+const QStringList kWindowIcons{QStringLiteral(":/icon-64.png"), QStringLiteral(":/icon-32.png")};
+
+} // namespace
 
 ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages)
-    : configChooser(messages), locations(messages), fileList(state),
-      window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList})
+    : pictures(kWindowIcons + QStringList{welcomePicture()}), configChooser(messages),
+      locations(messages), fileList(state),
+      window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList,
+                                     pictures})
 {
     configChooser.setParent(&window);
     locations.setParent(&window);
+    QIcon icon;
+    for (const QString &size : kWindowIcons)
+        icon.addPixmap(QPixmap::fromImage(pictures.take(size)));
+    QApplication::setWindowIcon(icon);
 }
 
 void useProgramType()

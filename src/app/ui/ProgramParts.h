@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/ui/PictureReadAhead.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/SharedState.h"
 #include "package/ui/MultipleCfgDialog.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtProgramLauncher.h"
-#include "tools/ui/FileListWindow.h"
+#include "tools/ui/FileListOnDemand.h"
 #include "tools/ui/LocationsDialog.h"
 
 // The program's windows and the Qt services the logic talks through, made and owned together,
@@ -13,10 +14,11 @@
 struct ProgramParts {
     ProgramParts(SharedState &state, platform::MessageBoxes &messages);
 
+    PictureReadAhead pictures; // first: it reads while the windows are built
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser;
     DialogLocationsEditor locations;
-    FileListWindow fileList;
+    FileListOnDemand fileList;
     StowbayWindow window;
 };
 

@@ -66,7 +66,7 @@ void StowbayWindow::showControlsFor(platform::MainMode mode)
 void StowbayWindow::setBackdrop(const QString &path)
 {
     // A missing picture leaves the background plain rather than failing.
-    imgStowbay_->setPicture(pictures_.take(path));
+    imgStowbay_->setPicture(services_.pictures.take(path));
     imgStowbay_->setProperty("picturePath", imgStowbay_->picture().isNull() ? QString() : path);
 }
 

@@ -3,7 +3,7 @@
 #include "app/ui/BackdropPicture.h"
 #include "package/ShutDown.h"
 #include "platform/qt/Twips.h"
-#include "tools/ui/FileListWindow.h"
+#include "tools/ui/FileListOnDemand.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,9 +74,6 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
                                     services.launcher},
       controller_(context_, *this)
 {
-    // The first picture shown is read while the controls are built.
-    pictures_.start(welcomePicture());
-    tools_.add(services.fileList);
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };
     setWindowTitle(QStringLiteral("Wingstash"));
@@ -243,8 +240,11 @@ void StowbayWindow::connectHandlers()
                 [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
     }
 
-    connect(&services_.fileList, &FileListWindow::rowClicked, this, [this](const QString &text) {
-        guarded([this, &text] { controller_.packageListRowClicked(text); });
+    services_.fileList.whenMade([this](FileListWindow &list) {
+        tools_.add(list);
+        connect(&list, &FileListWindow::rowClicked, this, [this](const QString &text) {
+            guarded([this, &text] { controller_.packageListRowClicked(text); });
+        });
     });
 }
 

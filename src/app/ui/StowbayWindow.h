@@ -19,7 +19,7 @@
 #include <functional>
 
 class BackdropPicture;
-class FileListWindow;
+class FileListOnDemand;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -44,7 +44,8 @@ public:
         platform::ConfigChooser &configChooser;
         platform::ProgramLauncher &launcher;
         platform::LocationsEditor &locations;
-        FileListWindow &fileList;
+        FileListOnDemand &fileList;
+        PictureReadAhead &pictures; // the backdrops, some perhaps read ahead
     };
     explicit StowbayWindow(const Services &services, QWidget *parent = nullptr);
 
@@ -166,7 +167,6 @@ private:
 
     QWidget *central_ = nullptr;
     BackdropPicture *imgStowbay_ = nullptr;
-    PictureReadAhead pictures_;
     QLabel *lblHeader_ = nullptr;
     QLabel *lblChooseOne_ = nullptr;
     QLabel *lblPackageName_ = nullptr;

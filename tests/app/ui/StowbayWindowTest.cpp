@@ -8,7 +8,7 @@
 #include "support/PackageTestHelpers.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
-#include "tools/ui/FileListWindow.h"
+#include "tools/ui/FileListOnDemand.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -65,7 +65,8 @@ struct Harness {
     ScriptedConfigChooser chooser;
     RecordingLauncher launcher;
     RecordingLocationsEditor locations;
-    FileListWindow fileList{state};
+    FileListOnDemand fileList{state};
+    PictureReadAhead pictures;
     std::unique_ptr<StowbayWindow> window;
     int programEnds = 0;
 
@@ -78,8 +79,8 @@ struct Harness {
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
         state.AppDir = state.ResourceDir = tree.path("app/");
-        window = std::make_unique<StowbayWindow>(
-            StowbayWindow::Services{state, messages, chooser, launcher, locations, fileList});
+        window = std::make_unique<StowbayWindow>(StowbayWindow::Services{
+            state, messages, chooser, launcher, locations, fileList, pictures});
         window->setProgramEnd([this] { ++programEnds; });
     }
     StowbayWindow &open()
@@ -216,17 +217,17 @@ TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
     h.open();
     h.click("cmdStowbay");
     h.trigger("mnuAllPackages");
-    ASSERT_TRUE(h.fileList.isVisible());
-    emit h.fileList.rowClicked("Cub");
+    ASSERT_TRUE(h.fileList.isShown());
+    emit h.fileList.window()->rowClicked("Cub");
     EXPECT_EQ(h.child<QComboBox>("cboPackageCategory")->currentText(), "Props");
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
-    emit h.fileList.rowClicked("Gone"); // a row whose package has left the store since
+    emit h.fileList.window()->rowClicked("Gone"); // a row whose package has left the store since
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->count(), 0);
     h.trigger("mnuAbout");
     ASSERT_TRUE(h.child<QWidget>("frmAbout")->isVisible());
 
     h.trigger("mnuExit");
-    EXPECT_FALSE(h.fileList.isVisible());
+    EXPECT_FALSE(h.fileList.isShown());
     EXPECT_FALSE(h.child<QWidget>("frmAbout")->isVisible());
     EXPECT_FALSE(h.window->isVisible());
     // The list window stored its place before ws.ini was written.
