@@ -1,6 +1,7 @@
 // What the controller shows in the main window: the mode's controls, pictures and colours, the
 // option list and the boxes; and the component area's sizing.
 #include "app/ui/BackdropPicture.h"
+#include "app/ui/ComponentArea.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/qt/Twips.h"
 
@@ -50,17 +51,23 @@ void StowbayWindow::showControlsFor(platform::MainMode mode)
     if (welcome) {
         for (QWidget *hidden : std::initializer_list<QWidget *>{
                  prbProgress_, cboPackageCategory_, cboOptions_, lblPackageCategory_,
-                 lblPackageName_, lblOptions_, cmdGo_, cmdRefresh_, cmdExplore_, tabComponents_})
+                 lblPackageName_, lblOptions_, cmdGo_, cmdRefresh_, cmdExplore_})
             hidden->setVisible(false);
+        if (tabComponents_)
+            tabComponents_->setVisible(false);
         return;
     }
     for (QWidget *shown : std::initializer_list<QWidget *>{
-             lblPackageCategory_, lblPackageName_, lblOptions_, lblPanelAliasUsed1_,
-             lblPanelAliasUsed2_, lblSoundAliasUsed1_, lblSoundAliasUsed2_, cboPackageCategory_,
-             cboOptions_, cmdRefresh_, cmdGo_, cmdExplore_})
+             lblPackageCategory_, lblPackageName_, lblOptions_, cboPackageCategory_, cboOptions_,
+             cmdRefresh_, cmdGo_, cmdExplore_})
         shown->setVisible(true);
+    for (const auto &captions :
+         {componentArea().panelAliasCaptions(), componentArea().soundAliasCaptions()}) {
+        for (QLabel *caption : captions)
+            caption->setVisible(true);
+    }
     FormResize();
-    tabComponents_->setVisible(true);
+    componentArea().setVisible(true);
 }
 
 void StowbayWindow::setBackdrop(const QString &path)
@@ -73,7 +80,7 @@ void StowbayWindow::setBackdrop(const QString &path)
 void StowbayWindow::setTabColour(unsigned rgb)
 {
     for (int kind = 0; kind < kKindCount; ++kind) {
-        QWidget *page = tabComponents_->widget(kind);
+        QWidget *page = componentArea().widget(kind);
         QPalette palette = page->palette();
         palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
         page->setPalette(palette);
@@ -82,7 +89,7 @@ void StowbayWindow::setTabColour(unsigned rgb)
 
 void StowbayWindow::showFirstTab()
 {
-    tabComponents_->setCurrentIndex(0);
+    componentArea().setCurrentIndex(0);
 }
 
 void StowbayWindow::setOptions(const QStringList &options)
@@ -164,11 +171,19 @@ void StowbayWindow::FormResize()
                                   twips::fromPixels(outer.width(), twipsPerDpi));
 
     imgStowbay_->setGeometry(0, 0, width(), height());
+    if (tabComponents_)
+        sizeComponentArea();
+}
+
+void StowbayWindow::sizeComponentArea()
+{
+    const int twipsPerDpi = dpi();
     const auto pixels = [twipsPerDpi](int value) { return twips::toPixels(value, twipsPerDpi); };
     tabComponents_->resize(pixels(areaSizes_.tabWidth), pixels(areaSizes_.tabHeight));
-    imgImageBox_->resize(pixels(areaSizes_.imageWidth), pixels(areaSizes_.imageHeight));
+    tabComponents_->imageBox()->resize(pixels(areaSizes_.imageWidth),
+                                       pixels(areaSizes_.imageHeight));
     for (int kind = Aircraft; kind < kKindCount; ++kind)
-        lstComponents_.at(kind)->resize(pixels(areaSizes_.listWidth),
-                                        pixels(areaSizes_.listHeight));
+        tabComponents_->list(kind)->resize(pixels(areaSizes_.listWidth),
+                                           pixels(areaSizes_.listHeight));
     fitImage();
 }

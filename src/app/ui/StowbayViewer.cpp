@@ -1,4 +1,5 @@
 // The component viewer: the Images tab's paging and opening documents.
+#include "app/ui/ComponentArea.h"
 #include "app/ui/ComponentViewer.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/FileSystem.h"
@@ -62,18 +63,19 @@ void StowbayWindow::showImage(const QString &path)
         picture = readPicture(shown);
     }
     imagePicture_ = QPixmap::fromImage(picture);
-    imgImageBox_->setProperty("picturePath", shown);
+    componentArea().imageBox()->setProperty("picturePath", shown);
     fitImage();
 }
 
 void StowbayWindow::fitImage()
 {
+    QLabel *box = componentArea().imageBox();
     if (imagePicture_.isNull()) {
-        imgImageBox_->clear();
+        box->clear();
         return;
     }
-    imgImageBox_->setPixmap(
-        imagePicture_.scaled(imgImageBox_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    box->setPixmap(
+        imagePicture_.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void StowbayWindow::cmdImgNext_Click()
@@ -100,7 +102,7 @@ void StowbayWindow::cmdImgPrevious_Click()
 
 void StowbayWindow::OpenComponentFile(int index)
 {
-    const QListWidget *list = lstComponents_.at(index);
+    const QListWidget *list = componentArea().list(index);
     const QList<QListWidgetItem *> selected = list->selectedItems();
     if (selected.isEmpty())
         return;

@@ -1,6 +1,8 @@
 #include "app/ui/StowbayWindow.h"
 
 #include "app/ui/BackdropPicture.h"
+#include "app/ui/ComponentArea.h"
+#include "app/ui/Controls.h"
 #include "package/ShutDown.h"
 #include "platform/qt/Twips.h"
 #include "tools/ui/FileListOnDemand.h"
@@ -19,44 +21,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-
-namespace {
-
-const std::array<const char *, 9> kTabCaptions{"&Images", "&Aircraft",      "&Panel",
-                                               "&Gauge",  "&Model",         "Te&xture",
-                                               "S&ound",  "&Documentation", "&&Unrecognized Files"};
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QLatin1String(name));
-    return created;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption = {})
-{
-    auto *created = new QLabel(caption, parent);
-    created->setObjectName(QLatin1String(name));
-    // Names and paths from disk must show as written, never as markup.
-    created->setTextFormat(Qt::PlainText);
-    // Captions sit at the top of their designed boxes, as the boxes overlap the controls below.
-    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Every label of this window lies on a dark picture or a dark tab page.
-    QPalette palette = created->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xf2, 0xf2, 0xf2));
-    created->setPalette(palette);
-    return created;
-}
-
-QComboBox *comboBox(QWidget *parent, const char *name)
-{
-    auto *created = new QComboBox(parent);
-    created->setObjectName(QLatin1String(name));
-    created->setEditable(false);
-    return created;
-}
-
-} // namespace
 
 template <typename Handler> void StowbayWindow::guarded(Handler handler)
 {
@@ -84,7 +48,6 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     setFont(small);
 
     createControls();
-    createTabs();
     createMenus();
     connectHandlers();
     progress_.setBar(prbProgress_);
@@ -110,64 +73,70 @@ void StowbayWindow::createControls()
     // Created first so that every other control lies above it.
     imgStowbay_ = new BackdropPicture(central_);
 
-    lblPackageName_ = label(central_, "lblPackageName", QStringLiteral("Package Name"));
+    lblPackageName_ = makeLabel(central_, "lblPackageName", QStringLiteral("Package Name"));
     txtPackageName_ = new QLineEdit(central_);
     txtPackageName_->setObjectName(QStringLiteral("txtPackageName"));
-    cboPackageName_ = comboBox(central_, "cboPackageName");
-    cmdGo_ = button(central_, "cmdGo", QStringLiteral("&Go!"));
-    lblPackageCategory_ = label(central_, "lblPackageCategory", QStringLiteral("Package Category"));
-    lblOptions_ = label(central_, "lblOptions", QStringLiteral("Options"));
+    cboPackageName_ = makeComboBox(central_, "cboPackageName");
+    cmdGo_ = makeButton(central_, "cmdGo", QStringLiteral("&Go!"));
+    lblPackageCategory_ =
+        makeLabel(central_, "lblPackageCategory", QStringLiteral("Package Category"));
+    lblOptions_ = makeLabel(central_, "lblOptions", QStringLiteral("Options"));
     prbProgress_ = new QProgressBar(central_);
     prbProgress_->setObjectName(QStringLiteral("prbProgress"));
     prbProgress_->setTextVisible(false);
-    cboPackageCategory_ = comboBox(central_, "cboPackageCategory");
-    cboOptions_ = comboBox(central_, "cboOptions");
+    cboPackageCategory_ = makeComboBox(central_, "cboPackageCategory");
+    cboOptions_ = makeComboBox(central_, "cboOptions");
 
-    lblHeader_ = label(central_, "lblHeader");
+    lblHeader_ = makeLabel(central_, "lblHeader");
     QFont headerFont(QStringLiteral("Arial"));
     headerFont.setBold(true);
     headerFont.setPointSizeF(21.75);
     lblHeader_->setFont(headerFont);
 
-    cmdGoToStowbay_ = button(central_, "cmdGoToStowbay", QStringLiteral("Go To &Stowbay"));
-    cmdGoToStaging_ = button(central_, "cmdGoToStaging", QStringLiteral("Go To &Staging"));
-    cmdRefresh_ = button(central_, "cmdRefresh", QStringLiteral("&Refresh"));
-    cmdExplore_ = button(central_, "cmdExplore", QStringLiteral("&Explore"));
-    lblChooseOne_ = label(central_, "lblChooseOne");
-    cmdStaging_ = button(central_, "cmdStaging", QStringLiteral("Staging"));
-    cmdStowbay_ = button(central_, "cmdStowbay", QStringLiteral("Stowbay"));
+    cmdGoToStowbay_ = makeButton(central_, "cmdGoToStowbay", QStringLiteral("Go To &Stowbay"));
+    cmdGoToStaging_ = makeButton(central_, "cmdGoToStaging", QStringLiteral("Go To &Staging"));
+    cmdRefresh_ = makeButton(central_, "cmdRefresh", QStringLiteral("&Refresh"));
+    cmdExplore_ = makeButton(central_, "cmdExplore", QStringLiteral("&Explore"));
+    lblChooseOne_ = makeLabel(central_, "lblChooseOne");
+    cmdStaging_ = makeButton(central_, "cmdStaging", QStringLiteral("Staging"));
+    cmdStowbay_ = makeButton(central_, "cmdStowbay", QStringLiteral("Stowbay"));
     lblChooseOne_->setText(QStringLiteral("Please choose one of the following to get started:"));
 }
 
-void StowbayWindow::createTabs()
+ComponentArea &StowbayWindow::componentArea()
 {
-    tabComponents_ = new QTabWidget(central_);
-    tabComponents_->setObjectName(QStringLiteral("tabComponents"));
-    for (int kind = 0; kind < kKindCount; ++kind) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("tabComponentsPage%1").arg(kind));
-        page->setAutoFillBackground(true);
-        tabComponents_->addTab(page, QLatin1String(kTabCaptions.at(kind)));
-        if (kind == Images) {
-            imgImageBox_ = label(page, "imgImageBox");
-            cmdImgNext_ = button(page, "cmdImgNext", QStringLiteral("-->"));
-            cmdImgPrevious_ = button(page, "cmdImgPrevious", QStringLiteral("<--"));
-            continue;
-        }
-        auto *list = new QListWidget(page);
-        list->setObjectName(QStringLiteral("lstComponents%1").arg(kind));
-        list->setSortingEnabled(false); // row r pairs with entry r + 1 of the kind's files
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->installEventFilter(this);
-        lstComponents_.at(kind) = list;
-        if (kind == Panel) {
-            lblPanelAliasUsed1_ = label(page, "lblPanelAliasUsed1");
-            lblPanelAliasUsed2_ = label(page, "lblPanelAliasUsed2");
-        } else if (kind == Sound) {
-            lblSoundAliasUsed1_ = label(page, "lblSoundAliasUsed1");
-            lblSoundAliasUsed2_ = label(page, "lblSoundAliasUsed2");
-        }
+    if (tabComponents_)
+        return *tabComponents_;
+    tabComponents_ = new ComponentArea(central_);
+    // Hidden until a work mode shows it, as the welcome state would have it.
+    tabComponents_->hide();
+    using namespace layout;
+    place(tabComponents_, kTabs);
+    placeOnTab(tabComponents_->nextImage(), kImgNext);
+    placeOnTab(tabComponents_->previousImage(), kImgPrevious);
+    placeOnTab(tabComponents_->imageBox(), kImageBox);
+    for (int kind = Aircraft; kind < kKindCount; ++kind)
+        placeOnTab(tabComponents_->list(kind), kList);
+    for (const auto &captions :
+         {tabComponents_->panelAliasCaptions(), tabComponents_->soundAliasCaptions()}) {
+        placeOnTab(captions[0], kAliasCaption);
+        placeOnTab(captions[1], kAliasValue);
     }
+    sizeComponentArea();
+
+    const auto onClick = [this](QPushButton *source, void (StowbayWindow::*handler)()) {
+        connect(source, &QPushButton::clicked, this,
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    onClick(tabComponents_->nextImage(), &StowbayWindow::cmdImgNext_Click);
+    onClick(tabComponents_->previousImage(), &StowbayWindow::cmdImgPrevious_Click);
+    for (int kind = Aircraft; kind < kKindCount; ++kind) {
+        QListWidget *list = tabComponents_->list(kind);
+        list->installEventFilter(this);
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
+    }
+    return *tabComponents_;
 }
 
 void StowbayWindow::createMenus()
@@ -218,13 +187,6 @@ void StowbayWindow::connectHandlers()
     forward(cboPackageCategory_, &QComboBox::activated, &MainController::categoryPicked);
     forward(cboPackageName_, &QComboBox::activated, &MainController::packagePicked);
 
-    const auto onClick = [this](QPushButton *source, void (StowbayWindow::*handler)()) {
-        connect(source, &QPushButton::clicked, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-    };
-    onClick(cmdImgNext_, &StowbayWindow::cmdImgNext_Click);
-    onClick(cmdImgPrevious_, &StowbayWindow::cmdImgPrevious_Click);
-
     const auto onTrigger = [this](QAction *source, void (StowbayWindow::*handler)()) {
         connect(source, &QAction::triggered, this,
                 [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
@@ -234,11 +196,6 @@ void StowbayWindow::connectHandlers()
     onTrigger(mnuReadMe_, &StowbayWindow::mnuReadMe_Click);
     onTrigger(mnuUnusedGauges_, &StowbayWindow::mnuUnusedGauges_Click);
     onTrigger(mnuAbout_, &StowbayWindow::mnuAbout_Click);
-
-    for (int kind = Aircraft; kind < kKindCount; ++kind) {
-        connect(lstComponents_.at(kind), &QListWidget::itemDoubleClicked, this,
-                [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
-    }
 
     services_.fileList.whenMade([this](FileListWindow &list) {
         tools_.add(list);
@@ -250,9 +207,9 @@ void StowbayWindow::connectHandlers()
 
 bool StowbayWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && tabComponents_) {
         for (int kind = Aircraft; kind < kKindCount; ++kind) {
-            if (watched != lstComponents_.at(kind))
+            if (watched != tabComponents_->list(kind))
                 continue;
             // Any key that types a character (Enter included) opens the file; arrows do not.
             if (!static_cast<QKeyEvent *>(event)->text().isEmpty())
@@ -323,18 +280,8 @@ void StowbayWindow::placeDesigned()
     place(cmdRefresh_, kRefresh);
     place(cmdExplore_, kExplore);
     place(lblChooseOne_, kChooseOne);
-    place(tabComponents_, kTabs);
     place(cmdStaging_, kStaging);
     place(cmdStowbay_, kStowbay);
-    placeOnTab(cmdImgNext_, kImgNext);
-    placeOnTab(cmdImgPrevious_, kImgPrevious);
-    placeOnTab(imgImageBox_, kImageBox);
-    for (int kind = Aircraft; kind < kKindCount; ++kind)
-        placeOnTab(lstComponents_.at(kind), kList);
-    placeOnTab(lblPanelAliasUsed1_, kAliasCaption);
-    placeOnTab(lblPanelAliasUsed2_, kAliasValue);
-    placeOnTab(lblSoundAliasUsed1_, kAliasCaption);
-    placeOnTab(lblSoundAliasUsed2_, kAliasValue);
     imgStowbay_->setGeometry(0, 0, width(), height());
 }
 
@@ -351,7 +298,7 @@ void StowbayWindow::setRows(int kind, const QStringList &rows)
 {
     if (kind < Aircraft || kind >= kKindCount)
         return;
-    QListWidget *list = lstComponents_.at(kind);
+    QListWidget *list = componentArea().list(kind);
     list->clear();
     list->addItems(rows);
 }
@@ -359,25 +306,27 @@ void StowbayWindow::setRows(int kind, const QStringList &rows)
 void StowbayWindow::setTabAvailable(int kind, bool available)
 {
     if (kind >= 0 && kind < kKindCount)
-        tabComponents_->setTabEnabled(kind, available);
+        componentArea().setTabEnabled(kind, available);
 }
 
 void StowbayWindow::setPagingEnabled(bool enabled)
 {
-    cmdImgNext_->setEnabled(enabled);
-    cmdImgPrevious_->setEnabled(enabled);
+    componentArea().nextImage()->setEnabled(enabled);
+    componentArea().previousImage()->setEnabled(enabled);
 }
 
 void StowbayWindow::setPanelAliasCaptions(const QString &first, const QString &second)
 {
-    lblPanelAliasUsed1_->setText(first);
-    lblPanelAliasUsed2_->setText(second);
+    const std::array<QLabel *, 2> captions = componentArea().panelAliasCaptions();
+    captions[0]->setText(first);
+    captions[1]->setText(second);
 }
 
 void StowbayWindow::setSoundAliasCaptions(const QString &first, const QString &second)
 {
-    lblSoundAliasUsed1_->setText(first);
-    lblSoundAliasUsed2_->setText(second);
+    const std::array<QLabel *, 2> captions = componentArea().soundAliasCaptions();
+    captions[0]->setText(first);
+    captions[1]->setText(second);
 }
 
 void StowbayWindow::setCaption(const QString &caption)

@@ -19,6 +19,7 @@
 #include <functional>
 
 class BackdropPicture;
+class ComponentArea;
 class FileListOnDemand;
 class QAction;
 class QComboBox;
@@ -115,7 +116,9 @@ protected:
 private:
     // Construction (StowbayWindow.cpp).
     void createControls();
-    void createTabs();
+    // tabComponents, made, placed, sized and connected the first time anything needs it.
+    ComponentArea &componentArea();
+    void sizeComponentArea();
     void createMenus();
     void connectHandlers();
     void placeDesigned();
@@ -184,15 +187,7 @@ private:
     QComboBox *cboPackageName_ = nullptr;
     QLineEdit *txtPackageName_ = nullptr;
     QProgressBar *prbProgress_ = nullptr;
-    QTabWidget *tabComponents_ = nullptr;
-    QLabel *imgImageBox_ = nullptr;
-    QPushButton *cmdImgNext_ = nullptr;
-    QPushButton *cmdImgPrevious_ = nullptr;
-    std::array<QListWidget *, 9> lstComponents_{}; // 1 to 8; 0 is the Images tab
-    QLabel *lblPanelAliasUsed1_ = nullptr;
-    QLabel *lblPanelAliasUsed2_ = nullptr;
-    QLabel *lblSoundAliasUsed1_ = nullptr;
-    QLabel *lblSoundAliasUsed2_ = nullptr;
+    ComponentArea *tabComponents_ = nullptr; // made by componentArea() when first needed
     QAction *mnuUnpack_ = nullptr;
     QAction *mnuLocations_ = nullptr;
     QAction *mnuExit_ = nullptr;

@@ -131,6 +131,13 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     EXPECT_TRUE(h.shown("txtPackageName"));
     EXPECT_FALSE(h.shown("cmdStaging"));
     auto *tabs = h.child<QTabWidget>("tabComponents");
+    // The component area keeps its designed corner and takes its sizes from the sizing rule.
+    const int dpi = h.window->logicalDpiX();
+    const layout::ComponentAreaSizes sizes = h.window->componentAreaSizes();
+    EXPECT_EQ(tabs->geometry(), QRect(layout::toPixels(layout::kTabs, dpi).topLeft(),
+                                      QSize(twips::toPixels(sizes.tabWidth, dpi),
+                                            twips::toPixels(sizes.tabHeight, dpi))));
+    EXPECT_EQ(h.list(Model)->width(), twips::toPixels(sizes.listWidth, dpi));
     EXPECT_EQ(tabs->widget(Model)->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
     EXPECT_EQ(h.child<QWidget>("imgStowbay")->property("picturePath"),
               h.tree.path("app/StowbayGrey.jpg"));

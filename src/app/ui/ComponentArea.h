@@ -1,0 +1,43 @@
+#pragma once
+
+#include "package/ComponentKind.h"
+
+#include <QTabWidget>
+
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// tabComponents: a tab per component kind. The Images tab holds the image box and its paging
+// buttons, every other tab a list of the kind's files; the Panel and Sound tabs also hold their
+// alias captions. The welcome state never shows it, so the main window makes it when first
+// needed.
+class ComponentArea : public QTabWidget {
+public:
+    explicit ComponentArea(QWidget *parent);
+
+    QListWidget *list(int kind) const { return lists_.at(kind); } // null for Images
+    QLabel *imageBox() const { return imgImageBox_; }
+    QPushButton *nextImage() const { return cmdImgNext_; }
+    QPushButton *previousImage() const { return cmdImgPrevious_; }
+    std::array<QLabel *, 2> panelAliasCaptions() const
+    {
+        return {lblPanelAliasUsed1_, lblPanelAliasUsed2_};
+    }
+    std::array<QLabel *, 2> soundAliasCaptions() const
+    {
+        return {lblSoundAliasUsed1_, lblSoundAliasUsed2_};
+    }
+
+private:
+    std::array<QListWidget *, kKindCount> lists_{}; // 1 to 8; 0 is the Images tab
+    QLabel *imgImageBox_ = nullptr;
+    QPushButton *cmdImgNext_ = nullptr;
+    QPushButton *cmdImgPrevious_ = nullptr;
+    QLabel *lblPanelAliasUsed1_ = nullptr;
+    QLabel *lblPanelAliasUsed2_ = nullptr;
+    QLabel *lblSoundAliasUsed1_ = nullptr;
+    QLabel *lblSoundAliasUsed2_ = nullptr;
+};
