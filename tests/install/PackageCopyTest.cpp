@@ -157,6 +157,8 @@ TEST_F(PackageCopyTest, RefusalsComeBeforeAnythingIsWritten)
                                             "Flight Simulator directory location.");
     EXPECT_FALSE(CopyPackage(tc, msfs.path("Aircraft/Corvid")));
     EXPECT_EQ(entriesBelow(msfs.root()), (QStringList{"Aircraft/", "Sound/"}));
+    // A name exactly as long as a folder name may be is taken: 85 three-byte characters.
+    EXPECT_TRUE(CopyPackage(tc, storeTarget(QString(85, QChar(0x20ac)))));
 }
 
 TEST_F(PackageCopyTest, AFailedCopyTakesBackWhatItAddedOrSaysWhatIsLeft)
