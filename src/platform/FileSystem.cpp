@@ -297,21 +297,27 @@ Result copyFileUnix(const QString &source, const QString &target)
         return lastError();
 
     const QByteArray targetName = QFile::encodeName(target);
+    // A new file is written in place: made here, it holds nobody's earlier copy, and a failure
+    // removes it. Only a file that exists already is replaced through a temporary file.
+    FdCloser out(::open(targetName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    QByteArray written = targetName;
     struct stat targetStatus {};
-    const bool targetExists = ::lstat(targetName.constData(), &targetStatus) == 0;
-    if (targetExists && (attributesFromMode(targetStatus.st_mode) & ReadOnly))
-        return {false, accessDenied}; // Windows refuses to overwrite a read-only file
-
-    // The copy goes to a temporary file that replaces the destination only when complete.
-    QByteArray temporary;
-    FdCloser out(createTemporaryBeside(targetName, temporary));
+    bool targetExists = false;
     if (out.fd < 0) {
-        const bool noFolder = !targetExists && (errno == ENOENT || errno == ENOTDIR);
-        return noFolder ? Result{false, pathNotFound} : lastError();
+        if (errno != EEXIST) {
+            const bool noFolder = errno == ENOENT || errno == ENOTDIR;
+            return noFolder ? Result{false, pathNotFound} : lastError();
+        }
+        targetExists = ::lstat(targetName.constData(), &targetStatus) == 0;
+        if (targetExists && (attributesFromMode(targetStatus.st_mode) & ReadOnly))
+            return {false, accessDenied}; // Windows refuses to overwrite a read-only file
+        out.fd = createTemporaryBeside(targetName, written);
+        if (out.fd < 0)
+            return lastError();
     }
-    const auto failed = [&temporary] {
+    const auto failed = [&written] {
         const Result result = lastError();
-        ::unlink(temporary.constData());
+        ::unlink(written.constData());
         return result;
     };
     if (!copyBytes(in.fd, out.fd, sourceStatus.st_size))
@@ -323,7 +329,7 @@ Result copyFileUnix(const QString &source, const QString &target)
     const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStatus.st_mtim};
     if (::futimens(out.fd, times) != 0 || ::close(std::exchange(out.fd, -1)) != 0)
         return failed();
-    if (::rename(temporary.constData(), targetName.constData()) != 0)
+    if (written != targetName && ::rename(written.constData(), targetName.constData()) != 0)
         return failed();
     return {};
 }

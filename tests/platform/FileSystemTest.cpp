@@ -92,6 +92,8 @@ TEST(FileSystemCopy, ReplacingKeepsTheReplacedPermissionsTakesTheSourceTimeAndLe
         ASSERT_TRUE(copyFile(tree.path("from.bin"), tree.path(QString("to/") + name)).ok) << name;
         EXPECT_EQ(QFileInfo(tree.path("to/old.bin")).lastModified(), stamp);
     }
+    // A copy that fails part-way (a folder cannot be read as a file) leaves no new file behind.
+    EXPECT_FALSE(copyFile(tree.path("to"), tree.path("to/partial.bin")).ok);
     EXPECT_EQ(entriesBelow(tree.path("to")), (QStringList{"new.bin", "old.bin"}));
     EXPECT_EQ(tree.read("to/old.bin"), tree.read("from.bin"));
     EXPECT_EQ(QFile::permissions(tree.path("to/old.bin")) & 0x7077, mode & 0x7077);
