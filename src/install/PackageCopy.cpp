@@ -125,7 +125,7 @@ Failure copyIntoNewFolder(const QString &source, const QString &folder, const QS
     const QString destination = earlier ? *earlier : folder + name;
     const platform::Result result =
         platform::copyFile(source, destination, platform::PathLookup::AsGiven);
-    // A failed copy leaves no new destination behind (the data goes to a temporary file).
+    // A failed copy leaves no new destination behind: copyFile removes what it made.
     if (!earlier && result.ok) {
         created.addFile(destination);
         entries.add(folder, name);

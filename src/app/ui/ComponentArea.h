@@ -22,13 +22,11 @@ public:
     QLabel *imageBox() const { return imgImageBox_; }
     QPushButton *nextImage() const { return cmdImgNext_; }
     QPushButton *previousImage() const { return cmdImgPrevious_; }
-    std::array<QLabel *, 2> panelAliasCaptions() const
+    // The caption and the value of the alias a Panel or Sound tab shows.
+    std::array<QLabel *, 2> aliasCaptions(int kind) const
     {
-        return {lblPanelAliasUsed1_, lblPanelAliasUsed2_};
-    }
-    std::array<QLabel *, 2> soundAliasCaptions() const
-    {
-        return {lblSoundAliasUsed1_, lblSoundAliasUsed2_};
+        return kind == Panel ? std::array{lblPanelAliasUsed1_, lblPanelAliasUsed2_}
+                             : std::array{lblSoundAliasUsed1_, lblSoundAliasUsed2_};
     }
 
 private:

@@ -61,11 +61,6 @@ void StowbayWindow::showControlsFor(platform::MainMode mode)
              lblPackageCategory_, lblPackageName_, lblOptions_, cboPackageCategory_, cboOptions_,
              cmdRefresh_, cmdGo_, cmdExplore_})
         shown->setVisible(true);
-    for (const auto &captions :
-         {componentArea().panelAliasCaptions(), componentArea().soundAliasCaptions()}) {
-        for (QLabel *caption : captions)
-            caption->setVisible(true);
-    }
     FormResize();
     componentArea().setVisible(true);
 }

@@ -117,10 +117,9 @@ ComponentArea &StowbayWindow::componentArea()
     placeOnTab(tabComponents_->imageBox(), kImageBox);
     for (int kind = Aircraft; kind < kKindCount; ++kind)
         placeOnTab(tabComponents_->list(kind), kList);
-    for (const auto &captions :
-         {tabComponents_->panelAliasCaptions(), tabComponents_->soundAliasCaptions()}) {
-        placeOnTab(captions[0], kAliasCaption);
-        placeOnTab(captions[1], kAliasValue);
+    for (const int kind : {Panel, Sound}) {
+        placeOnTab(tabComponents_->aliasCaptions(kind)[0], kAliasCaption);
+        placeOnTab(tabComponents_->aliasCaptions(kind)[1], kAliasValue);
     }
     sizeComponentArea();
 
@@ -315,18 +314,21 @@ void StowbayWindow::setPagingEnabled(bool enabled)
     componentArea().previousImage()->setEnabled(enabled);
 }
 
-void StowbayWindow::setPanelAliasCaptions(const QString &first, const QString &second)
+void StowbayWindow::setAliasCaptions(int kind, const QString &first, const QString &second)
 {
-    const std::array<QLabel *, 2> captions = componentArea().panelAliasCaptions();
+    const std::array<QLabel *, 2> captions = componentArea().aliasCaptions(kind);
     captions[0]->setText(first);
     captions[1]->setText(second);
 }
 
+void StowbayWindow::setPanelAliasCaptions(const QString &first, const QString &second)
+{
+    setAliasCaptions(Panel, first, second);
+}
+
 void StowbayWindow::setSoundAliasCaptions(const QString &first, const QString &second)
 {
-    const std::array<QLabel *, 2> captions = componentArea().soundAliasCaptions();
-    captions[0]->setText(first);
-    captions[1]->setText(second);
+    setAliasCaptions(Sound, first, second);
 }
 
 void StowbayWindow::setCaption(const QString &caption)

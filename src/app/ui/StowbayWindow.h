@@ -119,6 +119,7 @@ private:
     // tabComponents, made, placed, sized and connected the first time anything needs it.
     ComponentArea &componentArea();
     void sizeComponentArea();
+    void setAliasCaptions(int kind, const QString &first, const QString &second);
     void createMenus();
     void connectHandlers();
     void placeDesigned();
