@@ -220,17 +220,14 @@ Failure copyGaugesIn(Context &context, CreatedEntries &created)
         return QString();
     const FileList &gauges = context.state.ComponentFiles.at(Gauges);
     const QString folder = FolderLayout(context.state).gaugesFolder();
-    context.progress.show(0, int(gauges.size()) + 1);
+    const platform::ShownProgress shown(context.progress, 0, int(gauges.size()) + 1);
     int step = 1;
     for (const PackageFile &gauge : gauges) {
         const QString destination = platform::resolveCase(folder + FileNameOf(gauge.path, false));
-        if (Failure failure = copyOne(gauge.realPath, destination, created)) {
-            context.progress.hide();
+        if (Failure failure = copyOne(gauge.realPath, destination, created))
             return failure;
-        }
         context.progress.setValue(++step);
     }
-    context.progress.hide();
     return std::nullopt;
 }
 

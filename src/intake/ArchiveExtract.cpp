@@ -186,21 +186,6 @@ private:
     QString failedPath_;
 };
 
-// Hides the progress bar however the extraction ends.
-class ShownProgress {
-public:
-    explicit ShownProgress(platform::Progress &progress) : progress_(progress)
-    {
-        progress_.show(0, 100);
-    }
-    ~ShownProgress() { progress_.hide(); }
-    ShownProgress(const ShownProgress &) = delete;
-    ShownProgress &operator=(const ShownProgress &) = delete;
-
-private:
-    platform::Progress &progress_;
-};
-
 } // namespace
 
 Extraction extractArchive(const QString &archivePath, const QString &folder,
@@ -222,7 +207,7 @@ Extraction extractArchive(const QString &archivePath, const QString &folder,
     if (available >= 0 && surveyed->declaredBytes > available)
         return {ExtractOutcome::TooLarge, {}, {}, {}};
 
-    const ShownProgress shown(progress);
+    const platform::ShownProgress shown(progress, 0, 100);
     ArchiveReader reader(archivePath);
     Extractor extractor(folder, expansionLimit, surveyed->declaredBytes, progress);
     return extractor.run(reader);

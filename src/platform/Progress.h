@@ -12,4 +12,19 @@ public:
     virtual void hide() = 0;
 };
 
+// Shows the bar for the length of a scope and hides it however the scope is left.
+class ShownProgress {
+public:
+    ShownProgress(Progress &progress, int minimum, int maximum) : progress_(progress)
+    {
+        progress_.show(minimum, maximum);
+    }
+    ~ShownProgress() { progress_.hide(); }
+    ShownProgress(const ShownProgress &) = delete;
+    ShownProgress &operator=(const ShownProgress &) = delete;
+
+private:
+    Progress &progress_;
+};
+
 } // namespace platform
