@@ -1,18 +1,21 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FaultInjection.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +29,21 @@ namespace {
 const QString accessDenied = QStringLiteral("Access is denied.");
 const QString fileNotFound = QStringLiteral("The system cannot find the file specified.");
 const QString pathNotFound = QStringLiteral("The system cannot find the path specified.");
+
+// False, with errno set, when the fault seam fails this call.
+bool seamAllows(faults::Call call)
+{
+    if (const int error = faults::inject(call)) {
+        errno = error;
+        return false;
+    }
+    return true;
+}
+
+Result seamFailure()
+{
+    return {false, qt_error_string(errno)};
+}
 
 bool isSeparator(QChar c)
 {
@@ -112,7 +130,8 @@ struct DirCloser {
 
 // One pass over the directory: the entry types come with the listing, and a status call is made
 // only where the detail asked for needs the mode bits (or the file system gives no type).
-QList<DirEntry> listDirectoryUnix(const QString &dir, bool *ok, ListDetail detail)
+QList<DirEntry> listDirectoryUnix(const QString &dir, bool *ok, ListDetail detail,
+                                  HiddenEntries hidden)
 {
     QList<DirEntry> entries;
     const std::unique_ptr<DIR, DirCloser> handle(::opendir(QFile::encodeName(dir).constData()));
@@ -122,7 +141,9 @@ QList<DirEntry> listDirectoryUnix(const QString &dir, bool *ok, ListDetail detai
         return entries;
     const int dirFd = ::dirfd(handle.get());
     while (const dirent *found = ::readdir(handle.get())) {
-        if (found->d_name[0] == '.') // ".", ".." and hidden entries
+        const bool dotted = found->d_name[0] == '.';
+        if (dotted && (hidden == HiddenEntries::Skip || std::strcmp(found->d_name, ".") == 0 ||
+                       std::strcmp(found->d_name, "..") == 0))
             continue;
         unsigned attributes = 0;
         const unsigned char type = found->d_type;
@@ -134,14 +155,14 @@ QList<DirEntry> listDirectoryUnix(const QString &dir, bool *ok, ListDetail detai
             attributes = Link;
         else if (type == DT_DIR)
             attributes = Directory;
-        entries.append({QFile::decodeName(found->d_name), attributes});
+        entries.append({QFile::decodeName(found->d_name), attributes | (dotted ? Hidden : 0u)});
     }
     return entries;
 }
 
 #else
 
-QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok)
+QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok, HiddenEntries hidden)
 {
     QList<DirEntry> entries;
     const QFileInfo dirInfo(dir);
@@ -153,10 +174,10 @@ QList<DirEntry> listDirectoryQt(const QString &dir, bool *ok)
 
     // System brings in broken links; without Hidden, names beginning with "." stay out.
     const QFileInfoList infos = QDir(dir).entryInfoList(
-        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
     entries.reserve(infos.size());
     for (const QFileInfo &info : infos) {
-        if (info.fileName().startsWith(QLatin1Char('.')))
+        if (hidden == HiddenEntries::Skip && info.fileName().startsWith(QLatin1Char('.')))
             continue;
         entries.append({info.fileName(), attributesFromInfo(info)});
     }
@@ -239,6 +260,8 @@ bool copyBytes(int in, int out, off_t size)
     for (off_t left = size;;) {
         if (left <= 0)
             return true;
+        if (!seamAllows(faults::Call::Write))
+            return false;
         const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(left), 0);
         if (copied == 0)
             return true; // the file got shorter meanwhile
@@ -260,6 +283,8 @@ bool copyBytes(int in, int out, off_t size)
         if (got <= 0)
             return got == 0;
         for (ssize_t written = 0; written < got;) {
+            if (!seamAllows(faults::Call::Write))
+                return false;
             const ssize_t put = ::write(out, buffer.data() + written, std::size_t(got - written));
             if (put < 0 && errno != EINTR)
                 return false;
@@ -275,6 +300,8 @@ int createTemporaryBeside(const QByteArray &target, QByteArray &temporary)
     static const QByteArray byThisProcess = ".ws" + QByteArray::number(::getpid()) + '-';
     for (unsigned attempt = 0;; ++attempt) {
         temporary = target + byThisProcess + QByteArray::number(attempt);
+        if (!seamAllows(faults::Call::Open))
+            return -1;
         const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt > 100)
             return fd;
@@ -299,7 +326,9 @@ Result copyFileUnix(const QString &source, const QString &target)
     const QByteArray targetName = QFile::encodeName(target);
     // A new file is written in place: made here, it holds nobody's earlier copy, and a failure
     // removes it. Only a file that exists already is replaced through a temporary file.
-    FdCloser out(::open(targetName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    FdCloser out(seamAllows(faults::Call::Open)
+                     ? ::open(targetName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)
+                     : -1);
     QByteArray written = targetName;
     struct stat targetStatus {};
     bool targetExists = false;
@@ -317,7 +346,8 @@ Result copyFileUnix(const QString &source, const QString &target)
     }
     const auto failed = [&written] {
         const Result result = lastError();
-        ::unlink(written.constData());
+        if (seamAllows(faults::Call::Remove))
+            ::unlink(written.constData());
         return result;
     };
     if (!copyBytes(in.fd, out.fd, sourceStatus.st_size))
@@ -329,7 +359,8 @@ Result copyFileUnix(const QString &source, const QString &target)
     const struct timespec times[2] = {{0, UTIME_OMIT}, sourceStatus.st_mtim};
     if (::futimens(out.fd, times) != 0 || ::close(std::exchange(out.fd, -1)) != 0)
         return failed();
-    if (written != targetName && ::rename(written.constData(), targetName.constData()) != 0)
+    if (written != targetName && (!seamAllows(faults::Call::Rename) ||
+                                  ::rename(written.constData(), targetName.constData()) != 0))
         return failed();
     return {};
 }
@@ -417,13 +448,13 @@ QStringList entryNames(const QString &dir)
     return names;
 }
 
-QList<DirEntry> listDirectory(const QString &dir, bool *ok, ListDetail detail)
+QList<DirEntry> listDirectory(const QString &dir, bool *ok, ListDetail detail, HiddenEntries hidden)
 {
 #ifdef Q_OS_UNIX
-    QList<DirEntry> entries = listDirectoryUnix(dir, ok, detail);
+    QList<DirEntry> entries = listDirectoryUnix(dir, ok, detail, hidden);
 #else
     Q_UNUSED(detail);
-    QList<DirEntry> entries = listDirectoryQt(dir, ok);
+    QList<DirEntry> entries = listDirectoryQt(dir, ok, hidden);
 #endif
     sortByName(entries);
     return entries;
@@ -527,6 +558,8 @@ RemoveResult removeFile(const QString &path)
         return {true, true, {}};
     if (attributes & (ReadOnly | Directory))
         return {false, false, accessDenied};
+    if (!seamAllows(faults::Call::Remove))
+        return {false, false, seamFailure().error};
     QFile file(real);
     if (!file.remove()) // unlinks a link itself, never its target
         return {false, false, file.errorString()};
@@ -573,6 +606,8 @@ Result makeFolder(const QString &path)
         return {false, QStringLiteral("Cannot create a file when that file already exists.")};
     if (!QFileInfo(QFileInfo(real).path()).isDir())
         return {false, pathNotFound};
+    if (!seamAllows(faults::Call::MakeFolder))
+        return seamFailure();
     if (!QDir().mkdir(real))
         return {false, qt_error_string()};
     return {};
@@ -589,6 +624,8 @@ Result removeFolder(const QString &path)
         return {false, QStringLiteral("The directory name is invalid.")};
     if (attributes & ReadOnly)
         return {false, accessDenied};
+    if (!seamAllows(faults::Call::Remove))
+        return seamFailure();
     if (!QDir().rmdir(real))
         return {false, qt_error_string()};
     return {};

@@ -38,11 +38,16 @@ enum class ListDetail {
     FolderTest, // ReadOnly looked up for directories only: a file or link may come without it
 };
 
-// Entries of a directory, "." and ".." and hidden entries left out, sorted the way an NTFS
-// listing comes back (case-insensitively by name). ok is false when the directory cannot be
-// listed (missing, not a directory, unreadable).
+// Whether a listing shows hidden entries (names beginning with "."). The program's lists never
+// do; deleting a folder whole, and searches that decide whether something may be deleted, do.
+enum class HiddenEntries { Skip, Include };
+
+// Entries of a directory, "." and ".." (and hidden entries unless asked for) left out, sorted
+// the way an NTFS listing comes back (case-insensitively by name). ok is false when the
+// directory cannot be listed (missing, not a directory, unreadable).
 QList<DirEntry> listDirectory(const QString &dir, bool *ok = nullptr,
-                              ListDetail detail = ListDetail::Full);
+                              ListDetail detail = ListDetail::Full,
+                              HiddenEntries hidden = HiddenEntries::Skip);
 
 // Names of a directory's entries in no particular order, "." and ".." and hidden entries left
 // out, without a status call: empty when the directory cannot be listed.

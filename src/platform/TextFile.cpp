@@ -1,9 +1,9 @@
 #include "platform/TextFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/FileWriting.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <array>
@@ -57,18 +57,13 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error,
             *error = QStringLiteral("Access is denied.");
         return false;
     }
-    QSaveFile file(real);
-    file.setDirectWriteFallback(false);
-    bool ok = file.open(QIODevice::WriteOnly);
-    for (const QString &line : lines) {
-        if (!ok)
-            break;
-        ok = file.write(encode(line) + "\r\n") >= 0;
-    }
-    ok = ok && file.commit();
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += encode(line) + "\r\n";
+    const Result written = writeFileReplacing(real, bytes);
+    if (!written.ok && error)
+        *error = written.error;
+    return written.ok;
 }
 
 } // namespace

@@ -1,0 +1,97 @@
+#include "platform/PathIdentity.h"
+
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+QString withoutTrailingSeparators(const QString &path)
+{
+    QString trimmed = path;
+    while (trimmed.size() > 1 &&
+           (trimmed.endsWith(QLatin1Char('/')) || trimmed.endsWith(separator())))
+        trimmed.chop(1);
+    return trimmed;
+}
+
+Qt::CaseSensitivity pathCase()
+{
+#ifdef Q_OS_WIN
+    return Qt::CaseInsensitive;
+#else
+    return Qt::CaseSensitive;
+#endif
+}
+
+} // namespace
+
+QString canonicalPath(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    return QFileInfo(resolveCase(withoutTrailingSeparators(path))).canonicalFilePath();
+}
+
+QString entryLocation(const QString &path)
+{
+    const QFileInfo entry(resolveCase(withoutTrailingSeparators(path)));
+    const QString folder = QFileInfo(entry.path()).canonicalFilePath();
+    if (folder.isEmpty())
+        return {};
+    return folder.endsWith(QLatin1Char('/')) ? folder + entry.fileName()
+                                             : folder + QLatin1Char('/') + entry.fileName();
+}
+
+bool isSameOrInside(const QString &inner, const QString &outer)
+{
+    if (inner.isEmpty() || outer.isEmpty())
+        return false;
+    if (inner.compare(outer, pathCase()) == 0)
+        return true;
+    const QString folder = outer.endsWith(QLatin1Char('/')) ? outer : outer + QLatin1Char('/');
+    return inner.startsWith(folder, pathCase());
+}
+
+bool isFileSystemRoot(const QString &path)
+{
+    const QString canonical = canonicalPath(path);
+    if (canonical.isEmpty())
+        return false;
+    if (QDir(canonical).isRoot())
+        return true;
+    const QStorageInfo volume(canonical);
+    return volume.isValid() &&
+           QFileInfo(volume.rootPath()).canonicalFilePath().compare(canonical, pathCase()) == 0;
+}
+
+QString homeFolder()
+{
+    return QFileInfo(QDir::homePath()).canonicalFilePath();
+}
+
+std::optional<FileId> fileIdOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return FileId{quint64(status.st_dev), quint64(status.st_ino)};
+#else
+    const QString canonical = canonicalPath(path);
+    if (canonical.isEmpty())
+        return std::nullopt;
+    return FileId{0, quint64(qHash(canonical.toLower()))};
+#endif
+}
+
+} // namespace platform
