@@ -1,0 +1,56 @@
+#include "DiskSnapshot.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+DiskSnapshot snapshotOf(const QString &root)
+{
+    DiskSnapshot snapshot;
+    QDirIterator it(root, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString relative = QDir(root).relativeFilePath(path);
+        if (info.isSymLink()) {
+            snapshot.insert(relative, QStringLiteral("link:") + info.symLinkTarget());
+        } else if (info.isDir()) {
+            snapshot.insert(relative, QStringLiteral("dir"));
+        } else {
+            QFile file(path);
+            QCryptographicHash hash(QCryptographicHash::Sha1);
+            if (file.open(QIODevice::ReadOnly))
+                hash.addData(&file);
+            snapshot.insert(relative, QStringLiteral("file:") + hash.result().toHex());
+        }
+    }
+    return snapshot;
+}
+
+QStringList differences(const DiskSnapshot &before, const DiskSnapshot &after)
+{
+    QStringList changed;
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (after.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (!before.contains(it.key()))
+            changed.append(it.key());
+    }
+    changed.sort();
+    return changed;
+}
+
+QStringList temporaryLeftovers(const DiskSnapshot &snapshot)
+{
+    QStringList leftovers;
+    for (auto it = snapshot.cbegin(); it != snapshot.cend(); ++it) {
+        if (QFileInfo(it.key()).fileName().startsWith(QStringLiteral(".wingstash-")))
+            leftovers.append(it.key());
+    }
+    return leftovers;
+}
