@@ -191,6 +191,12 @@ TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
          "so Wingstash cannot unpack it.  Nothing was unpacked.",
          true,
          "secret"},
+        {"a 7z whose names are encrypted",
+         "add-on.7z",
+         {},
+         [](QByteArray &bytes) { bytes = fixtureBytes("archives/encrypted-names.7z"); },
+         "The archive add-on.7z is protected by a password, so Wingstash cannot unpack it.  "
+         "Nothing was unpacked."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
