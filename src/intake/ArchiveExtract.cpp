@@ -194,6 +194,7 @@ private:
         }
         const QString path = parent.path + name;
         if (!QDir().mkdir(path)) {
+            // A file system whose limits are below the ones checked beforehand refuses so.
             if (errno == ENAMETOOLONG)
                 return {Place::TooLong, nullptr};
             fail(path);
