@@ -13,7 +13,7 @@ FUZZ_TARGET(aircraft_cfg)
     const QString firstName = QStringLiteral("fltsim.0");
 
     for (const Configuration &configuration : table.first(std::min<qsizetype>(table.size(), 16))) {
-        FUZZ_CHECK(!configuration.Title.isEmpty());
+        FUZZ_CHECK(lowerKeepingPositions(configuration.Name).startsWith(QLatin1String("fltsim.")));
         for (const FolderKey key : kFolderKeys)
             FUZZ_CHECK(configurationFolderName(key, configuration.folder(key))
                            .startsWith(folderKeyName(key)));
