@@ -17,8 +17,13 @@ CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_T
     -DWINGSTASH_FUZZ=ON -DWINGSTASH_TESTS=OFF "${launcher[@]}" >/dev/null
 ninja -C "$build" -j2 fuzz_targets
 
-# Temporary trees go to memory when it can.
-[ -d /dev/shm ] && export TMPDIR=/dev/shm
+# Temporary trees go to memory when it can, in a folder of this run's own: a target that
+# aborts leaves its tree behind.
+temp_parent=/tmp
+[ -d /dev/shm ] && temp_parent=/dev/shm
+TMPDIR=$(mktemp -d "$temp_parent/wingstash-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 export UBSAN_OPTIONS=print_stacktrace=1
 
 run_target() {
