@@ -206,7 +206,7 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
     if (!ValidateLocations(context, locations, firstRun))
         return false;
     // An unpack a crash interrupted is taken back to whole contents before anything looks.
-    recoverStaging(state.StagingDir);
+    recoverStaging(context.messages, state.StagingDir);
 
     if (listCategories(state.StowbayDir).isEmpty())
         createDefaultCategories(context);
