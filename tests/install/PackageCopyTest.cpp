@@ -275,4 +275,29 @@ TEST_F(PackageCopyTest, AnInstallThatFailsAnywhereLeavesTheSimulatorByteForByteA
     }
 }
 
+TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
+{
+    stageFullAircraft();
+    msfs.file("Gauges/c4glass.gau", "another aircraft's glass");
+    staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
+    ScanPackage(tc, tc.state.StagingDir);
+    const DiskSnapshot before = snapshotOf(msfs.root());
+    RecordingMessageBoxes messages;
+    Context context{tc.state,         messages,       tc.view,    tc.progress,
+                    tc.configChooser, tc.packageList, tc.launcher};
+    ProcessGauges(context, 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].endsWith("  Nothing was copied."));
+    EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
+
+    ASSERT_TRUE(QFile::remove(staging.path("Panel/zz.gau")));
+    ScanPackage(tc, tc.state.StagingDir);
+    ProcessGauges(context, 1);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(differences(before, snapshotOf(msfs.root())),
+              (QStringList{"Gauges/c4_main.gau", "Gauges/c4glass.gau", "Gauges/spare.gau"}));
+    EXPECT_TRUE(
+        QDir(tc.state.StateDir).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
 } // namespace
