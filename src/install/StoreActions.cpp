@@ -6,6 +6,7 @@
 #include "install/PackageCopy.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "package/Scan.h"
 #include "platform/FileSystem.h"
@@ -83,18 +84,6 @@ bool removePackageFolder(Context &context, const RemovalArea &area, const QStrin
     return removeWithin(context.messages, area, entry).kind == RemovalOutcome::Deleted;
 }
 
-// The first of the entries (each inside its area) that could not be deleted, looked for before
-// anything is.
-std::optional<platform::RemovalObstacle>
-firstObstacle(const QList<std::pair<RemovalArea, QString>> &entries)
-{
-    for (const auto &[area, path] : entries) {
-        if (std::optional<platform::RemovalObstacle> obstacle = removalObstacleIn(area, path))
-            return obstacle;
-    }
-    return std::nullopt;
-}
-
 // Ends a removal that failed or was refused, showing the window as a finished action does.
 void reportRemovalProblem(Context &context, platform::MainControls &controls,
                           const QString &message = kRemovalProblem)
@@ -110,6 +99,8 @@ void reportRemovalProblem(Context &context, platform::MainControls &controls,
 bool refusedForObstacle(Context &context, platform::MainControls &controls,
                         const QList<std::pair<RemovalArea, QString>> &entries)
 {
+    if (refusedWhileLocationsClash(context))
+        return true;
     const std::optional<platform::RemovalObstacle> obstacle = firstObstacle(entries);
     if (!obstacle)
         return false;
