@@ -254,8 +254,8 @@ private:
             break;
         case 5:
             installed = name;
-            tree_.link(aircraft + '/' + name,
-                       chance(0.5) ? "@/Outside/Elsewhere" : "@/" + result_.package.toUtf8());
+            tree_.link(aircraft + '/' + name, chance(0.5) ? QByteArray("@/Outside/Elsewhere")
+                                                          : "@/" + result_.package.toUtf8());
             break;
         }
         if (!installed.isEmpty()) {

@@ -418,8 +418,9 @@ TEST(FaultsRealTest, AFullOrReadOnlyFileSystemChangesNothingAndIsNamed)
                      (c.mount == Mount::FullTmpfs ? ", full tmpfs on " : ", read-only mount on ") +
                      c.folder);
         World world(c.action);
-        if (c.bigFile != nullptr)
+        if (c.bigFile != nullptr) {
             ASSERT_TRUE(world.disk.file(c.bigFile, QByteArray(400 * 1024, 'x')));
+        }
         expectInMountNamespace(c.mount, world.disk.bytes(c.folder), [&] {
             return problemsUnlessUnchanged(perform(world, c.action), world.path(c.folder));
         });
