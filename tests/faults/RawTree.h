@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QString>
 
 #include <cerrno>
@@ -25,32 +26,22 @@ inline int makeOwnerWritable(const char *path, const struct stat *status, int ty
     return 0;
 }
 
-inline int removeEntry(const char *path, const struct stat *, int, FTW *)
+inline int removeEntry(const char *path, const struct stat *, int type, FTW *)
 {
-    ::remove(path);
+    if (type == FTW_DP)
+        ::rmdir(path);
+    else
+        ::unlink(path);
     return 0;
 }
 
 // Removes a tree, read-only folders included, never following a link.
 inline void removeWhole(const QByteArray &path)
 {
-    ::nftw(path.constData(), makeOwnerWritable, 16, FTW_PHYS);
+    // Root deletes below a folder whatever its mode.
+    if (::geteuid() != 0)
+        ::nftw(path.constData(), makeOwnerWritable, 16, FTW_PHYS);
     ::nftw(path.constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
-}
-
-// Every folder of a relative path below root, made as needed.
-inline bool makeParents(const QByteArray &root, const QByteArray &relative)
-{
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype slash = relative.indexOf('/', from);
-        if (slash < 0)
-            return true;
-        const QByteArray folder = root + relative.left(slash);
-        if (::mkdir(folder.constData(), 0755) != 0 && errno != EEXIST)
-            return false;
-        from = slash + 1;
-    }
 }
 
 } // namespace rawtree
@@ -81,25 +72,28 @@ public:
 
     bool file(const QByteArray &relative, const QByteArray &content = {})
     {
-        if (!rawtree::makeParents(root_, relative))
-            return false;
-        const int fd =
-            ::open(bytes(relative).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0)
-            return false;
-        const bool whole =
-            ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
-        return ::close(fd) == 0 && whole;
+        return withParents(relative, [&] {
+            const int fd =
+                ::open(bytes(relative).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd < 0)
+                return false;
+            const bool whole =
+                ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
+            return ::close(fd) == 0 && whole;
+        });
     }
-    bool folder(const QByteArray &relative) { return rawtree::makeParents(root_, relative + '/'); }
+    bool folder(const QByteArray &relative)
+    {
+        return withParents(relative + '/', [&] { return exists(relative); });
+    }
     // A link at relative; a target beginning with "@/" is taken below the root, any other as
     // written (relative to the link's folder).
     bool link(const QByteArray &relative, const QByteArray &target)
     {
-        if (!rawtree::makeParents(root_, relative))
-            return false;
         const QByteArray written = target.startsWith("@/") ? root_ + target.mid(2) : target;
-        return ::symlink(written.constData(), bytes(relative).constData()) == 0;
+        return withParents(relative, [&] {
+            return ::symlink(written.constData(), bytes(relative).constData()) == 0;
+        });
     }
     bool readOnly(const QByteArray &relative)
     {
@@ -116,4 +110,33 @@ public:
 
 private:
     QByteArray root_;
+    QSet<QByteArray> folders_; // made already
+
+    // Makes the folders of relative, then the entry; folders removed or mounted over since they
+    // were made are made again.
+    template <typename Create> bool withParents(const QByteArray &relative, Create create)
+    {
+        if (makeParents(relative) && create())
+            return true;
+        folders_.clear();
+        return makeParents(relative) && create();
+    }
+
+    // Every folder of a relative path, made as needed.
+    bool makeParents(const QByteArray &relative)
+    {
+        qsizetype from = 0;
+        while (true) {
+            const qsizetype slash = relative.indexOf('/', from);
+            if (slash < 0)
+                return true;
+            const QByteArray folder = relative.left(slash);
+            from = slash + 1;
+            if (folders_.contains(folder))
+                continue;
+            if (::mkdir(bytes(folder).constData(), 0755) != 0 && errno != EEXIST)
+                return false;
+            folders_.insert(folder);
+        }
+    }
 };
