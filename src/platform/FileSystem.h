@@ -83,6 +83,7 @@ QDateTime lastModified(const QString &path);
 struct Result {
     bool ok = true;
     QString error; // the system's description when !ok
+    int code = 0;  // the system's error number when !ok, where one is known
 };
 
 // How a path handed in is taken: looked up without regard to case (any path the program
@@ -105,11 +106,6 @@ struct RemoveResult {
     QString error;
 };
 RemoveResult removeFile(const QString &path);
-
-// Deletes the files that a pattern names; the wildcard characters * and ? are allowed in the
-// last component only. ok is false when any matching file could not be deleted; missing is true
-// when nothing matched.
-RemoveResult removeFiles(const QString &pattern);
 
 // Creates one folder; fails when it exists already or cannot be made.
 Result makeFolder(const QString &path);
