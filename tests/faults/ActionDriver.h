@@ -161,5 +161,5 @@ inline void deleteAllUnusedGauges(RecordingContext &test)
     AllSelectedGaugesView view;
     ListUnusedGauges(test, view);
     if (view.rowCount() > 0)
-        DeleteSelectedGauges(test.messages, view);
+        DeleteSelectedGauges(test, view);
 }
