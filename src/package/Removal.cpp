@@ -67,9 +67,18 @@ bool removeFilesAllOrNothing(platform::MessageBoxes &messages, const RemovalArea
                              const QStringList &paths)
 {
     QList<std::pair<RemovalArea, QString>> entries;
-    for (const QString &path : paths)
+    std::optional<platform::RemovalObstacle> obstacle;
+    for (const QString &path : paths) {
+        // A listed file that has become a folder meanwhile is not the file the user chose.
+        bool exists = false;
+        const unsigned attributes = platform::attributesOf(path, &exists);
+        if (exists && (attributes & (platform::Directory | platform::Link)) == platform::Directory)
+            obstacle = platform::RemovalObstacle{path, QStringLiteral("it is a folder now")};
         entries.append({area, path});
-    if (const std::optional<platform::RemovalObstacle> obstacle = firstObstacle(entries)) {
+    }
+    if (!obstacle)
+        obstacle = firstObstacle(entries);
+    if (obstacle) {
         messages.inform(nothingRemovedMessage(*obstacle));
         return false;
     }

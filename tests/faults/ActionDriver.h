@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestContext.h"
+
 // Runs the actions that change the disk the way the main window and the unused-gauges window
 // start them, for tests that judge only what happened on disk: every message box is answered
 // alike and recorded, the window's refreshes are counted but scan nothing (a rescan could ask
@@ -28,7 +30,8 @@ public:
 struct RecordingContext {
     explicit RecordingContext(bool agree = true) : messages(agree) {}
 
-    SharedState state;
+    QTemporaryDir stateFolder;
+    SharedState state = stateWithStateDir(stateFolder);
     RecordingMessageBoxes messages;
     RecordingPackageView view;
     RecordingProgress progress;
