@@ -52,13 +52,6 @@ bool isEntryName(const QString &name)
            !name.contains(platform::separator()) && !name.contains(QLatin1Char('/'));
 }
 
-QString withoutTrailingSeparator(QString path)
-{
-    if (path.endsWith(platform::separator()))
-        path.chop(1);
-    return path;
-}
-
 // An alias names a folder below the simulator's aircraft folder the Windows way ("other\panel");
 // Windows ignores blanks at the end of a name.
 QString aliasAsPath(const QString &alias)
@@ -234,7 +227,7 @@ void removeFromStore(Context &context, platform::MainControls &controls, const P
             QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
         return;
     const QString entry =
-        withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
+        platform::withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
     const RemovalArea category(layout.categoryFolder(package.category));
     if (refusedForObstacle(context, controls, {{category, entry}}))
         return;
@@ -306,12 +299,9 @@ void copyImageToStaging(Context &context, platform::MainControls &controls)
         platform::resolveCase(context.state.StagingDir + FileNameOf(image->path, false));
     const platform::Result copied = platform::copyFile(image->realPath, destination);
     if (!copied.ok) {
-        QString reason = copied.error.trimmed();
-        if (!reason.endsWith(QLatin1Char('.')))
-            reason += QLatin1Char('.');
         context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +
                                 QStringLiteral(" to ") + destination + QStringLiteral(".  ") +
-                                reason);
+                                platform::asSentence(copied.error));
         return;
     }
     context.messages.inform(kDone);

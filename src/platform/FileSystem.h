@@ -75,6 +75,8 @@ QString resolveCase(const QString &path);
 
 // The path with exactly one trailing separator appended when missing (empty stays empty).
 QString withTrailingSeparator(const QString &path);
+// The path without its trailing separators (a root such as "/" stays as it is).
+QString withoutTrailingSeparator(const QString &path);
 
 // Size in bytes and last-modified time of a file; -1 / invalid when missing.
 qint64 fileSize(const QString &path);
@@ -85,6 +87,10 @@ struct Result {
     QString error; // the system's description when !ok
     int code = 0;  // the system's error number when !ok, where one is known
 };
+
+// The system's description of a failure as a sentence of a message: trimmed, ending with a
+// full stop ("The reason is unknown." when there is none).
+QString asSentence(const QString &error);
 
 // How a path handed in is taken: looked up without regard to case (any path the program
 // built), or as it is on disk already (a path a listing or an earlier look-up gave), which
