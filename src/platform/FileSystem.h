@@ -97,10 +97,11 @@ QString asSentence(const QString &error);
 // saves listing the folder of a destination that does not exist yet.
 enum class PathLookup { IgnoreCase, AsGiven };
 
-// Copies a file, replacing the destination (written to a temporary file in the destination's
-// folder first, so a failed copy leaves any earlier destination intact). The last-modified time
-// is kept, and a replaced destination's permissions. The data is not forced to the disk before
-// the rename, as no copy tool does.
+// Copies a file. A new destination is created exclusively and written in place, and removed
+// again when the copy fails; a destination that exists already is replaced through a hidden
+// temporary file beside it, renamed over it when whole, so a failed copy leaves it intact. The
+// last-modified time is kept, and a replaced destination's permissions. The data is not forced
+// to the disk (as no copy tool does): callers that need it there sync the file system.
 Result copyFile(const QString &source, const QString &destination,
                 PathLookup lookup = PathLookup::IgnoreCase);
 
