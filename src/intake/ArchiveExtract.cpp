@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -47,6 +48,8 @@ std::optional<Survey> survey(const QString &archivePath)
     if (!reader.isOpen())
         return std::nullopt;
     Survey result;
+    // The folders the entries' paths make, each once (keyed by its path, ignoring case).
+    std::unordered_set<quint64> folders;
     Step step;
     while ((step = reader.next()) == Step::Entry) {
         const QString name = reader.name();
@@ -57,10 +60,22 @@ std::optional<Survey> survey(const QString &archivePath)
             result.encryptedEntry = name;
             return result;
         }
+        if (reader.type() == EntryType::Other)
+            continue;
+        const QStringList components = entryPathComponents(name);
+        const qsizetype folderCount =
+            reader.type() == EntryType::Folder ? components.size() : components.size() - 1;
+        quint64 key = 14695981039346656037ULL;
+        qint64 pathBytes = 0;
+        for (qsizetype i = 0; i < folderCount; ++i) {
+            key = (key ^ qHash(components.at(i).toCaseFolded())) * 1099511628211ULL;
+            pathBytes += components.at(i).size() + 1;
+            if (folders.insert(key).second)
+                result.declaredBytes += entryCost(pathBytes);
+        }
         if (reader.type() == EntryType::File)
-            result.declaredBytes += std::max<qint64>(0, reader.declaredSize().value_or(0));
-        if (reader.type() != EntryType::Other)
-            result.declaredBytes += kEntryCost;
+            result.declaredBytes += entryCost(pathBytes + components.value(folderCount).size()) +
+                                    std::max<qint64>(0, reader.declaredSize().value_or(0));
     }
     result.readable = step == Step::End;
     result.encrypted = !result.readable && reader.hasEncryptedEntries();
@@ -173,9 +188,9 @@ private:
             }
             return {found->folder ? Place::Ready : Place::Taken, found->folder.get()};
         }
-        if (!charge(kEntryCost))
-            return {Place::OverAllowance, nullptr};
         const QString path = parent.path + name;
+        if (!charge(entryCost(path.size())))
+            return {Place::OverAllowance, nullptr};
         if (const platform::Result made = platform::makeFolderAsGiven(path); !made.ok) {
             // A file system whose limits are below the ones checked beforehand refuses so.
             if (made.code == ENAMETOOLONG)
@@ -236,7 +251,7 @@ private:
         const QString path = parent->path + fileName;
         // Written under a temporary name and renamed when whole; never over an entry, never
         // through a link.
-        if (!charge(kEntryCost))
+        if (!charge(entryCost(path.size())))
             return ExtractOutcome::Bomb;
         platform::NewFile file(path);
         if (!file.isOpen())

@@ -27,9 +27,14 @@ struct Extraction {
     qint64 bytesWritten = 0; // Done: the bytes of all files written
 };
 
-// Each file and folder made counts as this many bytes against the allowance: a disk gives every
-// entry at least a block, and a tiny archive of a million empty folders harms as a large one.
+// Each file and folder made counts against the allowance as a disk block plus its path's length:
+// a disk gives every entry at least a block and walks its whole path to make it, so a tiny
+// archive of thousands of deep folders harms as a large one does, and is refused as one.
 inline constexpr qint64 kEntryCost = 512;
+inline qint64 entryCost(qint64 pathLength)
+{
+    return kEntryCost + pathLength;
+}
 
 // An archive may unpack to at most this many times its own size.
 inline constexpr qint64 kMaxExpansion = 1000;
