@@ -1,0 +1,61 @@
+#include "support/FaultScenarios.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <iostream>
+
+namespace {
+
+using platform::faults::ArmedFault;
+
+// Points of each action at which the process is killed.
+constexpr int kKillsPerAction = 20;
+
+// Death tests run first, before any test has started a thread that a fork would not copy.
+class FaultsKillDeathTest : public ::testing::TestWithParam<ActionRow> {};
+
+// A child process runs the action and is killed, as by a crash or a power cut, at points spread
+// over the calls it makes. After each kill the recovery runs as at the next start: nothing
+// half-done counts as installed, stored or unpacked, and nothing temporary is left.
+TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
+{
+    const ActionRow &row = GetParam();
+    const Reference reference = referenceRun(row);
+    ASSERT_NE(reference.before, reference.after) << "the unarmed run changed nothing";
+
+    int kills = 0;
+    FailingRuns failing;
+    for (const platform::faults::Plan &plan : spreadKillPoints(reference.counts, kKillsPerAction)) {
+        ActionWorld world(row.agree);
+        prepareAction(row, world);
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(plan);
+                runAction(row, world);
+            },
+            ::testing::KilledBySignal(SIGKILL), "")
+            << "at " << callName(plan.call) << " call " << plan.nth;
+        ++kills;
+        recoverAsAtStartUp(world.context);
+        if (const QStringList problems = problemsAfterRun(world, reference, false);
+            !problems.isEmpty())
+            failing.add(QStringLiteral("killed at %1 call %2 of %3")
+                            .arg(QString::fromLatin1(callName(plan.call)))
+                            .arg(plan.nth)
+                            .arg(reference.counts.at(std::size_t(plan.call))),
+                        problems);
+    }
+    RecordProperty("kills", kills);
+    std::cout << "[  faults  ] " << row.name << ": " << kills << " kills, " << failing.count()
+              << " went wrong\n";
+    EXPECT_EQ(failing.count(), 0) << failing.summary(kills);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultsKillDeathTest,
+    ::testing::Values(actionRow(QStringLiteral("Install")), actionRow(QStringLiteral("Intake")),
+                      actionRow(QStringLiteral("UnpackReplacingStagingFiles"))),
+    actionRowName);
+
+} // namespace
