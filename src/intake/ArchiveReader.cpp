@@ -68,6 +68,17 @@ std::optional<qint64> ArchiveReader::declaredSize() const
     return archive_entry_size(entry_);
 }
 
+bool ArchiveReader::isEncrypted() const
+{
+    return archive_entry_is_encrypted(entry_) != 0;
+}
+
+bool ArchiveReader::hasEncryptedEntries() const
+{
+    // Negative: not known, or a format without encryption.
+    return archive_read_has_encrypted_entries(archive_) > 0;
+}
+
 qint64 ArchiveReader::read(char *buffer, qint64 size)
 {
     const la_ssize_t count = archive_read_data(archive_, buffer, static_cast<size_t>(size));

@@ -30,6 +30,11 @@ public:
     QString name() const;
     EntryType type() const;
     std::optional<qint64> declaredSize() const;
+    // Whether the current entry's data or name is encrypted, as in a zip or 7z with a password.
+    bool isEncrypted() const;
+    // Whether the archive is known to hold encrypted entries. After a failed step this tells an
+    // archive whose very names are encrypted (a 7z or rar with a password) from a damaged one.
+    bool hasEncryptedEntries() const;
     // Reads the next bytes of the current entry's data: 0 at its end, -1 when damaged.
     qint64 read(char *buffer, qint64 size);
 

@@ -23,6 +23,12 @@ QString outcomeMessage(const Extraction &extraction, const QString &name)
     case ExtractOutcome::Damaged:
         return "The archive " + name +
                " is damaged or incomplete.  Nothing from it was kept in the Staging folder.";
+    case ExtractOutcome::Encrypted:
+        return "The archive " + name + " is protected by a password" +
+               (extraction.encryptedEntry.isEmpty()
+                    ? QString()
+                    : " (its entry " + extraction.encryptedEntry + " is encrypted)") +
+               ", so Wingstash cannot unpack it.  Nothing was unpacked.";
     case ExtractOutcome::TooLarge:
         return "The contents of " + name +
                " do not fit in the free space of the Staging folder's disk.  Nothing was "
@@ -41,22 +47,23 @@ QString outcomeMessage(const Extraction &extraction, const QString &name)
 }
 
 // Unpacks one archive into a folder and says what went wrong or was left out. The files
-// written when it succeeded, else nothing.
+// written when it succeeded, else nothing. The bytes written are taken from the allowance.
 std::optional<QStringList> unpackReporting(Context &context, const QString &archivePath,
-                                           const QString &folder)
+                                           const QString &folder, qint64 &allowance)
 {
     const QString name = QFileInfo(archivePath).fileName();
-    const Extraction extraction = extractArchive(archivePath, folder, context.progress);
+    const Extraction extraction = extractArchive(archivePath, folder, allowance, context.progress);
     if (extraction.outcome != ExtractOutcome::Done) {
         context.messages.inform(outcomeMessage(extraction, name));
         return std::nullopt;
     }
+    allowance -= extraction.bytesWritten;
     if (!extraction.leftOut.isEmpty()) {
         context.messages.inform(
             "Wingstash unpacked " + name +
             " but left out the entries below.  Each is a link, a device, a name a Windows disk "
-            "cannot hold, a name that would lie outside the Staging folder, or a name that came "
-            "before." +
+            "cannot hold, a name or path too long for the disk, a name that would lie outside "
+            "the Staging folder, or a name that came before." +
             kCrLf + kCrLf + extraction.leftOut.join(kCrLf));
     }
     return extraction.files;
@@ -105,7 +112,10 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
     if (!makeRoomInStaging(context, name))
         return false;
 
-    std::optional<QStringList> files = unpackReporting(context, archivePath, staging);
+    // Archives unpacked from this one share its allowance, so a chain of them cannot grow
+    // further than the archive the user chose.
+    qint64 allowance = expansionAllowance(QFileInfo(archivePath).size());
+    std::optional<QStringList> files = unpackReporting(context, archivePath, staging, allowance);
     // An add-on packed inside another archive: its inner archive takes the outer one's place.
     while (files && files->size() == 1 && isArchiveName(files->first())) {
         const QString inner = files->first();
@@ -113,7 +123,7 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
         if (!context.messages.confirmYes("The archive " + name + " holds only another archive, " +
                                          innerName + ".  Unpack " + innerName + " too?"))
             break;
-        files = unpackReporting(context, inner, QFileInfo(inner).absolutePath());
+        files = unpackReporting(context, inner, QFileInfo(inner).absolutePath(), allowance);
         if (files)
             platform::removeFile(inner);
         name = innerName;

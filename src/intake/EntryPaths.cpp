@@ -6,6 +6,12 @@
 
 namespace {
 
+const QRegularExpression &separators()
+{
+    static const QRegularExpression pattern(QStringLiteral("[/\\\\]"));
+    return pattern;
+}
+
 bool isForbidden(QChar c)
 {
     // U+FFFD stands for bytes that could not be decoded: the real name is unknown.
@@ -25,7 +31,7 @@ bool isDeviceName(const QString &component)
 bool isValidComponent(const QString &component)
 {
     return !component.endsWith(QLatin1Char('.')) && !component.endsWith(QLatin1Char(' ')) &&
-           !isDeviceName(component) &&
+           !isDeviceName(component) && component.toUtf8().size() <= kMaxNameBytes &&
            std::none_of(component.begin(), component.end(), isForbidden);
 }
 
@@ -35,12 +41,20 @@ QStringList entryPathComponents(const QString &entryName)
 {
     if (entryName.startsWith(QLatin1Char('/')) || entryName.startsWith(QLatin1Char('\\')))
         return {};
-    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
-    QStringList components = entryName.split(separators, Qt::SkipEmptyParts);
+    QStringList components = entryName.split(separators(), Qt::SkipEmptyParts);
     components.removeAll(QStringLiteral("."));
     if (!std::all_of(components.cbegin(), components.cend(), isValidComponent))
         return {};
     return components;
+}
+
+bool isMacMetadata(const QString &entryName)
+{
+    const QStringList components = entryName.split(separators(), Qt::SkipEmptyParts);
+    return std::any_of(components.cbegin(), components.cend(), [](const QString &component) {
+        return component.compare(QLatin1String("__MACOSX"), Qt::CaseInsensitive) == 0 ||
+               component.compare(QLatin1String(".DS_Store"), Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool isArchiveName(const QString &fileName)

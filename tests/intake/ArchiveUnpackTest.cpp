@@ -32,10 +32,11 @@ struct Unpacking {
     }
     // Writes an archive into Downloads, then changes its bytes when asked.
     QString archive(const QString &name, const QList<ArchiveEntry> &entries,
-                    const Change &change = {}, const char *options = nullptr)
+                    const Change &change = {}, const char *options = nullptr,
+                    const char *passphrase = nullptr)
     {
         const QString path = tree.path("Downloads/" + name);
-        writeArchive(path, entries, options);
+        writeArchive(path, entries, options, passphrase);
         if (change) {
             QByteArray bytes = tree.read("Downloads/" + name);
             change(bytes);
@@ -50,9 +51,16 @@ QString leftOutMessage(const QString &archive, const QString &entries)
 {
     return "Wingstash unpacked " + archive +
            " but left out the entries below.  Each is a link, a device, a name a Windows disk "
-           "cannot hold, a name that would lie outside the Staging folder, or a name that came "
-           "before.\r\n\r\n" +
+           "cannot hold, a name or path too long for the disk, a name that would lie outside the "
+           "Staging folder, or a name that came before.\r\n\r\n" +
            entries;
+}
+
+QString bombMessage(const QString &archive)
+{
+    return "The archive " + archive +
+           " would unpack to more than a thousand times its own size, as harmful archives do.  "
+           "Nothing from it was kept in the Staging folder.";
 }
 
 } // namespace
@@ -83,6 +91,14 @@ TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNamesWhateverTheLo
          {{"Panel\\a.bmp"}, {"PANEL/b.bmp"}, {"panel/a.BMP"}},
          {"Panel/", "Panel/a.bmp", "Panel/b.bmp"},
          "panel/a.BMP"},
+        {"a Mac's Finder files are skipped without a word",
+         {{"__MACOSX/._Readme.txt"},
+          {"__MACOSX/Cub/._Icon\r"},
+          {".DS_Store"},
+          {"Cub/__MACOSX", {}, ArchiveEntry::Folder},
+          {"Cub/.DS_Store"},
+          {"Cub/cub.air", "air"}},
+         {"Cub/", "Cub/cub.air"}},
     };
     const std::string locale = setlocale(LC_CTYPE, nullptr);
     setlocale(LC_CTYPE, "C");
@@ -127,6 +143,25 @@ TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
     EXPECT_EQ(entriesBelow(unpacking.tree.root()).filter("evil"), QStringList{});
 }
 
+TEST(ArchiveUnpack, NamesAndPathsTheSystemTakesAreWrittenLongerOnesLeftOut)
+{
+    Unpacking unpacking;
+    const QString deepest = QString("d/").repeated(2000) + "f.txt";
+    ASSERT_LE(QFile::encodeName(unpacking.tree.path("Staging/")).size() + deepest.size(), 4095)
+        << "the temporary folder's path leaves no room for a path 2,000 folders deep";
+    const QString longestName = QString(127, u'é') + "x"; // 255 bytes of UTF-8
+    const QString tooLongName = QString(128, u'é');
+    const QString tooDeep = QString("e/").repeated(2100) + "f.txt";
+    const QString archive = unpacking.archive(
+        "long.zip",
+        {{longestName, "255"}, {tooLongName, "256"}, {deepest, "deep"}, {tooDeep, "too deep"}});
+    unpacking.test.messages.expectOk(leftOutMessage("long.zip", tooLongName + "\r\n" + tooDeep));
+    EXPECT_TRUE(UnpackIntoStaging(unpacking.test, archive));
+    EXPECT_EQ(unpacking.tree.read("Staging/" + longestName), "255");
+    EXPECT_EQ(unpacking.tree.read("Staging/" + deepest), "deep");
+    EXPECT_FALSE(unpacking.tree.exists("Staging/e"));
+}
+
 TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
 {
     const QList<ArchiveEntry> twoFiles{{"a.bin", noise(40000)}, {"b.bin", noise(40001)}};
@@ -138,6 +173,7 @@ TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
         Change change;
         QString message;
         bool refusedBeforeWriting = true;
+        const char *passphrase = nullptr;
     } cases[]{
         {"truncated", "add-on.zip", twoFiles, [](QByteArray &bytes) { bytes.truncate(60000); },
          damaged},
@@ -147,20 +183,35 @@ TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
          "bomb.tar.bz2",
          {{"zeros.bin", QByteArray(4 << 20, '\0')}},
          {},
-         "The archive bomb.tar.bz2 would unpack to more than a thousand times its own size, as "
-         "harmful archives do.  Nothing from it was kept in the Staging folder."},
+         bombMessage("bomb.tar.bz2")},
         {"no archive at all",
          "notes.zip",
          {},
          [](QByteArray &bytes) { bytes = "some text"; },
          "Wingstash cannot read notes.zip as an archive.  Nothing was unpacked."},
+        {"a password",
+         "add-on.zip",
+         {{"Cub", {}, ArchiveEntry::Folder}, {"Cub/cub.air", "air"}},
+         {},
+         "The archive add-on.zip is protected by a password (its entry Cub/cub.air is encrypted), "
+         "so Wingstash cannot unpack it.  Nothing was unpacked.",
+         true,
+         "secret"},
+        {"a 7z whose names are encrypted",
+         "add-on.7z",
+         {},
+         [](QByteArray &bytes) { bytes = fixtureBytes("archives/encrypted-names.7z"); },
+         "The archive add-on.7z is protected by a password, so Wingstash cannot unpack it.  "
+         "Nothing was unpacked."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         Unpacking unpacking;
+        const char *options = c.passphrase ? "zip:compression=store,zip:encryption=zipcrypt"
+                              : QString(c.name).endsWith(".zip") ? "zip:compression=store"
+                                                                 : nullptr;
         const QString archive =
-            unpacking.archive(c.name, c.entries, c.change,
-                              QString(c.name).endsWith(".zip") ? "zip:compression=store" : nullptr);
+            unpacking.archive(c.name, c.entries, c.change, options, c.passphrase);
         unpacking.test.messages.expectOk(c.message);
         UnpackIntoStaging(unpacking.test, archive);
         EXPECT_EQ(unpacking.staging(), QStringList{});
@@ -170,17 +221,56 @@ TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
 
 TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
 {
-    for (const bool yes : {true, false}) {
+    const QList<ArchiveEntry> addOn{{"Cub/cub.air", "air"}};
+    // Stored, the zeros make an inner archive as large as its contents, which the outer one
+    // deflates several hundred times: each archive keeps within a thousand times its own size,
+    // the two together do not.
+    const QList<ArchiveEntry> zeros{{"zeros.bin", QByteArray(512 * 1024, '\0')}};
+    const struct {
+        const char *what;
+        QList<ArchiveEntry> inner;
+        bool yes;
+        QStringList expected;
+        const char *innerOptions = nullptr;
+        QList<ArchiveEntry> beside = {};
+        QString message = {};
+    } cases[]{
+        {"yes", addOn, true, {"Cub/", "Cub/cub.air"}},
+        {"no", addOn, false, {"inner.zip"}},
+        {"a Mac's Finder files beside it",
+         addOn,
+         true,
+         {"Cub/", "Cub/cub.air"},
+         nullptr,
+         {{"__MACOSX/._inner.zip"}, {".DS_Store"}}},
+        {"a chain held to the outer archive's size",
+         zeros,
+         true,
+         {"inner.zip"},
+         "zip:compression=store",
+         {},
+         bombMessage("inner.zip")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         Unpacking unpacking;
-        unpacking.archive("inner.zip", {{"Cub/cub.air", "air"}});
-        const QString outer = unpacking.archive(
-            "outer.zip", {{"inner.zip", unpacking.tree.read("Downloads/inner.zip")}});
+        unpacking.archive("inner.zip", c.inner, {}, c.innerOptions);
+        const QByteArray inner = unpacking.tree.read("Downloads/inner.zip");
+        const QString outer =
+            unpacking.archive("outer.zip", QList<ArchiveEntry>{{"inner.zip", inner}} + c.beside);
+        const qint64 outerSize = QFile(outer).size();
+        ASSERT_LT(inner.size(), 1000 * outerSize);
+        if (!c.message.isEmpty()) {
+            ASSERT_GT(inner.size() + c.inner.first().content.size(), 1000 * outerSize);
+        }
         unpacking.test.messages.expectYesNo(
             "The archive outer.zip holds only another archive, inner.zip.  Unpack inner.zip too?",
-            yes);
+            c.yes);
+        if (!c.message.isEmpty()) {
+            unpacking.test.messages.expectOk(c.message);
+        }
         EXPECT_TRUE(UnpackIntoStaging(unpacking.test, outer));
-        EXPECT_EQ(unpacking.staging(),
-                  (yes ? QStringList{"Cub/", "Cub/cub.air"} : QStringList{"inner.zip"}));
+        EXPECT_EQ(unpacking.staging(), c.expected);
     }
 }
 

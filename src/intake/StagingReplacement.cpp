@@ -1,0 +1,194 @@
+#include "intake/StagingReplacement.h"
+
+#include "platform/FileRemoval.h"
+#include "platform/FileWriting.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include <atomic>
+
+namespace {
+
+const QString kUnpacking = QStringLiteral("unpacking-");
+const QString kUnpacked = QStringLiteral("unpacked-");
+const QString kReplaced = QStringLiteral("replaced-");
+const QString kPlacing = QStringLiteral("placing-");
+
+QString ownName(const QString &role, const QString &id)
+{
+    return platform::kTemporaryPrefix + role + id;
+}
+
+QString newId()
+{
+    static std::atomic<unsigned> counter{0};
+    return QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+           QString::number(QDateTime::currentMSecsSinceEpoch()) + QLatin1Char('-') +
+           QString::number(++counter);
+}
+
+bool isOwn(const QString &name)
+{
+    return name.startsWith(platform::kTemporaryPrefix);
+}
+
+QStringList entryNames(const QString &folder, bool ownEntries)
+{
+    QStringList names;
+    for (const platform::DirEntry &entry : platform::listDirectory(
+             folder, nullptr, platform::ListDetail::FolderTest, platform::HiddenEntries::Include)) {
+        if (isOwn(entry.name) == ownEntries)
+            names.append(entry.name);
+    }
+    return names;
+}
+
+// Moves every entry of from into to (both ending with the separator), never over an entry of
+// the same name. Entries that cannot move stay where they are.
+void moveAll(const QString &from, const QString &to)
+{
+    for (const QString &name : entryNames(from, false))
+        platform::renameEntry(from + name, to + name);
+}
+
+} // namespace
+
+StagingReplacement::StagingReplacement(const QString &staging)
+    : staging_(platform::withTrailingSeparator(staging)), id_(newId())
+{
+}
+
+StagingReplacement::~StagingReplacement()
+{
+    for (const QString &folder : folders_)
+        platform::removeTree(folder);
+}
+
+QString StagingReplacement::newUnpackFolder()
+{
+    const QString folder =
+        staging_ + ownName(kUnpacking, id_ + QLatin1Char('-') + QString::number(folders_.size()));
+    const platform::Result made = platform::makeFolder(folder);
+    if (!made.ok) {
+        error_ = made.error;
+        return {};
+    }
+    folders_.append(folder);
+    return folder + platform::separator();
+}
+
+void StagingReplacement::dropLastFolder()
+{
+    if (!folders_.isEmpty())
+        platform::removeTree(folders_.takeLast());
+}
+
+bool StagingReplacement::moveEntries(const QString &from, const QString &to, QStringList *moved)
+{
+    for (const QString &name : entryNames(from, false)) {
+        const platform::Result result = platform::renameEntry(from + name, to + name);
+        if (!result.ok) {
+            error_ = result.error;
+            return false;
+        }
+        moved->append(name);
+    }
+    return true;
+}
+
+bool StagingReplacement::moveOldContentsAside(const QString &aside)
+{
+    const platform::Result made = platform::makeFolder(aside);
+    if (!made.ok) {
+        error_ = made.error;
+        return false;
+    }
+    QStringList moved;
+    const QString asideFolder = aside + platform::separator();
+    if (moveEntries(staging_, asideFolder, &moved))
+        return true;
+    for (const QString &name : moved)
+        platform::renameEntry(asideFolder + name, staging_ + name);
+    platform::removeFolder(aside);
+    return false;
+}
+
+bool StagingReplacement::place()
+{
+    if (folders_.isEmpty())
+        return false;
+    // Earlier levels (an archive that held only the one unpacked last) are no longer wanted.
+    const QString last = folders_.takeLast();
+    for (const QString &folder : folders_)
+        platform::removeTree(folder);
+    folders_ = {last};
+
+    // Whole: from here on recovery finishes the replacement rather than dropping it.
+    const QString unpacked = staging_ + ownName(kUnpacked, id_);
+    if (const platform::Result renamed = platform::renameEntry(last, unpacked); !renamed.ok) {
+        error_ = renamed.error;
+        return false;
+    }
+    folders_ = {unpacked};
+    const QString aside = staging_ + ownName(kReplaced, id_);
+    const bool hasOldContents = !entryNames(staging_, false).isEmpty();
+    if (hasOldContents && !moveOldContentsAside(aside))
+        return false;
+
+    const QString placing = staging_ + ownName(kPlacing, id_);
+    if (const platform::Result renamed = platform::renameEntry(unpacked, placing); !renamed.ok) {
+        error_ = renamed.error;
+        if (hasOldContents)
+            moveAll(aside + platform::separator(), staging_);
+        platform::removeFolder(aside);
+        return false;
+    }
+    folders_ = {placing};
+    QStringList moved;
+    const QString placingFolder = placing + platform::separator();
+    if (!moveEntries(placingFolder, staging_, &moved)) {
+        for (const QString &name : moved)
+            platform::renameEntry(staging_ + name, placingFolder + name);
+        if (hasOldContents)
+            moveAll(aside + platform::separator(), staging_);
+        platform::removeFolder(aside);
+        return false;
+    }
+    folders_.clear();
+    platform::removeFolder(placing);
+    if (hasOldContents)
+        platform::removeTree(aside);
+    return true;
+}
+
+void recoverStaging(const QString &staging)
+{
+    const QString folder = platform::withTrailingSeparator(staging);
+    for (const QString &name : entryNames(folder, true)) {
+        const QString path = folder + name;
+        const QString id = name.section(QLatin1Char('-'), 2);
+        if (name.startsWith(platform::kTemporaryPrefix + kUnpacking)) {
+            platform::removeTree(path);
+        } else if (name.startsWith(platform::kTemporaryPrefix + kUnpacked)) {
+            // The old contents had not all moved aside: they come back, the new ones go.
+            const QString aside = folder + ownName(kReplaced, id);
+            moveAll(aside + platform::separator(), folder);
+            platform::removeFolder(aside);
+            platform::removeTree(path);
+        } else if (name.startsWith(platform::kTemporaryPrefix + kPlacing)) {
+            // The old contents are aside: the new entries still waiting take their place.
+            moveAll(path + platform::separator(), folder);
+            if (platform::removeFolder(path).ok)
+                platform::removeTree(folder + ownName(kReplaced, id));
+        }
+    }
+    // Old contents whose replacement was placed in full go as the replacement would have.
+    for (const QString &name : entryNames(folder, true)) {
+        const QString id = name.section(QLatin1Char('-'), 2);
+        if (name.startsWith(platform::kTemporaryPrefix + kReplaced) &&
+            !platform::entryExists(folder + ownName(kUnpacked, id)) &&
+            !platform::entryExists(folder + ownName(kPlacing, id)))
+            platform::removeTree(folder + name);
+    }
+}
