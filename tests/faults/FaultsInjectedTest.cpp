@@ -25,6 +25,8 @@ TEST_P(FaultsInjectedFailures, EachFailingCallLeavesTheLocationsAsTheyBeganOrCom
     const Reference reference = referenceRun(row);
     ASSERT_NE(reference.before, reference.after) << "the unarmed run changed nothing";
     ASSERT_EQ(temporaryLeftovers(reference.after), QStringList{});
+    // An action that changes the disk without passing the seam could not be failed at all.
+    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
 
     int runs = 0;
     FailingRuns failing;

@@ -23,6 +23,8 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
     const ActionRow &row = GetParam();
     const Reference reference = referenceRun(row);
     ASSERT_NE(reference.before, reference.after) << "the unarmed run changed nothing";
+    // An action that changes the disk without passing the seam could not be failed at all.
+    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
 
     int kills = 0;
     FailingRuns failing;

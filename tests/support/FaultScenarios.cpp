@@ -4,6 +4,7 @@
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
+#include "intake/StagingReplacement.h"
 #include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
@@ -275,10 +276,9 @@ const ActionRow &actionRow(const QString &name)
     return actionRows().front();
 }
 
-void recoverAsAtStartUp(Context &)
+void recoverAsAtStartUp(Context &context)
 {
-    // Nothing yet puts interrupted actions right at start-up; the suite judges the disk as the
-    // actions leave it until then.
+    recoverStaging(context.state.StagingDir);
 }
 
 const char *callName(platform::faults::Call call)
