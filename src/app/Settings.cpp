@@ -113,6 +113,13 @@ QString settingsFilePath(const SharedState &state)
                                  QStringLiteral("ws.ini"));
 }
 
+void applySettingsLines(const QStringList &lines, SharedState &state,
+                        MainWindowGeometry &mainWindow)
+{
+    for (const QString &line : lines)
+        applyLine(line, state, mainWindow);
+}
+
 bool readSettingsFile(const QString &path, SharedState &state, MainWindowGeometry &mainWindow)
 {
     if (!platform::entryExists(path))
@@ -122,8 +129,7 @@ bool readSettingsFile(const QString &path, SharedState &state, MainWindowGeometr
     const QStringList lines = platform::readUtf8TextLines(path, &ok);
     if (!ok)
         return true;
-    for (const QString &line : lines)
-        applyLine(line, state, mainWindow);
+    applySettingsLines(lines, state, mainWindow);
     return true;
 }
 

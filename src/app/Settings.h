@@ -21,6 +21,10 @@ QString settingsFilePath(const SharedState &state);
 // ws.ini is UTF-8, so that every location a user can choose survives; a file of an earlier
 // version, in Windows-1252, is still read.
 
+// Applies lines of ws.ini by the reading rules, in order; a later line overrides an earlier one.
+void applySettingsLines(const QStringList &lines, SharedState &state,
+                        MainWindowGeometry &mainWindow);
+
 // Applies every line of ws.ini by the reading rules. Returns false when the file does not exist.
 bool readSettingsFile(const QString &path, SharedState &state, MainWindowGeometry &mainWindow);
 

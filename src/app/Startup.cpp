@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "intake/StagingReplacement.h"
 #include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
@@ -182,6 +183,8 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
 
     if (!ValidateLocations(context, locations, firstRun))
         return false;
+    // An unpack a crash interrupted is taken back to whole contents before anything looks.
+    recoverStaging(state.StagingDir);
 
     if (listCategories(state.StowbayDir).isEmpty())
         createDefaultCategories(context);

@@ -3,6 +3,7 @@
 #include "intake/ArchiveReader.h"
 #include "intake/EntryPaths.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWriting.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,30 +75,6 @@ bool isTooLongAPath(const QString &folder, const QStringList &components)
     return bytes > kMaxPathBytes;
 }
 
-// Undoes an extraction that failed: the files it wrote, then the folders it made, innermost
-// first. Nothing else in the folder is touched.
-class Written {
-public:
-    ~Written()
-    {
-        if (kept_)
-            return;
-        for (auto file = files_.crbegin(); file != files_.crend(); ++file)
-            QFile::remove(*file);
-        for (auto folder = folders_.crbegin(); folder != folders_.crend(); ++folder)
-            QDir().rmdir(*folder);
-    }
-    void addFile(const QString &path) { files_.append(path); }
-    void addFolder(const QString &path) { folders_.append(path); }
-    const QStringList &files() const { return files_; }
-    void keep() { kept_ = true; }
-
-private:
-    QStringList files_;
-    QStringList folders_;
-    bool kept_ = false;
-};
-
 // A folder the extraction writes into, and what each name in it stands for. Names are keyed
 // without regard to case, as on the Windows disk the add-on was made for, so "PANEL/" and
 // "Panel/" meet in one folder. A folder the extraction made holds only what it wrote, so nothing
@@ -125,11 +102,14 @@ Extraction ended(ExtractOutcome outcome)
 
 class Extractor {
 public:
-    Extractor(const QString &folder, qint64 limit, qint64 declared, platform::Progress &progress)
+    Extractor(const QString &folder, const QStringList &takenNames, qint64 limit, qint64 declared,
+              platform::Progress &progress)
         : limit_(limit), declared_(declared), progress_(progress)
     {
         root_.path = platform::withTrailingSeparator(folder);
         root_.listed = false;
+        for (const QString &name : takenNames)
+            root_.names.emplace(platform::caseKey(name), Folder::Name{name, nullptr});
     }
 
     Extraction run(ArchiveReader &reader)
@@ -156,9 +136,8 @@ public:
         }
         if (step == Step::Failed)
             return ended(ExtractOutcome::Damaged);
-        written_.keep();
         Extraction done;
-        done.files = written_.files();
+        done.files = written_;
         done.leftOut = leftOut_;
         done.bytesWritten = total_;
         return done;
@@ -200,7 +179,6 @@ private:
             fail(path);
             return {Place::Failed, nullptr};
         }
-        written_.addFolder(path);
         auto made = std::make_unique<Folder>(Folder{path + QLatin1Char('/'), true, {}});
         Folder *const folder = made.get();
         parent.names.emplace(platform::caseKey(name), Folder::Name{name, std::move(made)});
@@ -250,25 +228,28 @@ private:
         if (find(*parent, fileName))
             return settle(Place::Taken, name);
         const QString path = parent->path + fileName;
-        QFile file(path);
-        // NewOnly: never replaces a file, and never opens through a link.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return errno == ENAMETOOLONG ? settle(Place::TooLong, name) : fail(path);
+        // Written under a temporary name and renamed when whole; never over an entry, never
+        // through a link.
+        platform::NewFile file(path);
+        if (!file.isOpen())
+            return file.errorCode() == ENAMETOOLONG ? settle(Place::TooLong, name) : fail(path);
         parent->names.emplace(platform::caseKey(fileName), Folder::Name{fileName, nullptr});
-        written_.addFile(path);
         std::array<char, 64 * 1024> buffer{};
         qint64 count;
         while ((count = reader.read(buffer.data(), buffer.size())) > 0) {
             total_ += count;
             if (total_ > limit_)
                 return ExtractOutcome::Bomb;
-            if (file.write(buffer.data(), count) != count)
+            if (!file.write(buffer.data(), count))
                 return fail(path);
             showProgress();
         }
         if (count < 0)
             return ExtractOutcome::Damaged;
-        return file.flush() ? ExtractOutcome::Done : fail(path);
+        if (const platform::Result finished = file.finish(); !finished.ok)
+            return finished.code == ENAMETOOLONG ? settle(Place::TooLong, name) : fail(path);
+        written_.append(path);
+        return ExtractOutcome::Done;
     }
 
     ExtractOutcome fail(const QString &path)
@@ -289,7 +270,7 @@ private:
     const qint64 declared_;
     platform::Progress &progress_;
     Folder root_;
-    Written written_;
+    QStringList written_; // the files written, in archive order
     qint64 total_ = 0;
     int shown_ = 0;
     QStringList leftOut_;
@@ -306,7 +287,8 @@ qint64 expansionAllowance(qint64 archiveSize)
                : size * kMaxExpansion;
 }
 
-Extraction extractArchive(const QString &archivePath, const QString &folder, qint64 allowance,
+Extraction extractArchive(const QString &archivePath, const QString &folder,
+                          const QStringList &takenNames, qint64 allowance,
                           platform::Progress &progress)
 {
     const std::optional<Survey> surveyed = survey(archivePath);
@@ -328,6 +310,6 @@ Extraction extractArchive(const QString &archivePath, const QString &folder, qin
 
     const platform::ShownProgress shown(progress, 0, 100);
     ArchiveReader reader(archivePath);
-    Extractor extractor(folder, allowance, surveyed->declaredBytes, progress);
+    Extractor extractor(folder, takenNames, allowance, surveyed->declaredBytes, progress);
     return extractor.run(reader);
 }

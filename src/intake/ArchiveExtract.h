@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// How an extraction ended. Every outcome but Done leaves the folder as it was: whatever the
-// extraction had written is removed again.
+// How an extraction ended. After any outcome but Done the folder holds whatever was written
+// before the failure: unpack into a folder of your own and drop it then.
 enum class ExtractOutcome {
     Done,
     Unreadable,  // not an archive libarchive knows, or the file cannot be opened
@@ -35,9 +35,12 @@ inline constexpr qint64 kMaxExpansion = 1000;
 qint64 expansionAllowance(qint64 archiveSize);
 
 // Unpacks an archive into an existing folder, writing regular files and folders only, each
-// below the folder; an existing file is never replaced, and a Mac's Finder files are skipped.
+// below the folder and each file under a temporary name until whole; an existing file is never
+// replaced, and a Mac's Finder files are skipped.
 // The declared sizes are checked against the free space and the allowance (in bytes) before
 // anything is written, and the bytes written are held to the same limits, since declared sizes
-// can lie.
-Extraction extractArchive(const QString &archivePath, const QString &folder, qint64 allowance,
+// can lie. Entries whose first name is one of takenNames are left out: those names stand for
+// entries already in the place the unpacked files are going to.
+Extraction extractArchive(const QString &archivePath, const QString &folder,
+                          const QStringList &takenNames, qint64 allowance,
                           platform::Progress &progress);

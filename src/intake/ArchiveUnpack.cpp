@@ -2,6 +2,7 @@
 
 #include "intake/ArchiveExtract.h"
 #include "intake/EntryPaths.h"
+#include "intake/StagingReplacement.h"
 #include "package/Files.h"
 #include "package/FolderClearing.h"
 #include "platform/FileSystem.h"
@@ -49,10 +50,12 @@ QString outcomeMessage(const Extraction &extraction, const QString &name)
 // Unpacks one archive into a folder and says what went wrong or was left out. The files
 // written when it succeeded, else nothing. The bytes written are taken from the allowance.
 std::optional<QStringList> unpackReporting(Context &context, const QString &archivePath,
-                                           const QString &folder, qint64 &allowance)
+                                           const QString &folder, const QStringList &takenNames,
+                                           qint64 &allowance)
 {
     const QString name = QFileInfo(archivePath).fileName();
-    const Extraction extraction = extractArchive(archivePath, folder, allowance, context.progress);
+    const Extraction extraction =
+        extractArchive(archivePath, folder, takenNames, allowance, context.progress);
     if (extraction.outcome != ExtractOutcome::Done) {
         context.messages.inform(outcomeMessage(extraction, name));
         return std::nullopt;
@@ -69,24 +72,17 @@ std::optional<QStringList> unpackReporting(Context &context, const QString &arch
     return extraction.files;
 }
 
-// Staging holds files: the user decides whether they go first. False: leave everything.
-bool makeRoomInStaging(Context &context, const QString &name)
+// Staging holds files: the user decides whether they are to make way. False: leave everything.
+// They go only once the new files are whole, and only if everything in Staging could go.
+bool mayReplaceStaging(Context &context, const QString &name)
 {
-    if (IsStagingEmpty(context.state))
-        return true;
     if (!context.messages.confirmOk(
             "The Staging folder already holds files.  Unpacking " + name +
             " among them would mix two add-ons." + kCrLf + kCrLf +
             "OK removes everything from the Staging folder first; Cancel leaves it as it is and "
             "unpacks nothing."))
         return false;
-    if (!ClearFolder(context, context.state.StagingDir))
-        return false;
-    if (IsStagingEmpty(context.state))
-        return true;
-    context.messages.inform("The Staging folder could not be emptied, so " + name +
-                            " was not unpacked.");
-    return false;
+    return mayClearFolder(context, context.state.StagingDir);
 }
 
 bool liesIn(const QString &path, const QString &folder)
@@ -102,31 +98,66 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
 {
     const QString staging = platform::resolveCase(context.state.StagingDir);
     QString name = QFileInfo(archivePath).fileName();
-    // Emptying Staging first would delete the archive itself.
+    // Replacing Staging's contents would delete the archive itself.
     if (liesIn(archivePath, staging)) {
         context.messages.inform("The archive " + name +
                                 " lies in the Staging folder.  Move it somewhere else first; "
                                 "nothing was unpacked.");
         return false;
     }
-    if (!makeRoomInStaging(context, name))
+    // Staging that shows nothing may still hold hidden entries: they stay, and keep their names.
+    const bool replacing = !IsStagingEmpty(context.state);
+    if (replacing && !mayReplaceStaging(context, name))
         return false;
+    QStringList takenNames;
+    if (!replacing) {
+        for (const platform::DirEntry &entry :
+             platform::listDirectory(staging, nullptr, platform::ListDetail::FolderTest,
+                                     platform::HiddenEntries::Include))
+            takenNames.append(entry.name);
+    }
 
+    // Everything is unpacked aside first; Staging changes only once the new files are whole.
+    StagingReplacement replacement(staging);
+    const auto unpackAside = [&](const QString &archive, qint64 &allowance) {
+        const QString folder = replacement.newUnpackFolder();
+        if (folder.isEmpty()) {
+            context.messages.inform("Wingstash could not write in the Staging folder (" +
+                                    replacement.error().trimmed() + ").  Nothing was unpacked.");
+            return std::optional<QStringList>{};
+        }
+        std::optional<QStringList> files =
+            unpackReporting(context, archive, folder, takenNames, allowance);
+        if (!files)
+            replacement.dropLastFolder();
+        return files;
+    };
     // Archives unpacked from this one share its allowance, so a chain of them cannot grow
     // further than the archive the user chose.
     qint64 allowance = expansionAllowance(QFileInfo(archivePath).size());
-    std::optional<QStringList> files = unpackReporting(context, archivePath, staging, allowance);
-    // An add-on packed inside another archive: its inner archive takes the outer one's place.
-    while (files && files->size() == 1 && isArchiveName(files->first())) {
+    std::optional<QStringList> files = unpackAside(archivePath, allowance);
+    if (!files)
+        return false;
+    // An add-on packed inside another archive: its inner archive takes the outer one's place;
+    // when the inner one fails, the outer one's contents are placed as they are.
+    while (files->size() == 1 && isArchiveName(files->first())) {
         const QString inner = files->first();
         const QString innerName = QFileInfo(inner).fileName();
         if (!context.messages.confirmYes("The archive " + name + " holds only another archive, " +
                                          innerName + ".  Unpack " + innerName + " too?"))
             break;
-        files = unpackReporting(context, inner, QFileInfo(inner).absolutePath(), allowance);
-        if (files)
-            platform::removeFile(inner);
+        std::optional<QStringList> innerFiles = unpackAside(inner, allowance);
+        if (!innerFiles)
+            break;
+        files = std::move(innerFiles);
         name = innerName;
+    }
+    if (!replacement.place(replacing ? StagingReplacement::OldContents::Replace
+                                     : StagingReplacement::OldContents::Keep)) {
+        context.messages.inform("Wingstash could not put the files of " + name +
+                                " in the Staging folder (" + replacement.error().trimmed() +
+                                ").  The Staging folder was left as it was.");
+        return false;
     }
     return true;
 }

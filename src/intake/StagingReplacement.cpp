@@ -4,7 +4,6 @@
 #include "platform/FileWriting.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 #include <atomic>
 
@@ -20,11 +19,11 @@ QString ownName(const QString &role, const QString &id)
     return platform::kTemporaryPrefix + role + id;
 }
 
+// Short, since every unpacked path lies below the folder named with it.
 QString newId()
 {
     static std::atomic<unsigned> counter{0};
     return QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
-           QString::number(QDateTime::currentMSecsSinceEpoch()) + QLatin1Char('-') +
            QString::number(++counter);
 }
 
@@ -114,7 +113,7 @@ bool StagingReplacement::moveOldContentsAside(const QString &aside)
     return false;
 }
 
-bool StagingReplacement::place()
+bool StagingReplacement::place(OldContents old)
 {
     if (folders_.isEmpty())
         return false;
@@ -132,7 +131,8 @@ bool StagingReplacement::place()
     }
     folders_ = {unpacked};
     const QString aside = staging_ + ownName(kReplaced, id_);
-    const bool hasOldContents = !entryNames(staging_, false).isEmpty();
+    const bool hasOldContents =
+        old == OldContents::Replace && !entryNames(staging_, false).isEmpty();
     if (hasOldContents && !moveOldContentsAside(aside))
         return false;
 

@@ -27,10 +27,13 @@ public:
     // Drops the last folder made (its unpacking failed); the one before becomes the last again.
     void dropLastFolder();
 
-    // Puts the last folder's entries in Staging, moving Staging's old contents aside first and
-    // deleting them once the new ones are in place. False (with error()) leaves Staging as it
-    // was; the unpacked files are dropped.
-    bool place();
+    // What becomes of Staging's entries when the new ones are placed.
+    enum class OldContents { Keep, Replace };
+    // Puts the last folder's entries in Staging. Replace moves Staging's old contents (hidden
+    // entries too) aside first and deletes them once the new ones are in place; Keep leaves them
+    // and never puts a new entry over one. False (with error()) leaves Staging as it was; the
+    // unpacked files are dropped.
+    bool place(OldContents old);
     const QString &error() const { return error_; }
 
 private:

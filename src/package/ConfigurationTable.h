@@ -20,7 +20,7 @@ QString folderKeyName(FolderKey key);
 
 struct Configuration {
     QString Name;                   // between "[" and "]" of the header, case kept
-    QString Title;                  // never empty for a row of the table
+    QString Title;                  // empty only when the section holds no title= line
     std::array<QString, 4> folders; // indexed by FolderKey
 
     const QString &folder(FolderKey key) const { return folders.at(static_cast<size_t>(key)); }

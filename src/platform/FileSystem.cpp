@@ -42,7 +42,7 @@ bool seamAllows(faults::Call call)
 
 Result seamFailure()
 {
-    return {false, qt_error_string(errno)};
+    return {false, qt_error_string(errno), errno};
 }
 
 bool isSeparator(QChar c)
@@ -250,7 +250,7 @@ struct FdCloser {
 
 Result lastError()
 {
-    return {false, qt_error_string(errno)};
+    return {false, qt_error_string(errno), errno};
 }
 
 // The bytes of in into out: in the kernel where it can (no copy through this process), else

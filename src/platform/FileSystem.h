@@ -83,6 +83,7 @@ QDateTime lastModified(const QString &path);
 struct Result {
     bool ok = true;
     QString error; // the system's description when !ok
+    int code = 0;  // the system's error number when !ok, where one is known
 };
 
 // How a path handed in is taken: looked up without regard to case (any path the program

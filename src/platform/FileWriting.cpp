@@ -25,7 +25,7 @@ namespace {
 
 Result errorResult(int error)
 {
-    return {false, qt_error_string(error)};
+    return {false, qt_error_string(error), error};
 }
 
 // errno set to the injected error when the seam fails the call.
@@ -58,12 +58,24 @@ QString folderOf(const QString &path)
 
 } // namespace
 
-QString temporaryNameBeside(const QString &path, const QString &tag)
+QString temporaryNameBeside(const QString &path, const QString &tag, WithName withName)
 {
     static std::atomic<unsigned> counter{0};
-    return folderOf(path) + kTemporaryPrefix + tag + QLatin1Char('-') +
-           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
-           QString::number(++counter) + QLatin1Char('-') + nameOf(path);
+    const QString name = folderOf(path) + kTemporaryPrefix + tag + QLatin1Char('-') +
+                         QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                         QString::number(++counter);
+    return withName == WithName::Yes ? name + QLatin1Char('-') + nameOf(path) : name;
+}
+
+Result makeFolderAsGiven(const QString &path)
+{
+    if (!seamAllows(faults::Call::MakeFolder))
+        return errorResult(errno);
+#ifdef Q_OS_UNIX
+    return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 ? Result{} : errorResult(errno);
+#else
+    return QDir().mkdir(path) ? Result{} : Result{false, QStringLiteral("Access is denied.")};
+#endif
 }
 
 #ifdef Q_OS_UNIX
@@ -111,16 +123,15 @@ struct NewFile::Handle {
 
 NewFile::NewFile(const QString &path)
     : handle_(std::make_unique<Handle>()), path_(path),
-      temporary_(temporaryNameBeside(path, QStringLiteral("part")))
+      temporary_(temporaryNameBeside(path, QStringLiteral("part"), WithName::No))
 {
-    if (!seamAllows(faults::Call::Open)) {
-        error_ = qt_error_string(errno);
-        return;
+    if (seamAllows(faults::Call::Open))
+        handle_->fd = ::open(QFile::encodeName(temporary_).constData(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (handle_->fd < 0) {
+        errorCode_ = errno;
+        error_ = qt_error_string(errorCode_);
     }
-    handle_->fd = ::open(QFile::encodeName(temporary_).constData(),
-                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (handle_->fd < 0)
-        error_ = qt_error_string(errno);
 }
 
 bool NewFile::isOpen() const
@@ -131,15 +142,14 @@ bool NewFile::isOpen() const
 bool NewFile::write(const char *data, qint64 size)
 {
     for (qint64 done = 0; done < size;) {
-        if (!seamAllows(faults::Call::Write)) {
-            error_ = qt_error_string(errno);
-            return false;
-        }
-        const ssize_t put = ::write(handle_->fd, data + done, std::size_t(size - done));
+        const ssize_t put = seamAllows(faults::Call::Write)
+                                ? ::write(handle_->fd, data + done, std::size_t(size - done))
+                                : -1;
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0) {
-            error_ = qt_error_string(errno);
+            errorCode_ = errno;
+            error_ = qt_error_string(errorCode_);
             return false;
         }
         done += put;
@@ -150,14 +160,16 @@ bool NewFile::write(const char *data, qint64 size)
 Result NewFile::finish()
 {
     if (!isOpen())
-        return {false, error_};
+        return {false, error_, errorCode_};
     const int fd = std::exchange(handle_->fd, -1);
     if (::close(fd) != 0) {
-        error_ = qt_error_string(errno);
-        return {false, error_};
+        errorCode_ = errno;
+        error_ = qt_error_string(errorCode_);
+        return {false, error_, errorCode_};
     }
     const Result renamed = renameEntry(temporary_, path_, Existing::Keep);
     if (!renamed.ok) {
+        errorCode_ = renamed.code;
         error_ = renamed.error;
         return renamed;
     }
@@ -176,7 +188,7 @@ NewFile::~NewFile()
 
 Result writeFileReplacing(const QString &path, const QByteArray &bytes)
 {
-    const QString temporary = temporaryNameBeside(path, QStringLiteral("part"));
+    const QString temporary = temporaryNameBeside(path, QStringLiteral("part"), WithName::No);
     const QByteArray temporaryName = QFile::encodeName(temporary);
     if (!seamAllows(faults::Call::Open))
         return errorResult(errno);
@@ -241,7 +253,7 @@ struct NewFile::Handle {
 
 NewFile::NewFile(const QString &path)
     : handle_(std::make_unique<Handle>()), path_(path),
-      temporary_(temporaryNameBeside(path, QStringLiteral("part")))
+      temporary_(temporaryNameBeside(path, QStringLiteral("part"), WithName::No))
 {
     handle_->file.setFileName(temporary_);
     if (!seamAllows(faults::Call::Open) ||

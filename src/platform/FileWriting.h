@@ -19,6 +19,10 @@ enum class Existing { Keep, Replace };
 // changing nothing, when the destination exists.
 Result renameEntry(const QString &from, const QString &to, Existing existing = Existing::Keep);
 
+// Creates one folder at exactly the path given, without looking its name up ignoring case: for a
+// folder whose parent the program has just made and whose names it knows.
+Result makeFolderAsGiven(const QString &path);
+
 // Forces what was written to the file system that holds path onto the disk, so that a copy
 // survives a power cut before its source is deleted.
 Result syncFileSystem(const QString &path);
@@ -41,6 +45,7 @@ public:
     bool write(const char *data, qint64 size);
     Result finish();
     const QString &error() const { return error_; }
+    int errorCode() const { return errorCode_; }
 
 private:
     struct Handle;
@@ -48,13 +53,16 @@ private:
     QString path_;
     QString temporary_;
     QString error_;
+    int errorCode_ = 0;
     bool finished_ = false;
 };
 
 // The hidden name beside path that Wingstash's own temporary entries carry: a dot, "wingstash-",
-// the tag, this process's number and a counter, then the entry's own name. Leftovers of an
-// interrupted run are known by the prefix.
-QString temporaryNameBeside(const QString &path, const QString &tag);
+// the tag, this process's number and a counter (and, with withName, the entry's own name).
+// Leftovers of an interrupted run are known by the prefix.
+enum class WithName { No, Yes };
+QString temporaryNameBeside(const QString &path, const QString &tag,
+                            WithName withName = WithName::Yes);
 inline const QString kTemporaryPrefix = QStringLiteral(".wingstash-");
 
 } // namespace platform

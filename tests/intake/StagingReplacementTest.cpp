@@ -20,7 +20,8 @@ TEST(StagingReplacement, NewContentsReplaceTheOldOnlyWhenPlacedWhole)
         tree.file(QDir(tree.root()).relativeFilePath(first) + "/inner.zip", "zip");
         const QString second = replacement.newUnpackFolder();
         tree.file(QDir(tree.root()).relativeFilePath(second) + "/Panel/panel.cfg", "p");
-        ASSERT_TRUE(replacement.place()) << replacement.error().toStdString();
+        ASSERT_TRUE(replacement.place(StagingReplacement::OldContents::Replace))
+            << replacement.error().toStdString();
         EXPECT_EQ(snapshotOf(tree.path("Staging")).keys(),
                   QStringList({"Panel", "Panel/panel.cfg"}));
     }

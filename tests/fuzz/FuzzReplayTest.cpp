@@ -1,0 +1,37 @@
+#include "FuzzTarget.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+// Every seed of tests/fuzz/corpus/<name>/ runs through the fuzz target of that name, so each
+// test run replays the corpora, the inputs that once found a fault among them.
+TEST(FuzzCorpus, EverySeedRunsCleanThroughItsTarget)
+{
+    const QDir corpus(QStringLiteral(WINGSTASH_FUZZ_CORPUS));
+    QStringList targetNames;
+    for (const auto &[name, target] : fuzzTargets())
+        targetNames.append(QString::fromStdString(name));
+    targetNames.sort();
+    QStringList folders = corpus.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    folders.sort();
+    EXPECT_EQ(folders, targetNames);
+
+    for (const auto &[name, target] : fuzzTargets()) {
+        const QDir seeds(corpus.filePath(QString::fromStdString(name)));
+        const QStringList files = seeds.entryList(QDir::Files);
+        EXPECT_FALSE(files.isEmpty()) << name;
+        for (const QString &file : files) {
+            QFile seed(seeds.filePath(file));
+            ASSERT_TRUE(seed.open(QIODevice::ReadOnly)) << seed.fileName().toStdString();
+            const QByteArray bytes = seed.readAll();
+            try {
+                target(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                       static_cast<std::size_t>(bytes.size()));
+            } catch (const FuzzCheckFailure &failure) {
+                ADD_FAILURE() << seed.fileName().toStdString() << ": " << failure.what();
+            }
+        }
+    }
+}
