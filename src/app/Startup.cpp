@@ -4,8 +4,11 @@
 #include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/LocationSafety.h"
 #include "package/ShutDown.h"
 #include "platform/FileSystem.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -75,6 +78,13 @@ bool anyMalformed(const SharedState &state)
            isMalformed(state.MsfsDir);
 }
 
+// Why valid locations cannot be used together; empty when they can, or when one is not valid
+// (that is reported as such).
+QString usableClash(const SharedState &state)
+{
+    return allValid(state) ? locationsClash(state) : QString();
+}
+
 // Real simulators spell it "Aircraft"; a Windows look-up ignores the case.
 bool hasAircraftFolder(const SharedState &state)
 {
@@ -91,9 +101,15 @@ void showLocationsDialog(SharedState &state, platform::LocationsEditor &editor)
     state.MsfsDir = locations.msfs;
 }
 
+void removeSettingsFile(Context &context)
+{
+    const QString file = settingsFilePath(context.state);
+    RemoveFile(context.messages, RemovalArea(QFileInfo(file).path()), file);
+}
+
 [[noreturn]] void discardDamagedSettings(Context &context)
 {
-    RemoveFile(context.messages, settingsFilePath(context.state));
+    removeSettingsFile(context);
     // Empty locations keep the shut-down from writing the junk back, so the next start is a
     // first run.
     context.state.StagingDir.clear();
@@ -148,8 +164,11 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
 
     if (anyMalformed(state))
         discardDamagedSettings(context);
-    if (!allValid(state)) {
-        context.messages.inform(kLocationsNotValid);
+    // Locations that overlap, or hold the home folder, are as unusable as missing ones, since
+    // emptying or removing in one could reach into another or into the user's own files.
+    if (const QString clash = usableClash(state); !allValid(state) || !clash.isEmpty()) {
+        context.messages.inform(clash.isEmpty() ? kLocationsNotValid
+                                                : locationsRefusedMessage(clash));
         showLocationsDialog(state, locations);
     }
 
@@ -157,9 +176,12 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
     state.StowbayDir = AddBackslash(state.StowbayDir);
     state.MsfsDir = AddBackslash(state.MsfsDir);
 
-    if (!allValid(state)) {
+    const QString clash = usableClash(state);
+    if (!allValid(state) || !clash.isEmpty()) {
+        if (!clash.isEmpty())
+            context.messages.inform(locationsRefusedMessage(clash));
         context.messages.inform(kLocationsIncorrect);
-        RemoveFile(context.messages, settingsFilePath(state));
+        removeSettingsFile(context);
         ShutDown();
     }
 

@@ -20,15 +20,16 @@ QString &clipOf(SharedState &state, AliasKind kind)
 
 // The package's Panel (Sound) folder in the store and the two files an alias works with.
 struct KindFiles {
-    QString current; // panel.cfg
-    QString kept;    // oldpanel.cfg
+    QString packageFolder; // the stored package's folder, the only one these actions delete in
+    QString current;       // panel.cfg
+    QString kept;          // oldpanel.cfg
 
     KindFiles(const SharedState &state, AliasKind kind, const QString &category,
               const QString &package)
     {
         const QString name = aliasKindName(kind);
-        const QString folder = platform::resolveCase(
-            FolderLayout(state).packageFolder(category, package) + name + platform::separator());
+        packageFolder = FolderLayout(state).packageFolder(category, package);
+        const QString folder = platform::resolveCase(packageFolder + name + platform::separator());
         current = platform::resolveCase(folder + name + QStringLiteral(".cfg"));
         kept =
             platform::resolveCase(folder + QStringLiteral("old") + name + QStringLiteral(".cfg"));
@@ -118,7 +119,7 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
             context.messages.inform(kPasteProblem);
             return;
         }
-        RemoveFile(context.messages, files.current);
+        RemoveFile(context.messages, RemovalArea(files.packageFolder), files.current);
     }
     if (!platform::writeTextLines(files.current,
                                   {QStringLiteral("[fltsim]"), QStringLiteral("alias=") + clip})) {
@@ -143,12 +144,12 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
 
     const KindFiles files(state, kind, category, package);
     if (PackageHasFile(state, name + QStringLiteral(".cfg")))
-        RemoveFile(context.messages, files.current);
+        RemoveFile(context.messages, RemovalArea(files.packageFolder), files.current);
     // The kept file goes only once its copy is in place.
     if (!platform::copyFile(files.kept, files.current).ok) {
         context.messages.inform(kRestoreProblem);
         return;
     }
-    RemoveFile(context.messages, files.kept);
+    RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept);
     context.messages.inform(kDone);
 }

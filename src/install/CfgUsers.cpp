@@ -34,17 +34,31 @@ platform::Geometry listWindowGeometry(const SharedState &state)
 
 } // namespace
 
+QString unreadableCfgMessage(const QStringList &paths, const QString &kind)
+{
+    const QString consequence =
+        QStringLiteral("counts the aircraft there as users of this package's ") + kind;
+    if (paths.size() == 1)
+        return QStringLiteral("Wingstash could not read ") + paths.first() +
+               QStringLiteral(", so it ") + consequence + QLatin1Char('.');
+    return QStringLiteral("Wingstash could not read these files and folders, so it ") +
+           consequence + QStringLiteral(":\r\n\r\n") + paths.join(QStringLiteral("\r\n"));
+}
+
 bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
                   const QString &text, bool show)
 {
-    const FileList files = filesNamed(platform::resolveCase(root), cfgName);
+    // A search that guards a removal: it reads every file it can reach, and what it cannot read
+    // counts as a user.
+    const ReachableFiles reached = reachableFilesNamed(platform::resolveCase(root), cfgName);
     const QString needle = text.toLower();
+    QStringList unreadable = reached.unreadable;
     bool found = false;
     QStringList users;
-    for (const PackageFile &file : files) {
-        if (!show && found)
+    for (const PackageFile &file : reached.files) {
+        if (!show && (found || !unreadable.isEmpty()))
             break;
-        platform::forEachLine(file.realPath, [&](const QString &line) {
+        const bool read = platform::forEachLine(file.realPath, [&](const QString &line) {
             if (!line.toLower().contains(needle))
                 return true;
             found = true;
@@ -52,13 +66,17 @@ bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
                 users.append(userFolderOf(file.path));
             return show; // without a listing the first match settles it
         });
+        if (!read)
+            unreadable.append(file.realPath);
     }
+    if (show && !unreadable.isEmpty())
+        context.messages.inform(unreadableCfgMessage(unreadable, cfgName.left(5)));
     if (show && !users.isEmpty()) {
         context.packageList.setCaption(cfgName.left(5) + QStringLiteral(" used in ..."));
         context.packageList.setRows(users);
         context.packageList.showAt(listWindowGeometry(context.state));
     }
-    return found;
+    return found || !unreadable.isEmpty();
 }
 
 QStringList cfgLinesBelow(const QString &root, const QString &cfgName)

@@ -3,8 +3,9 @@
 #include "install/NameOccurrences.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
-#include "package/Walk.h"
+#include "package/Removal.h"
 #include "platform/FileSystem.h"
+#include "platform/Progress.h"
 #include "platform/TextFile.h"
 
 QString gaugeBaseName(const QString &fileName)
@@ -13,17 +14,56 @@ QString gaugeBaseName(const QString &fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-std::vector<bool> mentionedInPanels(const SharedState &state, const QStringList &lowerBaseNames)
+ReachableFiles installedPanels(const SharedState &state, const QString &leaving)
+{
+    const QString aircraft = platform::resolveCase(FolderLayout(state).aircraftFolder());
+    ReachableFiles panels = reachableFilesNamed(aircraft, QStringLiteral("panel.cfg"));
+    if (leaving.isEmpty())
+        return panels;
+    const QString below = platform::withTrailingSeparator(platform::resolveCase(leaving));
+    panels.files.removeIf(
+        [&](const PackageFile &panel) { return panel.realPath.startsWith(below); });
+    panels.unreadable.removeIf([&](const QString &folder) {
+        return platform::withTrailingSeparator(folder).startsWith(below);
+    });
+    return panels;
+}
+
+PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &lowerBaseNames,
+                               const std::function<void()> &afterEachPanel)
 {
     NameOccurrences mentions(lowerBaseNames);
-    const QString aircraft = platform::resolveCase(FolderLayout(state).aircraftFolder());
-    for (const PackageFile &panel : filesNamed(aircraft, QStringLiteral("panel.cfg"))) {
-        platform::forEachLine(panel.realPath, [&](const QString &line) {
+    PanelMentions result{{}, panels.unreadable};
+    for (const PackageFile &panel : panels.files) {
+        const bool read = platform::forEachLine(panel.realPath, [&](const QString &line) {
             mentions.scanLine(line.toLower());
             return true;
         });
+        if (!read)
+            result.unreadable.append(panel.realPath);
+        if (afterEachPanel)
+            afterEachPanel();
     }
-    return mentions.occurrences();
+    result.mentioned = mentions.occurrences();
+    if (!result.unreadable.isEmpty())
+        result.mentioned.assign(result.mentioned.size(), true);
+    return result;
+}
+
+QString unreadablePanelsMessage(const QStringList &paths, const QString &consequence)
+{
+    if (paths.size() == 1)
+        return QStringLiteral("Wingstash could not read ") + paths.first() +
+               QStringLiteral(", so ") + consequence +
+               QStringLiteral(", as that aircraft may use any of them.");
+    return QStringLiteral("Wingstash could not read these files and folders, so ") + consequence +
+           QStringLiteral(", as those aircraft may use any of them:\r\n\r\n") +
+           paths.join(QStringLiteral("\r\n"));
+}
+
+QString keptEveryGaugeMessage(const QStringList &unreadable)
+{
+    return unreadablePanelsMessage(unreadable, QStringLiteral("it kept every gauge"));
 }
 
 bool reportMissingGaugesFolder(Context &context)
@@ -36,25 +76,49 @@ bool reportMissingGaugesFolder(Context &context)
     return true;
 }
 
-void RemoveUnusedGauges(Context &context)
+GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving)
 {
-    if (reportMissingGaugesFolder(context))
-        return;
-    const FileList &gauges = context.state.ComponentFiles.at(Gauges);
-    const QString folder = FolderLayout(context.state).gaugesFolder();
+    GaugeRemoval plan;
+    const QString folder = FolderLayout(state).gaugesFolder();
+    if (!platform::directoryExists(folder)) {
+        plan.noGaugesFolder = true;
+        return plan;
+    }
     QStringList names;
     QStringList baseNames;
-    for (const PackageFile &gauge : gauges) {
+    for (const PackageFile &gauge : state.ComponentFiles.at(Gauges)) {
         names.append(FileNameOf(gauge.path, false));
         baseNames.append(gaugeBaseName(names.back()).toLower());
     }
-    const std::vector<bool> used = mentionedInPanels(context.state, baseNames);
-    context.progress.show(0, int(gauges.size()) + 1);
-    int step = 1;
+    const PanelMentions mentions = mentionsInPanels(installedPanels(state, leaving), baseNames);
+    plan.unreadable = mentions.unreadable;
     for (qsizetype i = 0; i < names.size(); ++i) {
-        if (!used[std::size_t(i)])
-            RemoveFile(context.messages, platform::resolveCase(folder + names[i]));
+        if (!mentions.mentioned[std::size_t(i)])
+            plan.unused.append(platform::resolveCase(folder + names[i]));
+    }
+    return plan;
+}
+
+void removeGauges(Context &context, const GaugeRemoval &plan)
+{
+    if (plan.noGaugesFolder) {
+        reportMissingGaugesFolder(context);
+        return;
+    }
+    if (!plan.unreadable.isEmpty()) {
+        context.messages.inform(keptEveryGaugeMessage(plan.unreadable));
+        return;
+    }
+    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder());
+    const platform::ShownProgress shown(context.progress, 0, int(plan.unused.size()) + 1);
+    int step = 1;
+    for (const QString &gauge : plan.unused) {
+        RemoveFile(context.messages, gauges, gauge);
         context.progress.setValue(++step);
     }
-    context.progress.hide();
+}
+
+void RemoveUnusedGauges(Context &context)
+{
+    removeGauges(context, planGaugeRemoval(context.state, {}));
 }

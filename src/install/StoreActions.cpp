@@ -2,12 +2,16 @@
 
 #include "install/Aliases.h"
 #include "install/CfgUsers.h"
+#include "install/Gauges.h"
 #include "install/PackageCopy.h"
 #include "package/Files.h"
-#include "package/FolderClearing.h"
 #include "package/FolderLayout.h"
+#include "package/Removal.h"
 #include "package/Scan.h"
 #include "platform/FileSystem.h"
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -65,30 +69,52 @@ QString aliasAsPath(const QString &alias)
     return path;
 }
 
-// Empties and removes a package's folder (store or simulator), given without a trailing
-// separator. A link standing for the folder is removed itself: emptying it would delete what it
-// points to, which is not the package's. An entry that is not a plain folder is left untouched.
-// False when something could not be removed.
-bool removePackageFolder(Context &context, const QString &entry)
+// Removes a package's folder (store or simulator) whole, hidden entries included, given without
+// a trailing separator; area is the folder holding it. A link standing for the folder is removed
+// itself: following it would delete what it points to, which is not the package's. An entry
+// that is neither a folder nor a link is left untouched. False when something could not be
+// removed.
+bool removePackageFolder(Context &context, const RemovalArea &area, const QString &entry)
 {
     bool exists = false;
     const unsigned attributes = platform::attributesOf(entry, &exists);
-    if (exists && (attributes & platform::Link))
-        return platform::removeFile(entry).ok;
-    if (attributes != platform::Directory)
+    if (!exists || (attributes & (platform::Link | platform::Directory)) == 0)
         return false;
-    if (!ClearFolder(context, entry + platform::separator()))
-        return false;
-    return platform::removeFolder(entry).ok;
+    return removeWithin(context.messages, area, entry).kind == RemovalOutcome::Deleted;
 }
 
-// The error handler of the removals: each file that stayed has been named by then.
-void reportRemovalProblem(Context &context, platform::MainControls &controls)
+// The first of the entries (each inside its area) that could not be deleted, looked for before
+// anything is.
+std::optional<platform::RemovalObstacle>
+firstObstacle(const QList<std::pair<RemovalArea, QString>> &entries)
+{
+    for (const auto &[area, path] : entries) {
+        if (std::optional<platform::RemovalObstacle> obstacle = removalObstacleIn(area, path))
+            return obstacle;
+    }
+    return std::nullopt;
+}
+
+// Ends a removal that failed or was refused, showing the window as a finished action does.
+void reportRemovalProblem(Context &context, platform::MainControls &controls,
+                          const QString &message = kRemovalProblem)
 {
     context.progress.hide();
-    context.messages.inform(kRemovalProblem);
+    context.messages.inform(message);
     controls.refreshPackageListIfShown();
     controls.showStowbay(false);
+}
+
+// Checks that everything a removal would delete can go; when something cannot, says what and
+// ends the action, deleting nothing.
+bool refusedForObstacle(Context &context, platform::MainControls &controls,
+                        const QList<std::pair<RemovalArea, QString>> &entries)
+{
+    const std::optional<platform::RemovalObstacle> obstacle = firstObstacle(entries);
+    if (!obstacle)
+        return false;
+    reportRemovalProblem(context, controls, nothingRemovedMessage(*obstacle));
+    return true;
 }
 
 // After an install or a removal: the lists and the installed marker show the disk again.
@@ -180,13 +206,24 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
                            "aircraft(s) in the Flight Simulator directory as shown."));
         return false;
     }
-    if (!removePackageFolder(context, layout.installedEntry(package.name))) {
+    // The gauges are chosen before anything goes, as if the package's own panel were gone
+    // already: only the other aircraft keep a gauge. Then every entry is checked first.
+    const QString entry = layout.installedEntry(package.name);
+    const RemovalArea aircraftArea(aircraft);
+    const bool hasGauges = !context.state.ComponentFiles.at(Gauges).isEmpty();
+    const GaugeRemoval gauges = hasGauges ? planGaugeRemoval(context.state, entry) : GaugeRemoval{};
+    QList<std::pair<RemovalArea, QString>> deleted{{aircraftArea, entry}};
+    const RemovalArea gaugesArea(layout.gaugesFolder());
+    for (const QString &gauge : gauges.unused)
+        deleted.append({gaugesArea, gauge});
+    if (refusedForObstacle(context, controls, deleted))
+        return false;
+    if (!removePackageFolder(context, aircraftArea, entry)) {
         reportRemovalProblem(context, controls);
         return false;
     }
-    // With the package's own panel gone, only the other aircraft keep a gauge.
-    if (!context.state.ComponentFiles.at(Gauges).isEmpty())
-        ProcessGauges(context, 2);
+    if (hasGauges)
+        removeGauges(context, gauges);
     if (alsoFromStore)
         return true;
     finishWithDone(context, controls);
@@ -207,7 +244,10 @@ void removeFromStore(Context &context, platform::MainControls &controls, const P
         return;
     const QString entry =
         withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
-    if (!removePackageFolder(context, entry)) {
+    const RemovalArea category(layout.categoryFolder(package.category));
+    if (refusedForObstacle(context, controls, {{category, entry}}))
+        return;
+    if (!removePackageFolder(context, category, entry)) {
         reportRemovalProblem(context, controls);
         return;
     }
@@ -235,8 +275,12 @@ void removeCurrentImage(Context &context, platform::MainControls &controls, cons
         reportRemovalProblem(context, controls);
         return;
     }
-    RemoveFile(context.messages, image->realPath);
-    ScanPackage(context, layout.packageFolder(package.category, package.name));
+    const QString folder = layout.packageFolder(package.category, package.name);
+    const RemovalArea stored(folder);
+    if (refusedForObstacle(context, controls, {{stored, image->realPath}}))
+        return;
+    RemoveFile(context.messages, stored, image->realPath);
+    ScanPackage(context, folder);
 }
 
 void copyToStaging(Context &context, platform::MainControls &controls, const Package &package)

@@ -41,9 +41,10 @@ void removeWhere(Context &context,
                  const std::function<bool(const QString &path, const QString &name)> &rule)
 {
     const FileList files = context.state.AllFiles;
+    const RemovalArea staging(context.state.StagingDir);
     for (const PackageFile &file : files) {
         if (rule(file.path, FileNameOf(file.path, false)))
-            RemoveFile(context.messages, file.realPath);
+            RemoveFile(context.messages, staging, file.realPath);
     }
 }
 
@@ -214,7 +215,8 @@ void removeCurrentImage(Context &context, platform::MainControls &controls)
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the current image from the staging directory?")))
         return;
-    RemoveFile(context.messages, images.at(current - 1).realPath);
+    RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
+               images.at(current - 1).realPath);
     controls.showStaging();
 }
 

@@ -55,6 +55,9 @@ void showAliasCaptions(Context &context, ComponentKind kind)
 FileList BuildComponentList(Context &context, ComponentKind kind, const FileList &found)
 {
     std::vector<WorkEntry> work = sortedWorkList(kind, found);
+    // The scan reads Staging in Staging mode and a stored package in Stowbay mode.
+    const SharedState &state = context.state;
+    const RemovalArea scanned(state.InStowbayMode ? state.StowbayDir : state.StagingDir);
     FileList deleted;
     // From the end, so that the file kept from a pair is compared next with the one before it.
     for (std::size_t j = work.size() > 0 ? work.size() - 1 : 0; j >= 1; --j) {
@@ -69,7 +72,7 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
             work[j - 1] = std::move(work[j]);
         work.erase(work.begin() + static_cast<std::ptrdiff_t>(j));
         // A file that cannot be deleted leaves the list all the same, but stays in the listing.
-        if (RemoveFile(context.messages, rejected.realPath))
+        if (RemoveFile(context.messages, scanned, rejected.realPath))
             deleted.append(rejected);
     }
 

@@ -19,12 +19,6 @@ qsizetype lastSeparator(const QString &path, qsizetype from, QChar separator)
     return -1;
 }
 
-bool hasWildcard(const QString &path)
-{
-    const QString name = FileNameOf(path, false);
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
-}
-
 // "\\server\share\": the length up to and including the separator after the share (the whole
 // path when there is none), or 0 when the server or the share is missing.
 qsizetype uncRootLength(const QString &path, QChar separator)
@@ -83,24 +77,25 @@ bool IsStagingEmpty(const SharedState &state)
     return platform::listDirectory(platform::resolveCase(state.StagingDir)).isEmpty();
 }
 
-bool RemoveFile(platform::MessageBoxes &messages, const QString &path)
+bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path)
 {
-    // platform::removeFile looks a path up without regard to case; a list that has gone stale
-    // must not make it delete a sibling the user never saw, so a path that is not on disk as
-    // written counts as deleted already. A name that merely holds "*" or "?" (legal on Linux)
-    // is deleted as itself; only a missing one is a pattern.
+    // The path is taken exactly as written. A stale list must not make a look-up ignoring case
+    // delete a sibling the user never saw, and a name holding "*" or "?" (legal on Linux) names
+    // that one file, never the files it would match as a pattern.
     bool exists = false;
-    platform::attributesOf(path, &exists);
-    platform::RemoveResult result{true, true, {}};
-    if (exists)
-        result = platform::removeFile(path);
-    else if (hasWildcard(path))
-        result = platform::removeFiles(path);
-    if (result.ok || result.missing)
+    const unsigned attributes = platform::attributesOf(path, &exists);
+    if (!exists)
         return true;
-    messages.inform(QStringLiteral("There was a problem removing file ") + path +
-                    QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on a CD).  "
-                                   "Check the file properties."));
+    RemovalOutcome outcome{RemovalOutcome::Failed, {}};
+    // A folder is never one listed file: deleting it is refused, as Windows refuses it.
+    if ((attributes & (platform::Directory | platform::Link)) != platform::Directory)
+        outcome = removeWithin(messages, area, path);
+    if (outcome.done())
+        return true;
+    if (outcome.kind != RemovalOutcome::Refused)
+        messages.inform(QStringLiteral("There was a problem removing file ") + path +
+                        QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on a CD).  "
+                                       "Check the file properties."));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "package/Removal.h"
 #include "package/SharedState.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -27,11 +28,12 @@ bool SubfolderExists(const QString &root, const QString &name);
 // True when the Staging folder lists no entry (hidden ones do not count).
 bool IsStagingEmpty(const SharedState &state);
 
-// Deletes the file or files that path names (a wildcard is allowed in the last component). The
-// path is taken literally: when no file of exactly that name exists, a file differing only in
-// letter case is not deleted instead. Any failure other than a missing file is reported with
-// the read-only message; the caller goes on. Returns true when nothing is left to delete.
-bool RemoveFile(platform::MessageBoxes &messages, const QString &path);
+// Deletes the one file (or link) named exactly path, never a file differing in letter case and
+// never files a "*" or "?" in the name would match, and only when it lies inside area (see
+// Removal.h). A path not on disk exactly so counts as deleted. A folder, or any other failure,
+// is reported with the read-only message; the caller goes on. Returns true when nothing is left
+// to delete.
+bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path);
 
 // True when the current package's files (AllFiles) hold a file of that name, ignoring case.
 bool PackageHasFile(const SharedState &state, const QString &name);

@@ -1,12 +1,15 @@
 #include "package/FolderClearing.h"
 
 #include "package/Files.h"
+#include "package/LocationSafety.h"
+#include "package/Removal.h"
 #include "package/ShutDown.h"
-#include "package/Walk.h"
+#include "platform/FileRemoval.h"
+#include "platform/PathIdentity.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStorageInfo>
+
+#include <optional>
 
 namespace {
 
@@ -26,49 +29,55 @@ bool hasRelativeComponent(const QString &path, QChar separator)
     return components.contains(QLatin1String(".")) || components.contains(QLatin1String(".."));
 }
 
-// The folder a path really names, links resolved, so that a link to the root or to the home
-// folder is refused as well.
+// The folder a path really names, letter case and links resolved, so that a link to the root or
+// to the home folder, or the home folder written in other letter case, is refused as well.
 QString canonicalOrClean(const QString &path)
 {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString canonical = platform::canonicalPath(path);
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
 }
 
 bool isVolumeRoot(const QString &path)
 {
     // The root of a network share (Windows) has the safe form but is a volume's top folder.
-    if (path.size() == rootLength(path))
-        return true;
-    const QString folder = canonicalOrClean(path);
-    const QStorageInfo volume(folder);
-    return volume.isValid() && canonicalOrClean(volume.rootPath()) == folder;
+    return path.size() == rootLength(path) || platform::isFileSystemRoot(path);
 }
 
-// Emptying a folder that holds another of the three locations (a store kept inside Staging)
-// would erase that location too, which no single action ever asks for.
-bool holdsAnotherLocation(const SharedState &state, const QString &path)
+// Emptying a folder that holds another of the three locations (a store kept inside Staging), or
+// is the store or the simulator folder, would erase that location too, which no single action
+// ever asks for.
+QString locationReason(const SharedState &state, const QString &folder)
 {
-    const QString folder = canonicalOrClean(path) + QLatin1Char('/');
     for (const QString &location : {state.StagingDir, state.StowbayDir, state.MsfsDir}) {
-        if (location.isEmpty())
-            continue;
-        const QString inner = canonicalOrClean(location) + QLatin1Char('/');
-        if (inner != folder && inner.startsWith(folder))
-            return true;
+        const QString inner = platform::canonicalPath(location);
+        if (!inner.isEmpty() && inner != folder && platform::isSameOrInside(inner, folder))
+            return QStringLiteral("it holds another of your Staging, Stowbay and MSFS folders");
     }
-    return false;
+    if (folder == platform::canonicalPath(state.StowbayDir))
+        return QStringLiteral("it is your Stowbay folder");
+    if (folder == platform::canonicalPath(state.MsfsDir))
+        return QStringLiteral("it is your MSFS folder");
+    return locationsClash(state);
 }
 
 // Why Wingstash will not empty a folder of the right form, or empty when it will.
 QString refusalReason(const SharedState &state, const QString &path)
 {
-    if (canonicalOrClean(path) == canonicalOrClean(QDir::homePath()))
+    const QString folder = canonicalOrClean(path);
+    const QString home = platform::homeFolder();
+    if (folder == home)
         return QStringLiteral("it is your home folder");
+    if (platform::isSameOrInside(home, folder))
+        return QStringLiteral("it holds your home folder");
     if (isVolumeRoot(path))
         return QStringLiteral("it is the top folder of a drive");
-    if (holdsAnotherLocation(state, path))
-        return QStringLiteral("it holds another of your Staging, Stowbay and MSFS folders");
-    return {};
+    return locationReason(state, folder);
+}
+
+QString notEmptiedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Wingstash did not empty the folder ") + path +
+           QStringLiteral(" because ") + reason + QStringLiteral(".  Nothing was deleted.");
 }
 
 } // namespace
@@ -96,9 +105,7 @@ bool mayClearFolder(Context &context, const QString &path)
     const QString reason = refusalReason(context.state, path);
     if (reason.isEmpty())
         return true;
-    context.messages.inform(QStringLiteral("Wingstash did not empty the folder ") + path +
-                            QStringLiteral(" because ") + reason +
-                            QStringLiteral(".  Nothing was deleted."));
+    context.messages.inform(notEmptiedMessage(path, reason));
     return false;
 }
 
@@ -107,14 +114,23 @@ bool ClearFolder(Context &context, const QString &path)
     if (!mayClearFolder(context, path))
         return false;
     const QString folder = platform::resolveCase(path);
-    // Folders are listed before any file goes, each before the folders inside it; removing
-    // them from the last back to the first takes inner folders first.
-    const QStringList subfolders = ListSubDirs(folder);
-    // Links are listed as files, so removing them never touches what they point to.
-    for (const PackageFile &file : walkFiles(folder))
-        RemoveFile(context.messages, file.realPath);
-    for (qsizetype i = subfolders.size() - 1; i >= 0; --i) {
-        if (!platform::removeFolder(subfolders[i]).ok)
+    const RemovalArea area(folder);
+    // Everything goes, hidden entries too, or nothing: each entry is checked before any goes.
+    bool listed = false;
+    const QList<platform::DirEntry> entries = platform::listDirectory(
+        folder, &listed, platform::ListDetail::Full, platform::HiddenEntries::Include);
+    std::optional<platform::RemovalObstacle> obstacle;
+    if (!listed)
+        obstacle = platform::RemovalObstacle{path, QStringLiteral("its contents cannot be read")};
+    for (qsizetype i = 0; i < entries.size() && !obstacle; ++i)
+        obstacle = removalObstacleIn(area, folder + entries[i].name);
+    if (obstacle) {
+        context.messages.inform(notEmptiedMessage(path, cannotDeleteReason(*obstacle)));
+        return false;
+    }
+    for (const platform::DirEntry &entry : entries) {
+        const RemovalOutcome removed = removeWithin(context.messages, area, folder + entry.name);
+        if (removed.kind == RemovalOutcome::Failed)
             context.messages.inform(kFolderNotRemoved);
     }
     return true;

@@ -5,15 +5,18 @@
 
 #include <QString>
 
-// Empties a folder: every file below it, then every sub-folder, deepest first; the folder
-// itself stays. Never follows a link out of the folder. Checks first, as mayClearFolder does;
-// returns false, deleting nothing, when it refused.
+// Empties a folder of everything, hidden entries included; the folder itself stays. Links are
+// removed, never followed. Checks first, as mayClearFolder does, and then that every entry can
+// be deleted (platform::removalObstacle); returns false, deleting nothing and saying what stands
+// in the way, when it refused. Deletes through removeWithin, inside the folder only.
 bool ClearFolder(Context &context, const QString &path);
 
 // The checks of ClearFolder without the clearing, for callers that must know before changing
 // anything else. A path not of the safe folder form shows the critical-error message and ends
-// the program by ShutDown. The user's home folder, the root of a volume and a folder that holds
-// another of the three locations are refused with a message saying so; the program goes on.
+// the program by ShutDown. The user's home folder or a folder holding it, the root of a volume,
+// a folder that holds another of the three locations or is the store or the simulator folder,
+// and any folder while the locations clash (locationsClash) are refused with a message saying
+// so; the program goes on. Folders are compared with letter case and links resolved.
 bool mayClearFolder(Context &context, const QString &path);
 
 // The safe folder form: an absolute path ending with the separator, naming a folder below the

@@ -1,8 +1,12 @@
 #include "package/Walk.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathIdentity.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -83,4 +87,41 @@ QStringList ListSubDirs(const QString &root)
         pushInListingOrder(stack, subfolders);
     }
     return folders;
+}
+
+ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName)
+{
+    const QChar separator = platform::separator();
+    const QString top = platform::withTrailingSeparator(root);
+    ReachableFiles reached;
+    std::set<std::pair<quint64, quint64>> entered;
+    std::vector<PendingFolder> stack{{platform::resolveCase(top), top.toLower()}};
+    std::vector<PendingFolder> subfolders;
+    while (!stack.empty()) {
+        const PendingFolder folder = std::move(stack.back());
+        stack.pop_back();
+        if (const std::optional<platform::FileId> id = platform::fileIdOf(folder.real);
+            id && !entered.insert({id->device, id->inode}).second)
+            continue;
+        bool listed = false;
+        const QList<platform::DirEntry> entries =
+            platform::listDirectory(folder.real, &listed, platform::ListDetail::FolderTest,
+                                    platform::HiddenEntries::Include);
+        if (!listed) {
+            reached.unreadable.append(folder.real.chopped(1));
+            continue;
+        }
+        for (const platform::DirEntry &entry : entries) {
+            const QString real = folder.real + entry.name;
+            const QString lower = entry.name.toLower();
+            const bool isFolder = (entry.attributes & platform::Directory) != 0 ||
+                                  ((entry.attributes & platform::Link) && QFileInfo(real).isDir());
+            if (isFolder)
+                subfolders.push_back({real + separator, folder.lower + lower + separator});
+            else if (lower == lowerName)
+                reached.files.append({folder.lower + lower, real});
+        }
+        pushInListingOrder(stack, subfolders);
+    }
+    return reached;
 }

@@ -200,40 +200,6 @@ QString caseVariantIn(const QString &dir, const QString &name)
     return first;
 }
 
-bool hasWildcard(const QString &name)
-{
-    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
-}
-
-// Matches * and ? ignoring case; "*.*" names every file, as it does on Windows.
-bool wildcardMatches(QStringView pattern, QStringView name)
-{
-    if (pattern == u"*.*")
-        pattern = u"*";
-    qsizetype p = 0;
-    qsizetype n = 0;
-    qsizetype starAt = -1;
-    qsizetype resumeAt = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
-            starAt = p++;
-            resumeAt = n;
-        } else if (p < pattern.size() && (pattern[p] == QLatin1Char('?') ||
-                                          pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
-            ++p;
-            ++n;
-        } else if (starAt >= 0) {
-            p = starAt + 1;
-            n = ++resumeAt;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == QLatin1Char('*'))
-        ++p;
-    return p == pattern.size();
-}
-
 #ifdef Q_OS_UNIX
 
 struct FdCloser {
@@ -564,37 +530,6 @@ RemoveResult removeFile(const QString &path)
     if (!file.remove()) // unlinks a link itself, never its target
         return {false, false, file.errorString()};
     return {};
-}
-
-RemoveResult removeFiles(const QString &pattern)
-{
-    qsizetype cut = pattern.size();
-    while (cut > 0 && !isSeparator(pattern[cut - 1]))
-        --cut;
-    const QString name = pattern.mid(cut);
-    if (!hasWildcard(name))
-        return removeFile(pattern);
-
-    const QString dir = resolveCase(pattern.left(cut));
-    RemoveResult result{true, true, {}};
-    const QList<DirEntry> entries =
-        listDirectory(dir.isEmpty() ? QStringLiteral(".") : dir, nullptr, ListDetail::FolderTest);
-    for (const DirEntry &entry : entries) {
-        if (!wildcardMatches(name, entry.name))
-            continue;
-        const QString full = dir + entry.name;
-        // A wildcard names files only: folders, and links standing for folders, stay.
-        if ((entry.attributes & Directory) ||
-            ((entry.attributes & Link) && QFileInfo(full).isDir()))
-            continue;
-        result.missing = false;
-        const RemoveResult one = removeFile(full);
-        if (!one.ok && result.ok) {
-            result.ok = false;
-            result.error = one.error;
-        }
-    }
-    return result;
 }
 
 Result makeFolder(const QString &path)

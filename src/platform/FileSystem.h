@@ -107,11 +107,6 @@ struct RemoveResult {
 };
 RemoveResult removeFile(const QString &path);
 
-// Deletes the files that a pattern names; the wildcard characters * and ? are allowed in the
-// last component only. ok is false when any matching file could not be deleted; missing is true
-// when nothing matched.
-RemoveResult removeFiles(const QString &pattern);
-
 // Creates one folder; fails when it exists already or cannot be made.
 Result makeFolder(const QString &path);
 // Removes one empty folder.

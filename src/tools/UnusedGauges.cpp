@@ -1,12 +1,10 @@
 #include "tools/UnusedGauges.h"
 
 #include "install/Gauges.h"
-#include "install/NameOccurrences.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
-#include "package/Walk.h"
+#include "package/Removal.h"
 #include "platform/FileSystem.h"
-#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <array>
@@ -49,11 +47,11 @@ void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view)
         return;
     const FolderLayout layout(context.state);
     const QList<GaugeFile> gauges = gaugeFilesIn(layout.gaugesFolder());
-    const FileList panels = filesNamed(layout.aircraftFolder(), QStringLiteral("panel.cfg"));
+    const ReachableFiles panels = installedPanels(context.state);
 
     view.open();
     platform::Progress &progress = view.progress();
-    progress.show(1, int(panels.size() + gauges.size()) + 1);
+    progress.show(1, int(panels.files.size() + gauges.size()) + 1);
     int done = 1;
 
     // All gauges are looked for in one reading of every panel.cfg, which answers for each
@@ -61,26 +59,27 @@ void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view)
     QStringList baseNames;
     for (const GaugeFile &gauge : gauges)
         baseNames.append(gaugeBaseName(gauge.name));
-    NameOccurrences mentions(baseNames);
-    for (const PackageFile &panel : panels) {
-        platform::forEachLine(panel.realPath, [&](const QString &line) {
-            mentions.scanLine(line.toLower());
-            return true;
-        });
-        progress.setValue(++done);
-    }
+    const PanelMentions mentions =
+        mentionsInPanels(panels, baseNames, [&] { progress.setValue(++done); });
 
-    const std::vector<bool> used = mentions.occurrences();
     for (qsizetype i = 0; i < gauges.size(); ++i) {
-        if (!used[std::size_t(i)] && !isBuiltInGauge(gauges[i].name))
+        if (!mentions.mentioned[std::size_t(i)] && !isBuiltInGauge(gauges[i].name))
             view.addRow(gauges[i].name, gauges[i].path);
         progress.setValue(++done);
     }
     progress.hide();
+    if (!mentions.unreadable.isEmpty())
+        context.messages.inform(noGaugeListedMessage(mentions.unreadable));
 }
 
-void DeleteSelectedGauges(platform::MessageBoxes &messages, platform::UnusedGaugesView &view)
+QString noGaugeListedMessage(const QStringList &unreadable)
 {
+    return unreadablePanelsMessage(unreadable, QStringLiteral("it lists no gauge as unused"));
+}
+
+void DeleteSelectedGauges(Context &context, platform::UnusedGaugesView &view)
+{
+    platform::MessageBoxes &messages = context.messages;
     bool anySelected = false;
     for (int row = 0; row < view.rowCount() && !anySelected; ++row)
         anySelected = view.isSelected(row);
@@ -90,11 +89,12 @@ void DeleteSelectedGauges(platform::MessageBoxes &messages, platform::UnusedGaug
     }
     if (!messages.confirmYes(QStringLiteral("Are you sure you want to remove these gauges?")))
         return;
+    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder());
     // From the last row up, so taking a row out does not move the rows still to come.
     for (int row = view.rowCount() - 1; row >= 0; --row) {
         if (!view.isSelected(row))
             continue;
-        RemoveFile(messages, view.rowPath(row));
+        RemoveFile(messages, gauges, view.rowPath(row));
         view.removeRow(row);
     }
     messages.inform(QStringLiteral("Done."));

@@ -29,8 +29,12 @@ QList<GaugeFile> gaugeFilesIn(const QString &folder);
 // folder that no line of any panel.cfg below the simulator's aircraft folder mentions (by its
 // base name, in any case, inside longer words and comments too), built-in gauges left out.
 // Each panel.cfg is read once per run; the window's progress bar moves with each panel read
-// and each gauge tested.
+// and each gauge tested. Every panel.cfg that can be reached is read (installedPanels); when one
+// or a folder cannot be read, no gauge is listed and the user is told which
+// (noGaugeListedMessage).
 void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view);
+QString noGaugeListedMessage(const QStringList &unreadable);
 
-// Delete: deletes the files of the selected rows after asking, and takes their rows out.
-void DeleteSelectedGauges(platform::MessageBoxes &messages, platform::UnusedGaugesView &view);
+// Delete: deletes the files of the selected rows after asking, and takes their rows out. Only
+// files in the simulator's gauges folder are deleted.
+void DeleteSelectedGauges(Context &context, platform::UnusedGaugesView &view);

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Settings.h"
+#include "package/LocationSafety.h"
 #include "package/ShutDown.h"
 #include "platform/FileSystem.h"
 #include "support/TestContext.h"
@@ -130,6 +131,31 @@ TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
         // The locations as they stand are kept, so the shut-down writes them back.
         EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
     }
+}
+
+TEST(ValidateLocations, OverlappingLocationsAreRefusedLikeInvalidOnes)
+{
+    // The store named as Staging in other letter case: refused, then put right in the dialog.
+    Folders f;
+    f.writeIni("MTOP=100\r\n");
+    f.useLocations();
+    f.test.state.StowbayDir = f.tree.path("STAGING");
+    f.test.messages.expectOk(locationsRefusedMessage(locationsClash(f.test.state)));
+    f.editor.edits = {[&](platform::Locations &l) { l.stowbay = f.tree.path("stowbay"); }};
+    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
+    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
+
+    // Still inside one another after the dialog: told why, then as for invalid locations.
+    f.test.state.MsfsDir = f.tree.path("staging");
+    const QString before = locationsClash(f.test.state);
+    f.test.state.MsfsDir += '/';
+    f.test.messages.expectOk(locationsRefusedMessage(before))
+        .expectOk(locationsRefusedMessage(locationsClash(f.test.state)))
+        .expectOk(kIncorrect);
+    f.test.state.MsfsDir.chop(1);
+    f.editor.edits = {kUnchanged};
+    EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
+    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
 }
 
 TEST(ValidateLocations, MissingAircraftFolderIsAskedUntilFixedNeverLookedUpRelatively)

@@ -1,6 +1,8 @@
 #include "install/StoreActions.h"
 
+#include "install/CfgUsers.h"
 #include "package/FolderLayout.h"
+#include "package/Removal.h"
 #include "package/Scan.h"
 #include "platform/MainControls.h"
 #include "support/PackageTestHelpers.h"
@@ -161,6 +163,18 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     run("Mooney", 0);
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
     EXPECT_FALSE(installed("Mooney"));
+
+    // A sound.cfg that cannot be read (its link leads to a disc no longer there) may borrow the
+    // sound: it counts as a user.
+    QDir(tree.path("MSFS/Aircraft/Piper")).removeRecursively();
+    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own")
+        .link("MSFS/Aircraft/Gone/Sound/sound.cfg", tree.path("cd-rom/sound.cfg"));
+    tc.messages.expectYesNo(kAskRemoveMsfs, true)
+        .expectOk(unreadableCfgMessage({tree.path("MSFS/Aircraft/Gone/Sound/sound.cfg")}, "sound"))
+        .expectOk("Cannot remove.  This sound in this package is used (via alias) by an "
+                  "aircraft(s) in the Flight Simulator directory as shown.");
+    run("< Cessna >", 1);
+    EXPECT_TRUE(installed("Cessna"));
 }
 
 TEST_F(StoreActionsTest, CopyToStagingGoesOnIntoRemovalFromTheStore)
@@ -189,19 +203,52 @@ TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)
     run("< Cessna >", 1);
     EXPECT_FALSE(installed("Cessna"));
     EXPECT_EQ(tree.read("Elsewhere/panel.cfg"), "keep");
+}
 
-    // A file that cannot be deleted stops the removal before the gauges; each file left is named.
-    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg").file("MSFS/Gauges/own.gau", "own");
-    tree.readOnly("MSFS/Aircraft/Cessna/Panel/panel.cfg");
-    tc.messages.expectYesNo(kAskRemoveMsfs, true)
-        .expectOk(readOnlyFileMessage(tree.path("MSFS/Aircraft/Cessna/Panel/panel.cfg")))
-        .expectOk("There was a problem removing a directory.  The file or directory may be set "
-                  "to READ ONLY mode (i.e. CD ROM).")
-        .expectOk("There was a problem removing a file or directory.  The file or directory may "
-                  "be set to READ ONLY mode (i.e. CD ROM).");
-    run("< Cessna >", 1);
-    EXPECT_TRUE(installed("Cessna"));
-    EXPECT_TRUE(tree.exists("MSFS/Gauges/own.gau"));
+TEST_F(StoreActionsTest, ARemovalThatCannotDeleteEverythingDeletesNothing)
+{
+    // Whatever cannot go, the package's simulator folder, a gauge the removal would delete or a
+    // stored file, is named, and nothing at all is deleted.
+    store("Cessna");
+    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg").file("MSFS/Aircraft/Cessna/.DS_Store");
+    tree.file("MSFS/Gauges/own.gau", "own");
+    const struct {
+        QString locked;
+        QString package;
+        int option;
+        QString question;
+    } cases[] = {
+        {"MSFS/Aircraft/Cessna/Panel/panel.cfg", "< Cessna >", 1, kAskRemoveMsfs},
+        {"MSFS/Gauges/own.gau", "< Cessna >", 1, kAskRemoveMsfs},
+        {"Stowbay/Props/Cessna/Gauges/notes.gau", "< Cessna >", 2, kAskSimulator},
+    };
+    for (const auto &c : cases) {
+        tree.readOnly(c.locked);
+        const QStringList before = entriesBelow(tree.root());
+        const std::optional<platform::RemovalObstacle> obstacle =
+            platform::removalObstacle(tree.path(c.locked));
+        ASSERT_TRUE(obstacle);
+        if (c.option == 2) // the simulator's copy goes first, as the user agreed
+            tc.messages.expectYesNo(kAskSimulator, true).expectYesNo(kAskStore, true);
+        else
+            tc.messages.expectYesNo(c.question, true);
+        tc.messages.expectOk(nothingRemovedMessage(*obstacle));
+        run(c.package, c.option);
+        tc.messages.verifyAllShown();
+        if (c.option == 1) {
+            EXPECT_EQ(entriesBelow(tree.root()), before) << c.locked.toStdString();
+        }
+        EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/notes.gau"));
+        ASSERT_TRUE(
+            QFile::setPermissions(tree.path(c.locked), QFile::ReadOwner | QFile::WriteOwner));
+    }
+    EXPECT_FALSE(installed("Cessna"));
+
+    // Hidden entries go with the folder: nothing of the package is left behind.
+    tree.file("Stowbay/Props/Cessna/.DS_Store").file("Stowbay/Props/Cessna/__MACOSX/._x");
+    tc.messages.expectYesNo(kAskStore, true).expectOk(kDone);
+    run("Cessna", 2);
+    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
 }
 
 TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)

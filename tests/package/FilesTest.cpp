@@ -54,29 +54,46 @@ TEST(PathForms, RootLocationFolderFormAndLastComponentForBothSystems)
     EXPECT_FALSE(hasLocationForm(QStringLiteral("/data/\x01junk")));
 }
 
-TEST(RemoveFile, DeletesLiterallyQuietlyAndReportsAReadOnlyFile)
+TEST(RemoveFile, DeletesExactlyTheNamedFileInsideItsFolderAndReportsWhatStays)
 {
     TreeBuilder tree;
     tree.file("a.bmp").file("b.bmp").file("c.bmp").file("keep.txt").file("cd/panel.bmp");
+    tree.file("outside/x.bmp").folder("sub.bmp").link("link.bmp", tree.path("outside"));
     tree.readOnly("cd/panel.bmp");
+    const RemovalArea area(tree.root());
     ScriptedMessageBoxes messages;
-    EXPECT_TRUE(RemoveFile(messages, tree.path("a.bmp")));
-    EXPECT_TRUE(RemoveFile(messages, tree.path("gone.bmp")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("a.bmp")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("gone.bmp")));
     // A stale list naming a file that is gone never deletes a sibling differing in case.
     tree.file("Panel.CFG");
-    EXPECT_TRUE(RemoveFile(messages, tree.path("panel.cfg")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("panel.cfg")));
     EXPECT_TRUE(tree.exists("Panel.CFG"));
-    // A name that merely holds "*" is deleted as itself; only a missing one is a pattern.
+    // A name holding "*" or "?" names that file only, whether it is there or gone already.
     tree.file("*.bmp");
-    EXPECT_TRUE(RemoveFile(messages, tree.path("*.bmp")));
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_TRUE(RemoveFile(messages, area, tree.path("*.bmp")));
+        EXPECT_TRUE(RemoveFile(messages, area, tree.path("?.bmp")));
+    }
     EXPECT_FALSE(tree.exists("*.bmp"));
-    EXPECT_TRUE(tree.exists("b.bmp"));
-    EXPECT_TRUE(RemoveFile(messages, tree.path("*.bmp")));
-    EXPECT_FALSE(tree.exists("b.bmp") || tree.exists("c.bmp"));
-    EXPECT_TRUE(tree.exists("keep.txt"));
+    EXPECT_TRUE(tree.exists("b.bmp") && tree.exists("c.bmp") && tree.exists("keep.txt"));
+    // A link goes, never what it points to.
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("link.bmp")));
+    EXPECT_TRUE(!tree.exists("link.bmp") && tree.exists("outside/x.bmp"));
 
     const QString locked = tree.path("cd/panel.bmp");
-    messages.expectOk(readOnlyFileMessage(locked));
-    EXPECT_FALSE(RemoveFile(messages, locked));
-    EXPECT_TRUE(tree.exists("cd/panel.bmp"));
+    messages.expectOk(readOnlyFileMessage(locked))
+        .expectOk(readOnlyFileMessage(tree.path("sub.bmp")));
+    EXPECT_FALSE(RemoveFile(messages, area, locked));
+    EXPECT_FALSE(RemoveFile(messages, area, tree.path("sub.bmp")));
+    EXPECT_TRUE(tree.exists("cd/panel.bmp") && tree.exists("sub.bmp"));
+
+    // Outside the folder the action works on nothing is deleted, however the path reaches it.
+    const RemovalArea cd(tree.path("cd/"));
+    for (const QString &path :
+         {tree.path("b.bmp"), tree.path("cd/../c.bmp"), tree.path("outside/x.bmp")}) {
+        messages.expectOk(outsideAreaMessage(path, tree.path("cd/")));
+        EXPECT_FALSE(RemoveFile(messages, cd, path));
+    }
+    EXPECT_TRUE(tree.exists("b.bmp") && tree.exists("c.bmp") && tree.exists("cd/panel.bmp"));
+    messages.verifyAllShown();
 }

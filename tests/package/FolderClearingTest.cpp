@@ -1,8 +1,11 @@
 #include "package/FolderClearing.h"
 
 #include "PackageTestHelpers.h"
+#include "TemporaryHome.h"
 #include "TestContext.h"
 #include "package/AircraftConfig.h"
+#include "package/LocationSafety.h"
+#include "package/Removal.h"
 #include "package/ShutDown.h"
 
 #include <QDir>
@@ -15,27 +18,12 @@ namespace {
 const QString kCriticalError = "Critical error.  Please restart Wingstash and verify that your "
                                "Staging, Stowbay and MSFS directory locations are set up "
                                "correctly.";
-const QString kFolderNotRemoved = "There was a problem removing a directory.  The file or "
-                                  "directory may be set to READ ONLY mode (i.e. CD ROM).";
 
 QString refusal(const QString &folder, const QString &reason)
 {
     return "Wingstash did not empty the folder " + folder + " because " + reason +
            ".  Nothing was deleted.";
 }
-
-// The home folder of the test is a temporary one, so a fault can never empty the real one.
-class TemporaryHome {
-public:
-    explicit TemporaryHome(const QString &home) : saved_(qgetenv("HOME"))
-    {
-        qputenv("HOME", home.toLocal8Bit());
-    }
-    ~TemporaryHome() { qputenv("HOME", saved_); }
-
-private:
-    const QByteArray saved_;
-};
 
 } // namespace
 
@@ -56,11 +44,16 @@ TEST(ClearFolder, RefusesHomeVolumeRootAndAFolderHoldingALocationButGoesOn)
 {
     TreeBuilder tree;
     tree.file("home/notes.txt").file("staging/addon/panel.cfg").folder("staging/store/Props");
+    tree.link("to-home", tree.path("home"));
     const TemporaryHome home(tree.path("home"));
+    // Home is found however it is written: in other letter case, or through a link.
     const struct {
         QString folder;
         QString reason;
     } cases[] = {{tree.path("home/"), "it is your home folder"},
+                 {tree.path("HOME/"), "it is your home folder"},
+                 {tree.path("to-home/"), "it is your home folder"},
+                 {tree.root(), "it holds your home folder"},
                  {"/proc/", "it is the top folder of a drive"},
                  {tree.path("staging/"), "it holds another of your Staging, Stowbay and MSFS "
                                          "folders"}};
@@ -77,7 +70,32 @@ TEST(ClearFolder, RefusesHomeVolumeRootAndAFolderHoldingALocationButGoesOn)
     EXPECT_TRUE(tree.exists("staging/store/Props"));
 }
 
-TEST(ClearFolder, EmptiesNestedFoldersRemovesLinksNotTheirTargetsAndReportsWhatStays)
+TEST(ClearFolder, RefusesEveryFolderWhileTheLocationsOverlap)
+{
+    TreeBuilder tree;
+    tree.file("staging/addon/panel.cfg").file("store/staging/addon/panel.cfg");
+    const QStringList before = entriesBelow(tree.root());
+    const struct {
+        QString staging, stowbay, folder, reason;
+    } cases[] = {
+        // The store named in other letter case is still the folder being emptied.
+        {tree.path("staging/"), tree.path("STAGING/"), tree.path("staging/"),
+         "it is your Stowbay folder"},
+        {tree.path("store/staging/"), tree.path("store/"), tree.path("store/staging/addon/"), {}},
+    };
+    for (const auto &c : cases) {
+        TestContext t;
+        t.state.StagingDir = c.staging;
+        t.state.StowbayDir = c.stowbay;
+        const QString reason = c.reason.isEmpty() ? locationsClash(t.state) : c.reason;
+        ASSERT_FALSE(reason.isEmpty());
+        t.messages.expectOk(refusal(c.folder, reason));
+        EXPECT_FALSE(ClearFolder(t, c.folder)) << c.folder.toStdString();
+    }
+    EXPECT_EQ(entriesBelow(tree.root()), before);
+}
+
+TEST(ClearFolder, EmptiesEverythingHiddenEntriesTooAndRemovesLinksNotTheirTargets)
 {
     TreeBuilder tree;
     tree.file("outside/keep.txt")
@@ -85,24 +103,34 @@ TEST(ClearFolder, EmptiesNestedFoldersRemovesLinksNotTheirTargetsAndReportsWhatS
         .file("Staging/Model/a.mdl")
         .file("Staging/Model/deep/er/b.bmp")
         .folder("Staging/empty/inner")
+        .file("Staging/.DS_Store")
+        .file("Staging/__MACOSX/._a.mdl")
+        .file("Staging/Model/.cache/x")
         .link("Staging/folder-link", tree.path("outside"))
         .link("Staging/file-link", tree.path("outside/keep.txt"))
         .link("Staging/loop", tree.path("Staging"))
-        .file("Staging/a/b/locked.bmp")
-        .file("Staging/cd/track.wav");
-    tree.readOnly("Staging/a/b/locked.bmp").readOnly("Staging/cd");
+        .file("Staging/cd/track.wav")
+        .readOnly("Staging/cd");
+    const QStringList outside = entriesBelow(tree.path("outside"));
     TestContext t;
-    // A read-only folder is no folder to enter, so it goes with the files, before the subfolders.
-    t.messages.expectOk(readOnlyFileMessage(tree.path("Staging/cd")))
-        .expectOk(readOnlyFileMessage(tree.path("Staging/a/b/locked.bmp")))
-        .expectOk(kFolderNotRemoved)  // a/b
-        .expectOk(kFolderNotRemoved); // a
     EXPECT_TRUE(ClearFolder(t, tree.path("staging/")));
-    EXPECT_EQ(QDir(tree.path("Staging"))
-                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-              QStringList({"a", "cd"}));
-    EXPECT_TRUE(tree.exists("Staging/a/b/locked.bmp") && tree.exists("Staging/cd/track.wav"));
-    EXPECT_TRUE(tree.exists("outside/keep.txt") && tree.exists("outside/sub/keep2.txt"));
+    EXPECT_EQ(entriesBelow(tree.path("Staging")), QStringList());
+    EXPECT_EQ(entriesBelow(tree.path("outside")), outside);
+}
+
+TEST(ClearFolder, WhatCannotBeDeletedStopsItBeforeAnythingGoes)
+{
+    TreeBuilder tree;
+    tree.file("Staging/.DS_Store").file("Staging/a/b/locked.bmp").file("Staging/z.txt");
+    tree.readOnly("Staging/a/b/locked.bmp");
+    const QStringList before = entriesBelow(tree.root());
+    const std::optional<platform::RemovalObstacle> obstacle =
+        platform::removalObstacle(tree.path("Staging/a"));
+    ASSERT_TRUE(obstacle && obstacle->path == tree.path("Staging/a/b/locked.bmp"));
+    TestContext t;
+    t.messages.expectOk(refusal(tree.path("Staging/"), cannotDeleteReason(*obstacle)));
+    EXPECT_FALSE(ClearFolder(t, tree.path("Staging/")));
+    EXPECT_EQ(entriesBelow(tree.root()), before);
 }
 
 TEST(ClearFolder, ARefusalWhilePruningConfigurationsChangesNothing)
@@ -118,8 +146,8 @@ TEST(ClearFolder, ARefusalWhilePruningConfigurationsChangesNothing)
     t.state.StagingDir = tree.root();
     t.state.StowbayDir = tree.path("model.c/store/");
     t.configChooser.answers = {0};
-    t.messages.expectOk(refusal(tree.path("model.c/"), "it holds another of your Staging, "
-                                                       "Stowbay and MSFS folders"));
+    // A store inside Staging: no folder of Staging may be emptied.
+    t.messages.expectOk(refusal(tree.path("texture.b/"), locationsClash(t.state)));
     const PackageFile file = listedFile(tree, "aircraft.cfg");
     CheckAircraftCfg(t, file);
     EXPECT_FALSE(ChooseConfiguration(t, file));

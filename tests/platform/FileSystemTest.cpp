@@ -124,16 +124,11 @@ TEST(FileSystemCopy, WhereNoTemporaryFileMayBeMadeTheDestinationIsNotOverwritten
 TEST(FileSystemRemove, RefusesReadOnlyFilesAndFoldersAndRemovesLinksNotTheirTargets)
 {
     TreeBuilder tree;
-    tree.files({"cd.txt", "Plain.TXT", "target/keep.txt", "file.txt", "g/A.GAU", "g/b.gau",
-                "g/c.gaux", "g/readme.txt", "g/.e.gau", "g/other/f.gau", "h/noext", "h/one.txt",
-                "h/locked.txt"})
+    tree.files({"cd.txt", "Plain.TXT", "target/keep.txt", "file.txt"})
         .folder("Gauges")
-        .folder("g/d.gau")
         .link("dirlink", tree.path("target"))
         .link("filelink", tree.path("file.txt"))
-        .link("g/dirlink.gau", tree.path("target"))
-        .readOnly("cd.txt")
-        .readOnly("h/locked.txt");
+        .readOnly("cd.txt");
     EXPECT_FALSE(removeFile(tree.path("cd.txt")).error.isEmpty());
     EXPECT_FALSE(removeFile(tree.path("Gauges")).ok);
     EXPECT_TRUE(tree.exists("cd.txt") && tree.exists("Gauges"));
@@ -144,18 +139,4 @@ TEST(FileSystemRemove, RefusesReadOnlyFilesAndFoldersAndRemovesLinksNotTheirTarg
     EXPECT_TRUE(removeFile(tree.path("dirlink")).ok && removeFile(tree.path("filelink")).ok);
     EXPECT_FALSE(tree.exists("dirlink") || tree.exists("filelink"));
     EXPECT_TRUE(tree.exists("target/keep.txt") && tree.exists("file.txt"));
-
-    result = removeFiles(tree.path("g/*.gau"));
-    EXPECT_TRUE(result.ok && !result.missing);
-    EXPECT_EQ(entriesBelow(tree.path("g")),
-              QStringList({".e.gau", "c.gaux", "d.gau/", "dirlink.gau", "other/", "other/f.gau",
-                           "readme.txt"}));
-    EXPECT_TRUE(removeFiles(tree.path("g/?eadme.*")).ok);
-    EXPECT_FALSE(tree.exists("g/readme.txt"));
-    result = removeFiles(tree.path("g/*.xyz"));
-    EXPECT_TRUE(result.ok && result.missing);
-    // "*.*" names every file, dotted or not, as on Windows.
-    result = removeFiles(tree.path("h/*.*"));
-    EXPECT_FALSE(result.ok || result.error.isEmpty());
-    EXPECT_EQ(entriesBelow(tree.path("h")), QStringList{"locked.txt"});
 }

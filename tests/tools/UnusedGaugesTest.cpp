@@ -2,6 +2,7 @@
 
 #include "install/CfgUsers.h"
 #include "package/FolderLayout.h"
+#include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
 
 #include <QRandomGenerator>
@@ -87,6 +88,35 @@ TEST(UnusedGaugesTest, AfterTheWarningListsTopLevelGaugesNoPanelCfgMentions)
     const RecordingProgress &bar = fx.view.bar; // moved once per panel and once per gauge
     EXPECT_EQ(std::tuple(fx.view.opened, bar.visible, bar.minimum, bar.value, bar.maximum),
               std::tuple(1, false, 1, 2 + 7 + 1, 2 + 7 + 1));
+}
+
+TEST(UnusedGaugesTest, ReadsEveryReachablePanelDeletesExactlyAndListsNoneForAPanelItCannotRead)
+{
+    GaugeFixture fx;
+    fx.tree.file("MSFS/Aircraft/CD/panel/panel.cfg", "gauge00=cd!x\r\n")
+        .readOnly("MSFS/Aircraft/CD/panel")
+        .readOnly("MSFS/Aircraft/CD")
+        .file("MSFS/Aircraft/.old/panel/panel.cfg", "gauge00=hidden!x\r\n")
+        .file("Elsewhere/Jet/panel/panel.cfg", "gauge00=linked!x\r\n")
+        .link("MSFS/Aircraft/Jet", fx.tree.path("Elsewhere/Jet"))
+        .files({"MSFS/Gauges/cd.gau", "MSFS/Gauges/hidden.gau", "MSFS/Gauges/linked.gau",
+                "MSFS/Gauges/*.gau", "MSFS/Gauges/zz9.gau"});
+    EXPECT_EQ(fx.listed(), (QStringList{"*.gau", "zz9.gau"}));
+    // "*.gau" is one file's name, never a pattern.
+    fx.view.selected = {"*.gau"};
+    fx.test.messages.expectYesNo("Are you sure you want to remove these gauges?", true)
+        .expectOk("Done.");
+    DeleteSelectedGauges(fx.test, fx.view);
+    EXPECT_EQ(entriesBelow(fx.tree.path("MSFS/Gauges")),
+              (QStringList{"cd.gau", "hidden.gau", "linked.gau", "zz9.gau"}));
+
+    const QString gone = "MSFS/Aircraft/Gone/panel/panel.cfg";
+    fx.tree.link(gone, fx.tree.path("cd-rom/panel.cfg"));
+    fx.test.messages.expectOkCancel(kWarning, true)
+        .expectOk(noGaugeListedMessage({fx.tree.path(gone)}));
+    ListUnusedGauges(fx.test, fx.view);
+    fx.test.messages.verifyAllShown();
+    EXPECT_TRUE(fx.view.rows.isEmpty());
 }
 
 // Names from a small alphabet overlap and nest in every way ("ab" in "cabab", "bab" across

@@ -37,7 +37,7 @@ UnusedGaugesWindow::UnusedGaugesWindow(const Context &context, QWidget *parent)
     cmdDelete_->setText(QStringLiteral("Delete"));
     twips::place(cmdDelete_, 1440, 120, 1095, 375);
     connect(cmdDelete_, &QPushButton::clicked, this,
-            [this] { DeleteSelectedGauges(context_.messages, *this); });
+            [this] { DeleteSelectedGauges(context_, *this); });
 
     prbProgress_->setObjectName(QStringLiteral("prbProgress"));
     prbProgress_->setTextVisible(false);

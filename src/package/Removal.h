@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/FileRemoval.h"
+#include "platform/MessageBoxes.h"
+
+#include <QString>
+
+#include <optional>
+
+// The one way Wingstash deletes anything. Every deletion names the folder its action works on
+// (Staging, a stored package, the simulator's gauges folder...), and nothing outside that folder
+// is ever deleted, however a path was built or a link placed.
+
+// The folder an action may delete in, resolved once (letter case and links).
+class RemovalArea {
+public:
+    explicit RemovalArea(const QString &folder);
+
+    // True when path itself (a link is not followed) lies below the folder; the folder itself
+    // does not count.
+    bool holds(const QString &path) const;
+    const QString &folder() const { return given_; }
+
+private:
+    QString given_;
+    QString canonical_;
+};
+
+// What stops deleting path whole, looked for without changing anything: a path outside the area
+// as well as what platform::removalObstacle finds. Nothing when path can go or is gone already.
+std::optional<platform::RemovalObstacle> removalObstacleIn(const RemovalArea &area,
+                                                           const QString &path);
+
+struct RemovalOutcome {
+    enum Kind { Deleted, Missing, Refused, Failed };
+    Kind kind = Deleted;
+    QString error; // the system's description when Failed
+
+    bool done() const { return kind == Deleted || kind == Missing; }
+};
+
+// Deletes path (a file, a link but never what it points to, or a folder with everything below
+// it, hidden entries included) when it lies inside area. A path that is not on disk exactly as
+// written is Missing. A path outside the area is Refused: nothing is deleted and the user is told.
+RemovalOutcome removeWithin(platform::MessageBoxes &messages, const RemovalArea &area,
+                            const QString &path);
+
+// What the user is told when a deletion outside the action's folder was refused.
+QString outsideAreaMessage(const QString &path, const QString &folder);
+
+// "it cannot delete PATH: REASON", the end of a sentence whose subject is Wingstash.
+QString cannotDeleteReason(const platform::RemovalObstacle &obstacle);
+// "Nothing was removed, because Wingstash cannot delete PATH: REASON."
+QString nothingRemovedMessage(const platform::RemovalObstacle &obstacle);

@@ -1,0 +1,85 @@
+#include "install/Gauges.h"
+
+#include "support/PackageTestHelpers.h"
+#include "support/StoreFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// The current package lists these gauges (in its own Gauges folder in the store).
+void packageGauges(StoreFixture &fx, const QStringList &names)
+{
+    FileList &gauges = fx.test.state.ComponentFiles[Gauges];
+    gauges.clear();
+    for (const QString &name : names)
+        gauges.append(listedFile(fx.tree, "Stowbay/Props/Pkg/Gauges/" + name));
+}
+
+QStringList gaugesLeft(const StoreFixture &fx)
+{
+    return entriesBelow(fx.tree.path("MSFS/Gauges"));
+}
+
+} // namespace
+
+TEST(RemoveUnusedGauges, DeletesEachGaugeByItsExactNameNeverAsAPattern)
+{
+    StoreFixture fx;
+    fx.tree.files({"MSFS/Gauges/a.gau", "MSFS/Gauges/x.gau", "MSFS/Gauges/own.gau"});
+    packageGauges(fx, {"*.gau", "?.gau", "own.gau"});
+    // "*.gau" and "?.gau" are gone from the simulator already: nothing else goes in their place.
+    RemoveUnusedGauges(fx.test);
+    EXPECT_EQ(gaugesLeft(fx), QStringList({"a.gau", "x.gau"}));
+    fx.tree.files({"MSFS/Gauges/*.gau", "MSFS/Gauges/?.gau"});
+    RemoveUnusedGauges(fx.test);
+    EXPECT_EQ(gaugesLeft(fx), QStringList({"a.gau", "x.gau"}));
+    EXPECT_FALSE(fx.test.progress.visible);
+}
+
+TEST(RemoveUnusedGauges, ReadsEveryPanelItCanReachAndKeepsEveryGaugeForOneItCannot)
+{
+    const auto readOnlyAircraft = [](TreeBuilder &tree) {
+        tree.file("MSFS/Aircraft/CD/Panel/panel.cfg", "gauge00=own!x\r\n")
+            .readOnly("MSFS/Aircraft/CD/Panel")
+            .readOnly("MSFS/Aircraft/CD");
+    };
+    const auto hiddenAircraft = [](TreeBuilder &tree) {
+        tree.file("MSFS/Aircraft/.kept/panel/panel.cfg", "gauge00=own!x\r\n");
+    };
+    const auto linkedAircraft = [](TreeBuilder &tree) {
+        tree.file("Elsewhere/Jet/panel/panel.cfg", "gauge00=own!x\r\n")
+            .link("MSFS/Aircraft/Jet", tree.path("Elsewhere/Jet"));
+    };
+    const auto unreadablePanels = [](TreeBuilder &tree) {
+        tree.link("MSFS/Aircraft/Gone/panel/panel.cfg", tree.path("cd-rom/panel.cfg"))
+            .link("MSFS/Aircraft/Lost/panel/panel.cfg", tree.path("cd-rom/lost.cfg"));
+    };
+    const struct {
+        std::function<void(TreeBuilder &)> aircraft;
+        QStringList unreadable;
+    } cases[] = {
+        {readOnlyAircraft, {}},
+        {hiddenAircraft, {}},
+        {linkedAircraft, {}},
+        {unreadablePanels,
+         {"MSFS/Aircraft/Gone/panel/panel.cfg", "MSFS/Aircraft/Lost/panel/panel.cfg"}},
+    };
+    for (const auto &c : cases) {
+        StoreFixture fx;
+        fx.tree.files({"MSFS/Gauges/own.gau", "MSFS/Gauges/free.gau"});
+        c.aircraft(fx.tree);
+        packageGauges(fx, {"own.gau", "free.gau"});
+        QStringList unreadable;
+        for (const QString &path : c.unreadable)
+            unreadable.append(fx.tree.path(path));
+        if (!unreadable.isEmpty())
+            fx.test.messages.expectOk(keptEveryGaugeMessage(unreadable));
+        RemoveUnusedGauges(fx.test);
+        fx.test.messages.verifyAllShown();
+        EXPECT_EQ(gaugesLeft(fx), unreadable.isEmpty() ? QStringList{"own.gau"}
+                                                       : QStringList({"free.gau", "own.gau"}));
+    }
+}
