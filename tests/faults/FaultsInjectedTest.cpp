@@ -40,7 +40,6 @@ TEST_P(FaultsInjectedFailures, EachFailingCallLeavesTheLocationsAsTheyBeganOrCom
                 const ArmedFault armed({kCallKinds.at(kind), nth, error});
                 runAction(row, world);
             }
-            recoverAsAtStartUp(world.context);
             if (const QStringList problems = problemsAfterRun(world, reference, true);
                 !problems.isEmpty())
                 failing.add(QStringLiteral("%1 call %2 of %3 failing with %4")

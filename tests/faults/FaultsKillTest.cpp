@@ -39,7 +39,6 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
             ::testing::KilledBySignal(SIGKILL), "")
             << "at " << callName(plan.call) << " call " << plan.nth;
         ++kills;
-        recoverAsAtStartUp(world.context);
         if (const QStringList problems = problemsAfterRun(world, reference, false);
             !problems.isEmpty())
             failing.add(QStringLiteral("killed at %1 call %2 of %3")

@@ -106,8 +106,9 @@ void prepareAction(const ActionRow &row, ActionWorld &world);
 void runAction(const ActionRow &row, ActionWorld &world);
 
 // What an interrupted action leaves is put right at start-up: this runs that recovery, as the
-// next start of the program would. The one place the suite reaches it.
-void recoverAsAtStartUp(Context &context);
+// next start of the program would, and returns the folders it could not put right. The one
+// place the suite reaches it.
+QStringList recoverAsAtStartUp(Context &context);
 
 // The call kinds of the fault seam, in order, with their names for messages.
 inline constexpr std::array kCallKinds{
@@ -134,7 +135,8 @@ struct Reference {
 };
 Reference referenceRun(const ActionRow &row);
 
-// What is wrong with a world after a disturbed run and the recovery: the locations neither
+// Runs the recovery as at the next start, then says what is wrong with a world after a
+// disturbed run: a recovery that could not settle everything, the locations neither
 // exactly as they began nor exactly as after the unarmed run, temporary leftovers, the
 // program's view disagreeing with the disk, and (when userSees) an unchanged disk that the user
 // was not told about. Empty when all is well.
