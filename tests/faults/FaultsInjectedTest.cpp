@@ -43,7 +43,7 @@ TEST_P(FaultsInjectedFailures, EachFailingCallLeavesTheLocationsAsTheyBeganOrCom
             if (const QStringList problems = problemsAfterRun(world, reference, true);
                 !problems.isEmpty())
                 failing.add(QStringLiteral("%1 call %2 of %3 failing with %4")
-                                .arg(QString::fromLatin1(callName(kCallKinds.at(kind))))
+                                .arg(callName(kCallKinds.at(kind)))
                                 .arg(nth)
                                 .arg(reference.counts.at(kind))
                                 .arg(QString::fromLocal8Bit(std::strerror(error))),

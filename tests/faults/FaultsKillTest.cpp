@@ -37,12 +37,12 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
                 runAction(row, world);
             },
             ::testing::KilledBySignal(SIGKILL), "")
-            << "at " << callName(plan.call) << " call " << plan.nth;
+            << "at " << callName(plan.call).toStdString() << " call " << plan.nth;
         ++kills;
         if (const QStringList problems = problemsAfterRun(world, reference, false);
             !problems.isEmpty())
             failing.add(QStringLiteral("killed at %1 call %2 of %3")
-                            .arg(QString::fromLatin1(callName(plan.call)))
+                            .arg(callName(plan.call))
                             .arg(plan.nth)
                             .arg(reference.counts.at(std::size_t(plan.call))),
                         problems);

@@ -298,22 +298,23 @@ QStringList recoverAsAtStartUp(Context &context)
 #endif
 }
 
-const char *callName(platform::faults::Call call)
+QString callName(platform::faults::Call call)
 {
     using platform::faults::Call;
     switch (call) {
     case Call::Open:
-        return "Open";
+        return QStringLiteral("Open");
     case Call::Write:
-        return "Write";
+        return QStringLiteral("Write");
     case Call::Rename:
-        return "Rename";
+        return QStringLiteral("Rename");
     case Call::MakeFolder:
-        return "MakeFolder";
+        return QStringLiteral("MakeFolder");
     case Call::Remove:
-        return "Remove";
+        return QStringLiteral("Remove");
+    default: // kinds added to the seam later
+        return QStringLiteral("kind %1").arg(static_cast<int>(call));
     }
-    return "?";
 }
 
 QStringList programView(ActionWorld &world)

@@ -111,10 +111,13 @@ void runAction(const ActionRow &row, ActionWorld &world);
 QStringList recoverAsAtStartUp(Context &context);
 
 // The call kinds of the fault seam, in order, with their names for messages.
-inline constexpr std::array kCallKinds{
-    platform::faults::Call::Open, platform::faults::Call::Write, platform::faults::Call::Rename,
-    platform::faults::Call::MakeFolder, platform::faults::Call::Remove};
-const char *callName(platform::faults::Call call);
+inline constexpr auto kCallKinds = [] {
+    std::array<platform::faults::Call, platform::faults::kCallKinds> kinds{};
+    for (std::size_t kind = 0; kind < kinds.size(); ++kind)
+        kinds.at(kind) = static_cast<platform::faults::Call>(kind);
+    return kinds;
+}();
+QString callName(platform::faults::Call call);
 using CallCounts = std::array<int, kCallKinds.size()>;
 
 // What the program shows of the world, read as the program reads it: the package box of the
