@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
+#include <sys/wait.h>
 
 namespace {
 
@@ -51,6 +54,69 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
     std::cout << "[  faults  ] " << row.name << ": " << kills << " kills, " << failing.count()
               << " went wrong\n";
     EXPECT_EQ(failing.count(), 0) << failing.summary(kills);
+}
+
+// Where a recovery is killed in turn: its first rename, its first removal, and later ones.
+constexpr std::array<platform::faults::Plan, 4> kRecoveryKills{{
+    {platform::faults::Call::Rename, 1, 0, true},
+    {platform::faults::Call::Remove, 1, 0, true},
+    {platform::faults::Call::Rename, 2, 0, true},
+    {platform::faults::Call::Remove, 3, 0, true},
+}};
+
+// The recovery after a crash can be cut short by another: the start after that settles what the
+// first recovery left, to the same end.
+TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
+{
+    const ActionRow &row = GetParam();
+    const Reference reference = referenceRun(row);
+    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
+
+    int recoveryKills = 0;
+    int runs = 0;
+    FailingRuns failing;
+    const QList<platform::faults::Plan> points =
+        spreadKillPoints(reference.counts, kKillsPerAction);
+    for (const platform::faults::Plan &plan : points) {
+        const platform::faults::Plan &recoveryPlan =
+            kRecoveryKills.at(std::size_t(runs) % kRecoveryKills.size());
+        ++runs;
+        ActionWorld world(row.agree);
+        prepareAction(row, world);
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(plan);
+                runAction(row, world);
+            },
+            ::testing::KilledBySignal(SIGKILL), "");
+        // A recovery with nothing to do at that point ends normally.
+        bool killed = false;
+        const auto killedOrDone = [&killed](int status) {
+            killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+            return killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        };
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(recoveryPlan);
+                recoverAsAtStartUp(world.context);
+                std::_Exit(0);
+            },
+            killedOrDone, "");
+        recoveryKills += killed ? 1 : 0;
+        if (const QStringList problems = problemsAfterRun(world, reference, false);
+            !problems.isEmpty())
+            failing.add(QStringLiteral("killed at %1 call %2, its recovery at %3 call %4%5")
+                            .arg(callName(plan.call))
+                            .arg(plan.nth)
+                            .arg(callName(recoveryPlan.call))
+                            .arg(recoveryPlan.nth)
+                            .arg(killed ? QString() : QStringLiteral(" (not reached)")),
+                        problems);
+    }
+    RecordProperty("recovery_kills", recoveryKills);
+    std::cout << "[  faults  ] " << row.name << ": " << runs << " kills, " << recoveryKills
+              << " of their recoveries killed too, " << failing.count() << " went wrong\n";
+    EXPECT_EQ(failing.count(), 0) << failing.summary(runs);
 }
 
 INSTANTIATE_TEST_SUITE_P(
