@@ -53,8 +53,13 @@ TEST_P(FaultsInjectedFailures, EachFailingCallLeavesTheLocationsAsTheyBeganOrCom
     ASSERT_EQ(runs, reference.totalCalls());
     RecordProperty("injected_failure_runs", runs);
     RecordProperty("failing_runs", failing.count());
-    std::cout << "[  faults  ] " << row.name << ": " << runs << " injected-failure runs, "
-              << failing.count() << " went wrong\n";
+    QStringList perKind;
+    for (std::size_t kind = 0; kind < kCallKinds.size(); ++kind)
+        perKind.append(callName(kCallKinds.at(kind)) + ' ' +
+                       QString::number(reference.counts.at(kind)));
+    std::cout << "[  faults  ] " << row.name << ": " << runs << " injected-failure runs ("
+              << perKind.join(QStringLiteral(", ")).toStdString() << "), " << failing.count()
+              << " went wrong\n";
     EXPECT_EQ(failing.count(), 0) << failing.summary(runs);
 }
 
