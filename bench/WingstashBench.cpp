@@ -71,7 +71,7 @@ public:
         : work_(work), sizes_(sizes), runs_(runs)
     {
         QDir(work_).removeRecursively();
-        for (const QString &folder : {staging(), simulator(), store(), scratch()})
+        for (const QString &folder : {staging(), simulator(), store(), scratch(), records()})
             QDir().mkpath(folder);
         addOnFiles_ = bench::generateAddOn(staging(), sizes_, kSeed);
         bench::generateSimulator(simulator(), sizes_, kSeed + 1);
@@ -79,6 +79,7 @@ public:
         state().StagingDir = staging();
         state().StowbayDir = store();
         state().MsfsDir = simulator();
+        state().StateDir = records();
     }
 
     Row scan()
@@ -247,6 +248,7 @@ private:
     QString simulator() const { return work_ + QStringLiteral("FS2000/"); }
     QString store() const { return work_ + QStringLiteral("Stowbay/"); }
     QString scratch() const { return work_ + QStringLiteral("scratch/"); }
+    QString records() const { return work_ + QStringLiteral("state/"); }
     SharedState &state() { return silent_.state; }
 
     double readPanels() const

@@ -6,6 +6,7 @@
 #include "package/FolderLayout.h"
 #include "package/LocationSafety.h"
 #include "package/ShutDown.h"
+#include "package/Transaction.h"
 #include "platform/FileSystem.h"
 
 #include <QFileInfo>
@@ -142,6 +143,19 @@ void createDefaultCategories(Context &context)
         failures.join(QStringLiteral("\r\n")));
 }
 
+// A copy that a crash or power cut interrupted is finished or taken back before anything else
+// looks at the folders; nothing is left to do in the usual case, one listing of an empty folder.
+void settleInterruptedCopies(Context &context)
+{
+    const QStringList unsettled = recoverTransactions(context.state.StateDir);
+    if (unsettled.isEmpty())
+        return;
+    context.messages.inform(
+        QStringLiteral("Wingstash could not finish tidying up after a copy that was "
+                       "interrupted earlier.  Please check these folders:\r\n\r\n") +
+        unsettled.join(QStringLiteral("\r\n")));
+}
+
 } // namespace
 
 bool hasLocationForm(const QString &location, QChar separator)
@@ -205,8 +219,9 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
 
     if (!ValidateLocations(context, locations, firstRun))
         return false;
+    settleInterruptedCopies(context);
     // An unpack a crash interrupted is taken back to whole contents before anything looks.
-    recoverStaging(state.StagingDir);
+    recoverStaging(context.messages, state.StagingDir);
 
     if (listCategories(state.StowbayDir).isEmpty())
         createDefaultCategories(context);

@@ -1,5 +1,6 @@
 #include "app/ResourceFolder.h"
 #include "app/Startup.h"
+#include "app/StateFolder.h"
 #include "app/ui/ProgramParts.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QuitWhenPainted.h"
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
     SharedState state;
     state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
     state.ResourceDir = findResourceFolder(state.AppDir);
+    state.StateDir = stateFolder();
 
     QtMessageBoxes messages;
     ProgramParts parts(state, messages);

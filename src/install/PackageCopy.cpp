@@ -5,7 +5,9 @@
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/Transaction.h"
 #include "platform/FileSystem.h"
+#include "platform/FileWriting.h"
 
 #include <map>
 #include <optional>
@@ -52,46 +54,25 @@ QString sentence(const QString &error)
     return text;
 }
 
-// What a copy has put on disk, so that a failure can take all of it back. Only entries that
-// did not exist before are recorded: a file that was there before is never removed.
-class CreatedEntries {
-public:
-    void addFile(const QString &path) { files_.append(path); }
-    void addFolder(const QString &path) { folders_.append(path); }
-
-    // Removes the files, then the folders, newest first. False when something stayed.
-    bool removeAll() const
-    {
-        bool complete = true;
-        for (auto file = files_.crbegin(); file != files_.crend(); ++file) {
-            if (!platform::removeFile(*file).ok)
-                complete = false;
-        }
-        for (auto folder = folders_.crbegin(); folder != folders_.crend(); ++folder) {
-            if (!platform::removeFolder(*folder).ok)
-                complete = false;
-        }
-        return complete;
-    }
-
-private:
-    QStringList files_;
-    QStringList folders_;
-};
-
 // The first part of the failure message; empty when the failure was already reported.
 using Failure = std::optional<QString>;
 
-Failure copyOne(const QString &source, const QString &destination, CreatedEntries &created)
+Failure copyFailure(const QString &source, const QString &destination,
+                    const platform::Result &result)
 {
-    const bool existed = platform::entryExists(destination);
-    const platform::Result result = platform::copyFile(source, destination);
-    if (!existed && platform::entryExists(destination))
-        created.addFile(destination);
     if (result.ok)
         return std::nullopt;
     return QStringLiteral("Wingstash could not copy ") + source + QStringLiteral(" to ") +
            destination + QStringLiteral(".  ") + sentence(result.error);
+}
+
+// A file for a shared folder of the simulator: written beside its place under a hidden name,
+// put in place only when the whole install commits.
+Failure stageShared(Transaction &transaction, const QString &source, const QString &destination,
+                    platform::Existing existing)
+{
+    return copyFailure(source, destination,
+                       transaction.stageSharedFile(source, destination, existing));
 }
 
 // The entries a copy has made in the new package folder and its kind folders, by folder and
@@ -117,54 +98,47 @@ private:
     std::map<Key, QString> entries_;
 };
 
-// copyOne for a destination inside the new package folder.
+// Copies a file into the new package folder.
 Failure copyIntoNewFolder(const QString &source, const QString &folder, const QString &name,
-                          NewFolderEntries &entries, CreatedEntries &created)
+                          NewFolderEntries &entries)
 {
     const std::optional<QString> earlier = entries.find(folder, name);
     const QString destination = earlier ? *earlier : folder + name;
     const platform::Result result =
         platform::copyFile(source, destination, platform::PathLookup::AsGiven);
-    // A failed copy leaves no new destination behind: copyFile removes what it made.
-    if (!earlier && result.ok) {
-        created.addFile(destination);
+    if (!earlier && result.ok)
         entries.add(folder, name);
-    }
-    if (result.ok)
-        return std::nullopt;
-    return QStringLiteral("Wingstash could not copy ") + source + QStringLiteral(" to ") +
-           destination + QStringLiteral(".  ") + sentence(result.error);
+    return copyFailure(source, destination, result);
 }
 
-Failure makeOneFolder(const QString &path, CreatedEntries &created)
+Failure makeOneFolder(const QString &path)
 {
     const platform::Result result = platform::makeFolder(path);
-    if (result.ok) {
-        created.addFolder(path);
+    if (result.ok)
         return std::nullopt;
-    }
     return QStringLiteral("Wingstash could not create the folder ") + path + QStringLiteral(".  ") +
            sentence(result.error);
 }
 
-void reportAndUndo(Context &context, const Failure &failure, const CreatedEntries &created,
-                   const QString &target)
+// Takes back everything the transaction made and says what failed. A rollback that could not
+// finish names the folder where the copy was built; the next start tries again.
+void reportAndUndo(Context &context, const Failure &failure, Transaction &transaction)
 {
-    const bool undone = created.removeAll();
+    const bool undone = transaction.rollBack();
     if (failure->isEmpty())
         return;
     const QString outcome =
         undone ? QStringLiteral("  Nothing was copied.")
                : QStringLiteral("  Some of the copied files could not be removed again; please "
                                 "check ") +
-                     target + QStringLiteral(".");
+                     transaction.stagedFolder() + QStringLiteral(".");
     context.messages.inform(*failure + outcome);
 }
 
 // Copies one kind into its place below folder (which ends with the separator). The kind
 // folder is made with its first file, so no kind leaves an empty folder behind.
 Failure copyKind(Context &context, int kind, const QString &folder, bool inSimulator,
-                 NewFolderEntries &entries, CreatedEntries &created)
+                 NewFolderEntries &entries, Transaction &transaction)
 {
     const SharedState &state = context.state;
     const FileList &files = state.ComponentFiles.at(kind);
@@ -188,15 +162,14 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
         QString destinationFolder = folder;
         if (kind != Aircraft) {
             if (!kindFolderMade) {
-                if (Failure failure = makeOneFolder(kindFolder, created))
+                if (Failure failure = makeOneFolder(kindFolder))
                     return failure;
                 entries.add(folder, QString::fromLatin1(KindNames.at(kind)));
                 kindFolderMade = true;
             }
             destinationFolder = kindFolder + sep();
         }
-        if (Failure failure =
-                copyIntoNewFolder(file.realPath, destinationFolder, name, entries, created))
+        if (Failure failure = copyIntoNewFolder(file.realPath, destinationFolder, name, entries))
             return failure;
 
         // Sounds that the package's sound.cfg does not name are the gauges' sounds; the
@@ -204,7 +177,8 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
         if (kind == Sound && inSimulator && name.right(4) == QStringLiteral(".wav")) {
             const QString shared = platform::resolveCase(FolderLayout(state).soundFolder() + name);
             if (!platform::entryExists(shared) && !IsSoundInSoundCfg(state, name)) {
-                if (Failure failure = copyOne(file.realPath, shared, created))
+                if (Failure failure =
+                        stageShared(transaction, file.realPath, shared, platform::Existing::Keep))
                     return failure;
             }
         }
@@ -213,8 +187,8 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
 }
 
 // ProcessGauges mode 1: every gauge of the package into the simulator's gauges folder,
-// replacing one of the same name.
-Failure copyGaugesIn(Context &context, CreatedEntries &created)
+// replacing one of the same name when the transaction commits.
+Failure copyGaugesIn(Context &context, Transaction &transaction)
 {
     if (reportMissingGaugesFolder(context))
         return QString();
@@ -224,11 +198,32 @@ Failure copyGaugesIn(Context &context, CreatedEntries &created)
     int step = 1;
     for (const PackageFile &gauge : gauges) {
         const QString destination = platform::resolveCase(folder + FileNameOf(gauge.path, false));
-        if (Failure failure = copyOne(gauge.realPath, destination, created))
+        if (Failure failure =
+                stageShared(transaction, gauge.realPath, destination, platform::Existing::Replace))
             return failure;
         context.progress.setValue(++step);
     }
     return std::nullopt;
+}
+
+// A transaction's commit, as a failure of the copy.
+Failure commitFailure(Transaction &transaction)
+{
+    const platform::Result committed = transaction.commit();
+    if (committed.ok)
+        return std::nullopt;
+    return committed.error;
+}
+
+bool recordFailed(Context &context, const Transaction &transaction)
+{
+    if (transaction.started())
+        return false;
+    context.messages.inform(QStringLiteral("Wingstash could not keep a record of the copy in ") +
+                            context.state.StateDir + QStringLiteral(".  ") +
+                            sentence(transaction.error()) +
+                            QStringLiteral("  Nothing was copied."));
+    return true;
 }
 
 } // namespace
@@ -243,48 +238,89 @@ bool CopyPackage(Context &context, const QString &target)
                                                "changed."));
         return false;
     }
-    const bool inSimulator = FolderLayout(state).liesInSimulator(target);
+    const FolderLayout layout(state);
+    const bool inSimulator = layout.liesInSimulator(target);
     if (inSimulator && reportMissingGaugesFolder(context))
         return false;
     if (const QString why = unusableNameMessage(target); !why.isEmpty()) {
         context.messages.inform(why);
         return false;
     }
+    const QString exists = QStringLiteral("Either the directory ") + target +
+                           QStringLiteral(" already exists or the target media is read only "
+                                          "(i.e. CD ROM).");
     const QString targetFolder = platform::resolveCase(target);
-    if (!platform::makeFolder(targetFolder).ok) {
-        context.messages.inform(QStringLiteral("Either the directory ") + target +
-                                QStringLiteral(" already exists or the target media is read "
-                                               "only (i.e. CD ROM)."));
+    if (platform::entryExists(targetFolder)) {
+        context.messages.inform(exists);
         return false;
     }
-    CreatedEntries created;
-    created.addFolder(targetFolder);
-    const QString folder = targetFolder + sep();
+    // The package is built in a hidden folder beside its place and renamed into place when
+    // whole; files for the simulator's shared folders wait beside theirs until then.
+    const QStringList shared =
+        inSimulator ? QStringList{layout.gaugesFolder(), layout.soundFolder()} : QStringList{};
+    Transaction transaction(state.StateDir, targetFolder, shared);
+    if (recordFailed(context, transaction))
+        return false;
+    if (!transaction.makeStagedFolder().ok) {
+        transaction.rollBack();
+        context.messages.inform(exists);
+        return false;
+    }
+    const QString folder = transaction.stagedFolder() + sep();
 
     context.progress.show(0, kKindCount - 1);
     Failure failure;
     NewFolderEntries entries;
     for (int kind = 0; kind < kKindCount && !failure; ++kind) {
-        failure = copyKind(context, kind, folder, inSimulator, entries, created);
+        failure = copyKind(context, kind, folder, inSimulator, entries, transaction);
         if (!failure)
             context.progress.setValue(kind);
     }
     context.progress.hide();
     if (!failure && inSimulator)
-        failure = copyGaugesIn(context, created);
+        failure = copyGaugesIn(context, transaction);
+    // The user knows the package folder by the name it was to have.
+    if (failure)
+        failure->replace(transaction.stagedFolder(), targetFolder);
+    if (!failure)
+        failure = commitFailure(transaction);
     if (failure) {
-        reportAndUndo(context, failure, created, target);
+        reportAndUndo(context, failure, transaction);
         return false;
     }
     return true;
 }
 
+bool CopyIsOnDisk(Context &context, const QString &copy)
+{
+    const platform::Result synced = platform::syncFileSystem(platform::resolveCase(copy));
+    if (synced.ok)
+        return true;
+    context.messages.inform(QStringLiteral("Wingstash could not make sure that the copy in ") +
+                            copy + QStringLiteral(" is on the disk, so nothing was deleted.  ") +
+                            sentence(synced.error));
+    return false;
+}
+
 void ProcessGauges(Context &context, int mode)
 {
     if (mode == 1) {
-        CreatedEntries created;
-        if (const Failure failure = copyGaugesIn(context, created))
-            reportAndUndo(context, failure, created, FolderLayout(context.state).gaugesFolder());
+        if (reportMissingGaugesFolder(context))
+            return;
+        Transaction transaction(context.state.StateDir, QString(),
+                                {FolderLayout(context.state).gaugesFolder()});
+        if (recordFailed(context, transaction))
+            return;
+        Failure failure;
+        if (!transaction.makeStagedFolder().ok)
+            failure = QStringLiteral("Wingstash could not create the folder ") +
+                      transaction.stagedFolder() + QStringLiteral(".");
+        if (!failure)
+            failure = copyGaugesIn(context, transaction);
+        if (!failure)
+            failure = commitFailure(transaction);
+        if (failure)
+            reportAndUndo(context, failure, transaction);
         return;
     }
     if (mode == 2) {

@@ -288,7 +288,8 @@ void copyToStaging(Context &context, platform::MainControls &controls, const Pac
     if (!IsStagingEmpty(context.state) && !context.messages.confirmYes(QStringLiteral(
                                               "The staging area is not clear.  Are you sure?")))
         return;
-    if (!CopyPackage(context, context.state.StagingDir + package.name))
+    const QString copy = context.state.StagingDir + package.name;
+    if (!CopyPackage(context, copy))
         return;
     // Ready for taking the package into the store again from Staging mode.
     if (controls.packageNameText().isEmpty())
@@ -296,6 +297,8 @@ void copyToStaging(Context &context, platform::MainControls &controls, const Pac
     controls.updateCaption();
     if (!context.messages.confirmYes(
             QStringLiteral("Done.  Would you like to remove this package from the stowbay?")))
+        return;
+    if (!CopyIsOnDisk(context, copy))
         return;
     controls.setOptionIndex(RemoveFromStowbay);
     DoStowbayAction(context, controls);

@@ -59,6 +59,8 @@ std::optional<Survey> survey(const QString &archivePath)
         }
         if (reader.type() == EntryType::File)
             result.declaredBytes += std::max<qint64>(0, reader.declaredSize().value_or(0));
+        if (reader.type() != EntryType::Other)
+            result.declaredBytes += kEntryCost;
     }
     result.readable = step == Step::End;
     result.encrypted = !result.readable && reader.hasEncryptedEntries();
@@ -91,7 +93,7 @@ struct Folder {
     std::unordered_map<std::u32string, Name> names;
 };
 
-enum class Place { Ready, Taken, TooLong, Failed };
+enum class Place { Ready, Taken, TooLong, Failed, OverAllowance };
 
 Extraction ended(ExtractOutcome outcome)
 {
@@ -171,10 +173,12 @@ private:
             }
             return {found->folder ? Place::Ready : Place::Taken, found->folder.get()};
         }
+        if (!charge(kEntryCost))
+            return {Place::OverAllowance, nullptr};
         const QString path = parent.path + name;
-        if (!QDir().mkdir(path)) {
+        if (const platform::Result made = platform::makeFolderAsGiven(path); !made.ok) {
             // A file system whose limits are below the ones checked beforehand refuses so.
-            if (errno == ENAMETOOLONG)
+            if (made.code == ENAMETOOLONG)
                 return {Place::TooLong, nullptr};
             fail(path);
             return {Place::Failed, nullptr};
@@ -213,6 +217,8 @@ private:
     {
         if (place == Place::Failed)
             return ExtractOutcome::WriteFailed;
+        if (place == Place::OverAllowance)
+            return ExtractOutcome::Bomb;
         if (place != Place::Ready)
             leftOut_.append(name);
         return ExtractOutcome::Done;
@@ -230,6 +236,8 @@ private:
         const QString path = parent->path + fileName;
         // Written under a temporary name and renamed when whole; never over an entry, never
         // through a link.
+        if (!charge(kEntryCost))
+            return ExtractOutcome::Bomb;
         platform::NewFile file(path);
         if (!file.isOpen())
             return file.errorCode() == ENAMETOOLONG ? settle(Place::TooLong, name) : fail(path);
@@ -237,8 +245,7 @@ private:
         std::array<char, 64 * 1024> buffer{};
         qint64 count;
         while ((count = reader.read(buffer.data(), buffer.size())) > 0) {
-            total_ += count;
-            if (total_ > limit_)
+            if (!charge(count))
                 return ExtractOutcome::Bomb;
             if (!file.write(buffer.data(), count))
                 return fail(path);
@@ -250,6 +257,13 @@ private:
             return finished.code == ENAMETOOLONG ? settle(Place::TooLong, name) : fail(path);
         written_.append(path);
         return ExtractOutcome::Done;
+    }
+
+    // Takes bytes from the allowance; false once it is spent.
+    bool charge(qint64 bytes)
+    {
+        total_ += bytes;
+        return total_ <= limit_;
     }
 
     ExtractOutcome fail(const QString &path)

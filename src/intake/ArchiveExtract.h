@@ -27,6 +27,10 @@ struct Extraction {
     qint64 bytesWritten = 0; // Done: the bytes of all files written
 };
 
+// Each file and folder made counts as this many bytes against the allowance: a disk gives every
+// entry at least a block, and a tiny archive of a million empty folders harms as a large one.
+inline constexpr qint64 kEntryCost = 512;
+
 // An archive may unpack to at most this many times its own size.
 inline constexpr qint64 kMaxExpansion = 1000;
 

@@ -82,7 +82,7 @@ bool mayReplaceStaging(Context &context, const QString &name)
             "OK removes everything from the Staging folder first; Cancel leaves it as it is and "
             "unpacks nothing."))
         return false;
-    return mayClearFolder(context, context.state.StagingDir);
+    return canClearFolder(context, context.state.StagingDir);
 }
 
 bool liesIn(const QString &path, const QString &folder)
@@ -118,7 +118,7 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
     }
 
     // Everything is unpacked aside first; Staging changes only once the new files are whole.
-    StagingReplacement replacement(staging);
+    StagingReplacement replacement(context.messages, staging);
     const auto unpackAside = [&](const QString &archive, qint64 &allowance) {
         const QString folder = replacement.newUnpackFolder();
         if (folder.isEmpty()) {

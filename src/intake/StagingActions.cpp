@@ -131,11 +131,13 @@ void copyToStowbay(Context &context, platform::MainControls &controls)
         return;
     if (!confirmMissingConfigurationFiles(context))
         return;
-    if (!CopyPackage(context, FolderLayout(context.state).newPackageEntry(category, name)))
+    const QString target = FolderLayout(context.state).newPackageEntry(category, name);
+    if (!CopyPackage(context, target))
         return;
     controls.refreshPackageListIfShown();
     if (context.messages.confirmYes(
-            QStringLiteral("Done.  Would you like to clear the Staging area at this point?")))
+            QStringLiteral("Done.  Would you like to clear the Staging area at this point?")) &&
+        CopyIsOnDisk(context, target))
         controls.setOptionIndex(RemoveAll);
 }
 

@@ -53,15 +53,16 @@ void moveAll(const QString &from, const QString &to)
 
 } // namespace
 
-StagingReplacement::StagingReplacement(const QString &staging)
-    : staging_(platform::withTrailingSeparator(staging)), id_(newId())
+StagingReplacement::StagingReplacement(platform::MessageBoxes &messages, const QString &staging)
+    : messages_(messages), staging_(platform::withTrailingSeparator(staging)), area_(staging_),
+      id_(newId())
 {
 }
 
 StagingReplacement::~StagingReplacement()
 {
     for (const QString &folder : folders_)
-        platform::removeTree(folder);
+        removeWithin(messages_, area_, folder);
 }
 
 QString StagingReplacement::newUnpackFolder()
@@ -80,7 +81,7 @@ QString StagingReplacement::newUnpackFolder()
 void StagingReplacement::dropLastFolder()
 {
     if (!folders_.isEmpty())
-        platform::removeTree(folders_.takeLast());
+        removeWithin(messages_, area_, folders_.takeLast());
 }
 
 bool StagingReplacement::moveEntries(const QString &from, const QString &to, QStringList *moved)
@@ -120,7 +121,7 @@ bool StagingReplacement::place(OldContents old)
     // Earlier levels (an archive that held only the one unpacked last) are no longer wanted.
     const QString last = folders_.takeLast();
     for (const QString &folder : folders_)
-        platform::removeTree(folder);
+        removeWithin(messages_, area_, folder);
     folders_ = {last};
 
     // Whole: from here on recovery finishes the replacement rather than dropping it.
@@ -158,29 +159,30 @@ bool StagingReplacement::place(OldContents old)
     folders_.clear();
     platform::removeFolder(placing);
     if (hasOldContents)
-        platform::removeTree(aside);
+        removeWithin(messages_, area_, aside);
     return true;
 }
 
-void recoverStaging(const QString &staging)
+void recoverStaging(platform::MessageBoxes &messages, const QString &staging)
 {
     const QString folder = platform::withTrailingSeparator(staging);
+    const RemovalArea area(folder);
     for (const QString &name : entryNames(folder, true)) {
         const QString path = folder + name;
         const QString id = name.section(QLatin1Char('-'), 2);
         if (name.startsWith(platform::kTemporaryPrefix + kUnpacking)) {
-            platform::removeTree(path);
+            removeWithin(messages, area, path);
         } else if (name.startsWith(platform::kTemporaryPrefix + kUnpacked)) {
             // The old contents had not all moved aside: they come back, the new ones go.
             const QString aside = folder + ownName(kReplaced, id);
             moveAll(aside + platform::separator(), folder);
             platform::removeFolder(aside);
-            platform::removeTree(path);
+            removeWithin(messages, area, path);
         } else if (name.startsWith(platform::kTemporaryPrefix + kPlacing)) {
             // The old contents are aside: the new entries still waiting take their place.
             moveAll(path + platform::separator(), folder);
             if (platform::removeFolder(path).ok)
-                platform::removeTree(folder + ownName(kReplaced, id));
+                removeWithin(messages, area, folder + ownName(kReplaced, id));
         }
     }
     // Old contents whose replacement was placed in full go as the replacement would have.
@@ -189,6 +191,6 @@ void recoverStaging(const QString &staging)
         if (name.startsWith(platform::kTemporaryPrefix + kReplaced) &&
             !platform::entryExists(folder + ownName(kUnpacked, id)) &&
             !platform::entryExists(folder + ownName(kPlacing, id)))
-            platform::removeTree(folder + name);
+            removeWithin(messages, area, folder + name);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "package/Removal.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,9 @@
 // ".wingstash-replaced-ID"; ".wingstash-placing-ID" while the new entries move up.
 class StagingReplacement {
 public:
-    explicit StagingReplacement(const QString &staging);
+    // Deletes (its own folders, and old contents the user agreed to replace) only inside
+    // Staging, through removeWithin.
+    StagingReplacement(platform::MessageBoxes &messages, const QString &staging);
     ~StagingReplacement();
     StagingReplacement(const StagingReplacement &) = delete;
     StagingReplacement &operator=(const StagingReplacement &) = delete;
@@ -40,7 +44,9 @@ private:
     bool moveOldContentsAside(const QString &aside);
     bool moveEntries(const QString &from, const QString &to, QStringList *moved);
 
+    platform::MessageBoxes &messages_;
     QString staging_;
+    RemovalArea area_;
     QString id_;
     QStringList folders_;
     QString error_;
@@ -49,4 +55,4 @@ private:
 // Takes every interrupted replacement left in Staging back to a whole state: an unpack that was
 // not whole is dropped, old contents that had not all moved aside come back, new entries still
 // waiting are placed, and old contents that were replaced are deleted. Touches nothing else.
-void recoverStaging(const QString &staging);
+void recoverStaging(platform::MessageBoxes &messages, const QString &staging);

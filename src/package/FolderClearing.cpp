@@ -109,7 +109,7 @@ bool mayClearFolder(Context &context, const QString &path)
     return false;
 }
 
-bool ClearFolder(Context &context, const QString &path)
+bool canClearFolder(Context &context, const QString &path)
 {
     if (!mayClearFolder(context, path))
         return false;
@@ -124,10 +124,20 @@ bool ClearFolder(Context &context, const QString &path)
         obstacle = platform::RemovalObstacle{path, QStringLiteral("its contents cannot be read")};
     for (qsizetype i = 0; i < entries.size() && !obstacle; ++i)
         obstacle = removalObstacleIn(area, folder + entries[i].name);
-    if (obstacle) {
-        context.messages.inform(notEmptiedMessage(path, cannotDeleteReason(*obstacle)));
+    if (!obstacle)
+        return true;
+    context.messages.inform(notEmptiedMessage(path, cannotDeleteReason(*obstacle)));
+    return false;
+}
+
+bool ClearFolder(Context &context, const QString &path)
+{
+    if (!canClearFolder(context, path))
         return false;
-    }
+    const QString folder = platform::resolveCase(path);
+    const RemovalArea area(folder);
+    const QList<platform::DirEntry> entries = platform::listDirectory(
+        folder, nullptr, platform::ListDetail::FolderTest, platform::HiddenEntries::Include);
     for (const platform::DirEntry &entry : entries) {
         const RemovalOutcome removed = removeWithin(context.messages, area, folder + entry.name);
         if (removed.kind == RemovalOutcome::Failed)

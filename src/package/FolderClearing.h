@@ -19,6 +19,10 @@ bool ClearFolder(Context &context, const QString &path);
 // so; the program goes on. Folders are compared with letter case and links resolved.
 bool mayClearFolder(Context &context, const QString &path);
 
+// mayClearFolder, and then that every entry of the folder can be deleted: false, deleting
+// nothing and saying what stands in the way, otherwise.
+bool canClearFolder(Context &context, const QString &path);
+
 // The safe folder form: an absolute path ending with the separator, naming a folder below the
 // root whose first character is neither a separator nor a space, without "." or ".."
 // components. With "\": "C:\FS2000\" and "\\server\share\FS2000\" have it, "C:\" does not.

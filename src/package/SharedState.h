@@ -25,6 +25,7 @@ struct SharedState {
     QString MsfsDir;
     QString AppDir;      // the program's folder (or the user's settings folder), with separator
     QString ResourceDir; // the folder of the pictures and readme.txt, with separator
+    QString StateDir;    // the program's own state folder (records of copies), with separator
 
     // Results of the last scan.
     std::array<FileList, kKindCount> ComponentFiles;

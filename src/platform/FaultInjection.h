@@ -5,8 +5,9 @@
 // and prove that each action ends complete or as it began. Unarmed, it only counts calls.
 namespace platform::faults {
 
-enum class Call { Open, Write, Rename, MakeFolder, Remove };
-inline constexpr int kCallKinds = 5;
+// Sync: forcing a file system to disk (syncfs), which fails with EIO when the disk lost data.
+enum class Call { Open, Write, Rename, MakeFolder, Remove, Sync };
+inline constexpr int kCallKinds = 6;
 
 // Counts the call and returns the error number it is to fail with, or 0 to go on. A plan that
 // asks for the process to end kills it here, as a crash or a power cut would.

@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FaultInjection.h"
+#include "platform/FileWriting.h"
 
 #include <QDir>
 #include <QFile>
@@ -259,13 +260,13 @@ bool copyBytes(int in, int out, off_t size)
     }
 }
 
-// A new, empty file beside target that no one else uses; its name is returned in temporary.
-// Created with the usual permissions (as the process's mask allows), like any new file.
-int createTemporaryBeside(const QByteArray &target, QByteArray &temporary)
+// A new, empty file beside target that no one else uses, under Wingstash's own hidden
+// temporary name (so no list ever shows it, and leftovers are known as ours); its name is
+// returned in temporary. Created with the usual permissions (as the process's mask allows).
+int createTemporaryBeside(const QString &target, QByteArray &temporary)
 {
-    static const QByteArray byThisProcess = ".ws" + QByteArray::number(::getpid()) + '-';
     for (unsigned attempt = 0;; ++attempt) {
-        temporary = target + byThisProcess + QByteArray::number(attempt);
+        temporary = QFile::encodeName(temporaryNameBeside(target, QStringLiteral("part")));
         if (!seamAllows(faults::Call::Open))
             return -1;
         const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -306,7 +307,7 @@ Result copyFileUnix(const QString &source, const QString &target)
         targetExists = ::lstat(targetName.constData(), &targetStatus) == 0;
         if (targetExists && (attributesFromMode(targetStatus.st_mode) & ReadOnly))
             return {false, accessDenied}; // Windows refuses to overwrite a read-only file
-        out.fd = createTemporaryBeside(targetName, written);
+        out.fd = createTemporaryBeside(target, written);
         if (out.fd < 0)
             return lastError();
     }

@@ -103,6 +103,8 @@ Result renameEntry(const QString &from, const QString &to, Existing existing)
 
 Result syncFileSystem(const QString &path)
 {
+    if (!seamAllows(faults::Call::Sync))
+        return errorResult(errno);
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return errorResult(errno);
@@ -244,6 +246,8 @@ Result renameEntry(const QString &from, const QString &to, Existing existing)
 
 Result syncFileSystem(const QString &)
 {
+    if (!seamAllows(faults::Call::Sync))
+        return errorResult(errno);
     return {};
 }
 

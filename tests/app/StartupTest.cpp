@@ -8,6 +8,9 @@
 #include "support/TreeBuilder.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -209,6 +212,30 @@ TEST(StartUp, FirstRunExplainsOpensTheDialogAndCreatesTheCategories)
                      "Panels - Heavy Jets", "Panels - Heavy Props", "Panels - Light Jets",
                      "Panels - Light Props", "Sounds - Heavy Jets", "Sounds - Heavy Props",
                      "Sounds - Light Jets", "Sounds - Light Props"}));
+}
+
+TEST(StartUp, ACopyACrashInterruptedIsTakenBackOnceTheLocationsAreKnown)
+{
+    Folders f;
+    // A copy into Staging that never reached its commit: its hidden folder and its record.
+    const QString id = "00000000000000a1";
+    const QString staged = f.tree.path("staging/.wingstash-staged-" + id + "-Pkg");
+    f.tree.file("staging/.wingstash-staged-" + id + "-Pkg/aircraft.cfg", "half");
+    QFile record(f.test.state.StateDir + id + ".transaction");
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+    record.write(QJsonDocument(QJsonObject{{"id", id},
+                                           {"staged", staged},
+                                           {"target", f.tree.path("staging/Pkg")},
+                                           {"folders", QJsonArray{}}})
+                     .toJson());
+    record.close();
+    f.test.messages.expectOk(kFirstRun);
+    f.editor.edits = {[&](platform::Locations &l) {
+        l = {f.tree.path("staging"), f.tree.path("stowbay"), f.tree.path("fs2000")};
+    }};
+    ASSERT_TRUE(f.start());
+    EXPECT_FALSE(QFileInfo::exists(staged));
+    EXPECT_TRUE(QDir(f.test.state.StateDir).isEmpty());
 }
 
 TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)

@@ -1,12 +1,16 @@
 #include "install/PackageCopy.h"
 
 #include "package/Scan.h"
+#include "platform/FaultInjection.h"
 #include "platform/FileSystem.h"
+#include "support/DiskSnapshot.h"
 #include "support/PackageTestHelpers.h"
+#include "support/RecordingMessageBoxes.h"
 #include "support/TestContext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -18,17 +22,19 @@ QString copyFailure(const QString &source, const QString &destination, const QSt
     return "Wingstash could not copy " + source + " to " + destination + ".  " + why;
 }
 
-// Marks the files of the first kind copied read-only as soon as that kind is done, as a tool
-// that locks new files would: taking the copy back must then fail and say so.
+// Marks the pictures copied read-only as soon as their kind is done, as a tool that locks new
+// files would: taking the copy back must then fail and say so.
 class LockingProgress : public platform::Progress {
 public:
-    QString folder;
+    QString folder; // where the package is being copied to
     void show(int, int) override {}
     void hide() override {}
     void setValue(int) override
     {
-        for (const QString &name : QDir(folder).entryList(QDir::Files))
-            QFile(folder + name).setPermissions(QFileDevice::ReadOwner);
+        QDirIterator it(folder, {"*.jpg"}, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QFile(it.next()).setPermissions(QFileDevice::ReadOwner);
     }
 };
 
@@ -179,16 +185,24 @@ TEST_F(PackageCopyTest, AFailedCopyTakesBackWhatItAddedOrSaysWhatIsLeft)
     EXPECT_FALSE(tc.progress.visible);
 
     LockingProgress locking;
-    locking.folder = storeTarget("Corvid") + "/Images/";
-    Context context{tc.state,         tc.messages,    tc.view,    locking,
+    locking.folder = stowbay.path(kCategory);
+    RecordingMessageBoxes recorded;
+    Context context{tc.state,         recorded,       tc.view,    locking,
                     tc.configChooser, tc.packageList, tc.launcher};
-    tc.messages.expectOk(failure +
-                         "  Some of the copied files could not be removed again; "
-                         "please check " +
-                         storeTarget("Corvid") + ".");
     EXPECT_FALSE(CopyPackage(context, storeTarget("Corvid")));
-    EXPECT_EQ(entriesBelow(stowbay.path(kCategory)),
-              (QStringList{"Corvid/", "Corvid/Images/", "Corvid/Images/shot.jpg"}));
+    // What is left is the hidden folder the copy was built in, which the message names; no list
+    // shows it, and the next start tries again to remove it.
+    const QStringList left = entriesBelow(stowbay.path(kCategory));
+    ASSERT_FALSE(left.isEmpty());
+    EXPECT_TRUE(left[0].startsWith(".wingstash-staged-") && left[0].endsWith("-Corvid/"));
+    EXPECT_TRUE(left.contains(left[0] + "Images/shot.jpg"));
+    EXPECT_TRUE(std::all_of(left.cbegin(), left.cend(),
+                            [&](const QString &entry) { return entry.startsWith(left[0]); }));
+    EXPECT_EQ(recorded.shown,
+              QStringList{failure +
+                          "  Some of the copied files could not be removed "
+                          "again; please check " +
+                          stowbay.path(kCategory + "/" + left[0]).chopped(1) + "."});
 }
 
 TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
@@ -210,7 +224,80 @@ TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
               (QStringList{"Aircraft/", "Gauges/", "Gauges/c4_main.gau", "Gauges/other.gau",
                            "Sound/", "Sound/beep.wav"}));
     EXPECT_EQ(msfs.read("Sound/beep.wav"), "the simulator's own beep");
+    EXPECT_EQ(msfs.read("Gauges/c4_main.gau"), "older gauge");
     EXPECT_FALSE(tc.progress.visible);
+}
+
+TEST_F(PackageCopyTest, AnInstallThatFailsAnywhereLeavesTheSimulatorByteForByteAsItWas)
+{
+    stageFullAircraft();
+    msfs.file("Gauges/c4glass.gau", "another aircraft's glass").file("Gauges/other.gau", "other");
+    const DiskSnapshot before = snapshotOf(msfs.root());
+    const auto install = [this](platform::MessageBoxes &messages) {
+        Context context{tc.state,         messages,       tc.view,    tc.progress,
+                        tc.configChooser, tc.packageList, tc.launcher};
+        return CopyPackage(context, msfs.path("Aircraft/Corvid"));
+    };
+    // A clean install counts the steps that can fail; then each one fails in turn.
+    RecordingMessageBoxes quiet;
+    {
+        const platform::faults::ArmedFault never({platform::faults::Call::Open, 0, 0, false});
+        ASSERT_TRUE(install(quiet));
+    }
+    const DiskSnapshot installed = snapshotOf(msfs.root());
+    EXPECT_EQ(msfs.read("Gauges/c4glass.gau"), "named gauge 2");
+    EXPECT_TRUE(temporaryLeftovers(installed).isEmpty());
+    const int renames = platform::faults::callCount(platform::faults::Call::Rename);
+    const int opens = platform::faults::callCount(platform::faults::Call::Open);
+    ASSERT_TRUE(QDir(msfs.path("Aircraft/Corvid")).removeRecursively());
+    for (const QString &added : differences(before, installed))
+        QFile::remove(msfs.path(added));
+    msfs.file("Gauges/c4glass.gau", "another aircraft's glass");
+    ASSERT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
+
+    const struct {
+        platform::faults::Call call;
+        int count;
+    } kinds[] = {{platform::faults::Call::Rename, renames},
+                 {platform::faults::Call::Open, opens},
+                 {platform::faults::Call::Sync, 1}};
+    for (const auto &kind : kinds) {
+        for (int nth = 1; nth <= kind.count; ++nth) {
+            SCOPED_TRACE(QString("call %1, nth %2").arg(int(kind.call)).arg(nth).toStdString());
+            RecordingMessageBoxes messages;
+            const platform::faults::ArmedFault fault({kind.call, nth, EIO, false});
+            EXPECT_FALSE(install(messages));
+            ASSERT_EQ(messages.shown.size(), 1);
+            EXPECT_TRUE(messages.shown[0].endsWith("  Nothing was copied."));
+            EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
+            EXPECT_TRUE(QDir(tc.state.StateDir).isEmpty());
+        }
+    }
+}
+
+TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
+{
+    stageFullAircraft();
+    msfs.file("Gauges/c4glass.gau", "another aircraft's glass");
+    staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
+    ScanPackage(tc, tc.state.StagingDir);
+    const DiskSnapshot before = snapshotOf(msfs.root());
+    RecordingMessageBoxes messages;
+    Context context{tc.state,         messages,       tc.view,    tc.progress,
+                    tc.configChooser, tc.packageList, tc.launcher};
+    ProcessGauges(context, 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].endsWith("  Nothing was copied."));
+    EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
+
+    ASSERT_TRUE(QFile::remove(staging.path("Panel/zz.gau")));
+    ScanPackage(tc, tc.state.StagingDir);
+    ProcessGauges(context, 1);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(differences(before, snapshotOf(msfs.root())),
+              (QStringList{"Gauges/c4_main.gau", "Gauges/c4glass.gau", "Gauges/spare.gau"}));
+    EXPECT_TRUE(
+        QDir(tc.state.StateDir).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "package/FolderLayout.h"
 #include "package/Removal.h"
 #include "package/Scan.h"
+#include "platform/FaultInjection.h"
 #include "platform/MainControls.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
@@ -192,6 +193,20 @@ TEST_F(StoreActionsTest, CopyToStagingGoesOnIntoRemovalFromTheStore)
     EXPECT_TRUE(tree.exists("Staging/Cessna/Gauges/own.gau"));
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
     EXPECT_FALSE(tree.exists("MSFS/Aircraft/Cessna"));
+}
+
+TEST_F(StoreActionsTest, ACopyThatCannotBeForcedToDiskKeepsItsSourceInTheStore)
+{
+    store("Cessna");
+    // The copy syncs before its commit and before its record goes; the third sync is the one
+    // before the store's package would be deleted.
+    const platform::faults::ArmedFault fault({platform::faults::Call::Sync, 3, EIO, false});
+    tc.messages.expectYesNo("Done.  Would you like to remove this package from the stowbay?", true)
+        .expectOk("Wingstash could not make sure that the copy in " + tc.state.StagingDir +
+                  "Cessna is on the disk, so nothing was deleted.  " + qt_error_string(EIO) + ".");
+    run("Cessna", 4);
+    EXPECT_TRUE(tree.exists("Staging/Cessna/Gauges/own.gau"));
+    EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/own.gau"));
 }
 
 TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)

@@ -2,6 +2,7 @@
 
 #include "package/Files.h"
 #include "package/Scan.h"
+#include "platform/FaultInjection.h"
 #include "platform/MainControls.h"
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
@@ -189,6 +190,34 @@ TEST_F(StagingActionsTest, NameChecksMissingFileQuestionsAndACopyOfASoundSet)
     EXPECT_EQ(filesBelow(staging.root()), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
     EXPECT_EQ(controls.option, Copy);
     EXPECT_EQ(controls.stagingShown, 0);
+}
+
+TEST_F(StagingActionsTest, StagingIsClearedOnlyOnceTheStoredCopyIsOnDisk)
+{
+    staging.file("readme.txt", "docs");
+    scan();
+    controls.name = "Docs";
+    for (const bool synced : {false, true}) {
+        // The copy syncs before its commit and before its record goes; the third sync comes
+        // before Staging is cleared.
+        const platform::faults::ArmedFault fault(
+            {platform::faults::Call::Sync, synced ? 0 : 3, EIO, false});
+        for (const QString &question :
+             {kAircraftCfgMissing, kModelCfgMissing, kPanelCfgMissing, kSoundCfgMissing})
+            tc.messages.expectOkCancel(question, true);
+        tc.messages.expectYesNo(kClearQuestion, true);
+        const QString copy = stowbay.path(kCategory + "/" + controls.name);
+        if (synced)
+            tc.messages.expectYesNo(kEraseAll, true).expectOk(kDone);
+        else
+            tc.messages.expectOk("Wingstash could not make sure that the copy in " + copy +
+                                 " is on the disk, so nothing was deleted.  " +
+                                 qt_error_string(EIO) + ".");
+        run(Copy);
+        EXPECT_EQ(filesBelow(copy), QStringList{"Documentation/readme.txt"});
+        EXPECT_EQ(filesBelow(staging.root()), synced ? QStringList{} : QStringList{"readme.txt"});
+        controls.name = "Docs Again";
+    }
 }
 
 TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFailure)

@@ -1,6 +1,7 @@
 #include "intake/StagingReplacement.h"
 
 #include "support/DiskSnapshot.h"
+#include "support/RecordingMessageBoxes.h"
 #include "support/TreeBuilder.h"
 
 #include <QDir>
@@ -9,12 +10,13 @@
 
 TEST(StagingReplacement, NewContentsReplaceTheOldOnlyWhenPlacedWhole)
 {
+    RecordingMessageBoxes messages;
     for (const bool withOld : {false, true}) {
         TreeBuilder tree;
         tree.folder("Staging");
         if (withOld)
             tree.file("Staging/old.txt", "old").file("Staging/.cache/x", "x");
-        StagingReplacement replacement(tree.path("Staging"));
+        StagingReplacement replacement(messages, tree.path("Staging"));
         const QString first = replacement.newUnpackFolder();
         ASSERT_FALSE(first.isEmpty());
         tree.file(QDir(tree.root()).relativeFilePath(first) + "/inner.zip", "zip");
@@ -29,11 +31,12 @@ TEST(StagingReplacement, NewContentsReplaceTheOldOnlyWhenPlacedWhole)
 
 TEST(StagingReplacement, AnUnpackThatIsNotPlacedLeavesStagingAsItWas)
 {
+    RecordingMessageBoxes messages;
     TreeBuilder tree;
     tree.file("Staging/old.txt", "old");
     const DiskSnapshot before = snapshotOf(tree.path("Staging"));
     {
-        StagingReplacement replacement(tree.path("Staging"));
+        StagingReplacement replacement(messages, tree.path("Staging"));
         tree.file(QDir(tree.root()).relativeFilePath(replacement.newUnpackFolder()) + "/a", "a");
     }
     EXPECT_EQ(snapshotOf(tree.path("Staging")), before);
@@ -42,6 +45,7 @@ TEST(StagingReplacement, AnUnpackThatIsNotPlacedLeavesStagingAsItWas)
 // Each row is the state a crash can leave; recovery takes it to the old or the new contents.
 TEST(StagingReplacement, RecoveryFinishesOrUndoesAnInterruptedReplacement)
 {
+    RecordingMessageBoxes messages;
     const struct {
         const char *state;
         QStringList entries; // "path=content"; folders end with "/"
@@ -63,7 +67,7 @@ TEST(StagingReplacement, RecoveryFinishesOrUndoesAnInterruptedReplacement)
         tree.folder("Staging");
         for (const QString &entry : row.entries)
             tree.file("Staging/" + entry.section('=', 0, 0), entry.section('=', 1).toUtf8());
-        recoverStaging(tree.path("Staging"));
+        recoverStaging(messages, tree.path("Staging"));
         EXPECT_EQ(snapshotOf(tree.path("Staging")).keys(), row.expected) << row.state;
     }
 }

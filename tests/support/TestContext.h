@@ -4,9 +4,20 @@
 #include "ScriptedMessageBoxes.h"
 #include "package/Context.h"
 
+#include <QTemporaryDir>
+
+// A state whose StateDir is the given folder: copies keep their records there.
+inline SharedState stateWithStateDir(const QTemporaryDir &folder)
+{
+    SharedState state;
+    state.StateDir = folder.path() + QLatin1Char('/');
+    return state;
+}
+
 // A Context built from scripted fakes; each test makes its own.
 struct TestContext {
-    SharedState state;
+    QTemporaryDir stateFolder;
+    SharedState state = stateWithStateDir(stateFolder);
     ScriptedMessageBoxes messages;
     RecordingPackageView view;
     RecordingProgress progress;

@@ -72,13 +72,14 @@ struct Harness {
 
     Harness()
     {
-        tree.folder("staging").folder("msfs/aircraft").folder("stowbay/Jets");
+        tree.folder("staging").folder("msfs/aircraft").folder("stowbay/Jets").folder("state");
         tree.file("app/StowbayGrey.jpg", pictureBytes(Qt::gray))
             .file("app/StowbayEE.jpg", pictureBytes(Qt::white));
         state.StagingDir = tree.path("staging/");
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
         state.AppDir = state.ResourceDir = tree.path("app/");
+        state.StateDir = tree.path("state/");
         window = std::make_unique<StowbayWindow>(StowbayWindow::Services{
             state, messages, chooser, launcher, locations, fileList, pictures});
         window->setProgramEnd([this] { ++programEnds; });
