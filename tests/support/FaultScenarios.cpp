@@ -10,16 +10,10 @@
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
 #include "package/ShutDown.h"
+#include "package/Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-// Copies keep records in the program's state folder for the next start to settle; they come
-// with the all-or-nothing copies. Until those are merged here only the unpacking is recovered.
-#if __has_include("package/Transaction.h")
-#include "package/Transaction.h"
-#define WINGSTASH_COPY_RECORDS 1
-#endif
 
 #include <gtest/gtest.h>
 
@@ -134,10 +128,9 @@ ActionWorld::ActionWorld(bool agree) : messages(agree)
     state.StowbayDir = tree.path("Stowbay/");
     state.MsfsDir = tree.path("MSFS/");
     state.AppDir = tree.path("App/");
-#ifdef WINGSTASH_COPY_RECORDS
-    // Beside the locations and inside the snapshots: a record left behind is a leftover too.
+    // Beside the locations and inside the snapshots: a copy's record left behind is a leftover
+    // too.
     state.StateDir = tree.folder("State").path("State/");
-#endif
 }
 
 QString ActionWorld::categoryText() const
@@ -289,13 +282,10 @@ const ActionRow &actionRow(const QString &name)
 
 QStringList recoverAsAtStartUp(Context &context)
 {
-    // What startUp settles, in its order.
-    recoverStaging(context.state.StagingDir);
-#ifdef WINGSTASH_COPY_RECORDS
-    return recoverTransactions(context.state.StateDir);
-#else
-    return {};
-#endif
+    // What startUp settles, in its order: interrupted copies, then an interrupted unpack.
+    const QStringList unsettled = recoverTransactions(context.state.StateDir);
+    recoverStaging(context.messages, context.state.StagingDir);
+    return unsettled;
 }
 
 QString callName(platform::faults::Call call)
@@ -312,9 +302,10 @@ QString callName(platform::faults::Call call)
         return QStringLiteral("MakeFolder");
     case Call::Remove:
         return QStringLiteral("Remove");
-    default: // kinds added to the seam later
-        return QStringLiteral("kind %1").arg(static_cast<int>(call));
+    case Call::Sync:
+        return QStringLiteral("Sync");
     }
+    return QStringLiteral("?");
 }
 
 QStringList programView(ActionWorld &world)

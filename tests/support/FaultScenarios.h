@@ -25,9 +25,9 @@
 
 // The three locations side by side in one temporary tree (Staging, the store with its category
 // "Props", the simulator with its aircraft, gauges and sound folders), a downloads folder for
-// archives and the program's own folder, with a context whose message boxes answer every
-// question alike and record the texts. The world is also the main window: showing a mode scans
-// the package it shows again, as the real window does.
+// archives, the program's own folder and its state folder (records of copies), with a context
+// whose message boxes answer every question alike and record the texts. The world is also the
+// main window: showing a mode scans the package it shows again, as the real window does.
 class ActionWorld : public platform::MainControls {
 public:
     explicit ActionWorld(bool agree);
