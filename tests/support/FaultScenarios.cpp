@@ -75,18 +75,22 @@ void stowbayAction(ActionWorld &world, int option)
     DoStowbayAction(world.context, world);
 }
 
+// Where the add-on lies as a download, outside the three locations.
+QString addOnArchive(const ActionWorld &world)
+{
+    return world.tree.path("Downloads/cub.zip");
+}
+
 // The add-on packed as a download: one top folder, as authors pack them.
-QString writeAddOnArchive(ActionWorld &world)
+void writeAddOnArchive(const ActionWorld &world)
 {
     QList<ArchiveEntry> entries{{"Cub", {}, ArchiveEntry::Folder}};
     for (const AddOnFile &file : addOnFiles())
         entries.append({"Cub/" + QString::fromLatin1(file.staged), file.bytes});
-    const QString path = world.tree.path("Downloads/cub.zip");
-    writeArchive(path, entries);
-    return path;
+    writeArchive(addOnArchive(world), entries);
 }
 
-// The package the reference and each run compare: every row ends with it in place or gone.
+// Picks the add-on in the package box, as the user does before Go.
 void selectAddOn(ActionWorld &world)
 {
     world.select(kAddOn);
@@ -214,18 +218,14 @@ const std::vector<ActionRow> &actionRows()
          // No to clearing Staging afterwards: the intake alone is the action.
          [](ActionWorld &world) { DoStagingAction(world.context, world); }},
         {"UnpackIntoEmptyStaging", true, [](ActionWorld &world) { writeAddOnArchive(world); },
-         [](ActionWorld &world) {
-             UnpackIntoStaging(world.context, world.tree.path("Downloads/cub.zip"));
-         }},
+         [](ActionWorld &world) { UnpackIntoStaging(world.context, addOnArchive(world)); }},
         {"UnpackReplacingStagingFiles", true,
          [](ActionWorld &world) {
              writeAddOnArchive(world);
              world.tree.file("Staging/old.txt", "earlier add-on")
                  .file("Staging/Old/panel/panel.cfg", "[Window00]\r\n");
          },
-         [](ActionWorld &world) {
-             UnpackIntoStaging(world.context, world.tree.path("Downloads/cub.zip"));
-         }},
+         [](ActionWorld &world) { UnpackIntoStaging(world.context, addOnArchive(world)); }},
         {"Install", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
