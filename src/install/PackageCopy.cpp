@@ -44,16 +44,6 @@ QString unusableNameMessage(const QString &target)
     return {};
 }
 
-QString sentence(const QString &error)
-{
-    QString text = error.trimmed();
-    if (text.isEmpty())
-        text = QStringLiteral("The reason is unknown");
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    return text;
-}
-
 // The first part of the failure message; empty when the failure was already reported.
 using Failure = std::optional<QString>;
 
@@ -63,7 +53,7 @@ Failure copyFailure(const QString &source, const QString &destination,
     if (result.ok)
         return std::nullopt;
     return QStringLiteral("Wingstash could not copy ") + source + QStringLiteral(" to ") +
-           destination + QStringLiteral(".  ") + sentence(result.error);
+           destination + QStringLiteral(".  ") + platform::asSentence(result.error);
 }
 
 // A file for a shared folder of the simulator: written beside its place under a hidden name,
@@ -117,7 +107,7 @@ Failure makeOneFolder(const QString &path)
     if (result.ok)
         return std::nullopt;
     return QStringLiteral("Wingstash could not create the folder ") + path + QStringLiteral(".  ") +
-           sentence(result.error);
+           platform::asSentence(result.error);
 }
 
 // Takes back everything the transaction made and says what failed. A rollback that could not
@@ -221,7 +211,7 @@ bool recordFailed(Context &context, const Transaction &transaction)
         return false;
     context.messages.inform(QStringLiteral("Wingstash could not keep a record of the copy in ") +
                             context.state.StateDir + QStringLiteral(".  ") +
-                            sentence(transaction.error()) +
+                            platform::asSentence(transaction.error()) +
                             QStringLiteral("  Nothing was copied."));
     return true;
 }
@@ -298,7 +288,7 @@ bool CopyIsOnDisk(Context &context, const QString &copy)
         return true;
     context.messages.inform(QStringLiteral("Wingstash could not make sure that the copy in ") +
                             copy + QStringLiteral(" is on the disk, so nothing was deleted.  ") +
-                            sentence(synced.error));
+                            platform::asSentence(synced.error));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "install/PackageCopy.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "package/Scan.h"
 #include "platform/FileSystem.h"
@@ -51,13 +52,6 @@ bool isEntryName(const QString &name)
            !name.contains(platform::separator()) && !name.contains(QLatin1Char('/'));
 }
 
-QString withoutTrailingSeparator(QString path)
-{
-    if (path.endsWith(platform::separator()))
-        path.chop(1);
-    return path;
-}
-
 // An alias names a folder below the simulator's aircraft folder the Windows way ("other\panel");
 // Windows ignores blanks at the end of a name.
 QString aliasAsPath(const QString &alias)
@@ -83,18 +77,6 @@ bool removePackageFolder(Context &context, const RemovalArea &area, const QStrin
     return removeWithin(context.messages, area, entry).kind == RemovalOutcome::Deleted;
 }
 
-// The first of the entries (each inside its area) that could not be deleted, looked for before
-// anything is.
-std::optional<platform::RemovalObstacle>
-firstObstacle(const QList<std::pair<RemovalArea, QString>> &entries)
-{
-    for (const auto &[area, path] : entries) {
-        if (std::optional<platform::RemovalObstacle> obstacle = removalObstacleIn(area, path))
-            return obstacle;
-    }
-    return std::nullopt;
-}
-
 // Ends a removal that failed or was refused, showing the window as a finished action does.
 void reportRemovalProblem(Context &context, platform::MainControls &controls,
                           const QString &message = kRemovalProblem)
@@ -110,6 +92,8 @@ void reportRemovalProblem(Context &context, platform::MainControls &controls,
 bool refusedForObstacle(Context &context, platform::MainControls &controls,
                         const QList<std::pair<RemovalArea, QString>> &entries)
 {
+    if (refusedWhileLocationsClash(context))
+        return true;
     const std::optional<platform::RemovalObstacle> obstacle = firstObstacle(entries);
     if (!obstacle)
         return false;
@@ -243,7 +227,7 @@ void removeFromStore(Context &context, platform::MainControls &controls, const P
             QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
         return;
     const QString entry =
-        withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
+        platform::withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
     const RemovalArea category(layout.categoryFolder(package.category));
     if (refusedForObstacle(context, controls, {{category, entry}}))
         return;
@@ -315,12 +299,9 @@ void copyImageToStaging(Context &context, platform::MainControls &controls)
         platform::resolveCase(context.state.StagingDir + FileNameOf(image->path, false));
     const platform::Result copied = platform::copyFile(image->realPath, destination);
     if (!copied.ok) {
-        QString reason = copied.error.trimmed();
-        if (!reason.endsWith(QLatin1Char('.')))
-            reason += QLatin1Char('.');
         context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +
                                 QStringLiteral(" to ") + destination + QStringLiteral(".  ") +
-                                reason);
+                                platform::asSentence(copied.error));
         return;
     }
     context.messages.inform(kDone);

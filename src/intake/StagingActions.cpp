@@ -5,6 +5,8 @@
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/FolderClearing.h"
+#include "package/LocationSafety.h"
+#include "package/Removal.h"
 #include "platform/FileSystem.h"
 
 #include <functional>
@@ -37,15 +39,28 @@ bool refusedForOverflow(Context &context)
 
 // Deletes every file of the package that the rule picks, by its real path; the rule sees the
 // lower-case path and file name.
-void removeWhere(Context &context,
-                 const std::function<bool(const QString &path, const QString &name)> &rule)
+// The files of the package that the rule picks, by their real paths; the rule sees the
+// lower-case path and file name.
+QStringList filesWhere(const SharedState &state,
+                       const std::function<bool(const QString &path, const QString &name)> &rule)
 {
-    const FileList files = context.state.AllFiles;
-    const RemovalArea staging(context.state.StagingDir);
-    for (const PackageFile &file : files) {
+    QStringList picked;
+    for (const PackageFile &file : state.AllFiles) {
         if (rule(file.path, FileNameOf(file.path, false)))
-            RemoveFile(context.messages, staging, file.realPath);
+            picked.append(file.realPath);
     }
+    return picked;
+}
+
+// Deletes the picked files as one, then says "Done.": when one of them cannot go, or the
+// locations have come to clash, none goes and the user is told why instead.
+bool removeAndReport(Context &context, const QStringList &files)
+{
+    if (refusedWhileLocationsClash(context) ||
+        !removeFilesAllOrNothing(context.messages, RemovalArea(context.state.StagingDir), files))
+        return false;
+    context.messages.inform(kDone);
+    return true;
 }
 
 bool endsWithAny(const QString &path, std::initializer_list<const char *> endings)
@@ -172,8 +187,8 @@ void removePanel(Context &context, platform::MainControls &controls)
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the panel components from the staging directory?")))
         return;
-    RemovePanelFromStaging(context);
-    noteRemainingImages(context, QStringLiteral("panel"));
+    if (RemovePanelFromStaging(context))
+        noteRemainingImages(context, QStringLiteral("panel"));
     controls.showStaging();
 }
 
@@ -199,8 +214,8 @@ void removeAircraft(Context &context, platform::MainControls &controls)
                            "(aircraft, model, texture, kneeboard text) from the staging "
                            "directory?")))
         return;
-    RemoveAircraftFromStaging(context);
-    noteRemainingImages(context, QStringLiteral("aircraft"));
+    if (RemoveAircraftFromStaging(context))
+        noteRemainingImages(context, QStringLiteral("aircraft"));
     controls.showStaging();
 }
 
@@ -217,8 +232,9 @@ void removeCurrentImage(Context &context, platform::MainControls &controls)
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the current image from the staging directory?")))
         return;
-    RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
-               images.at(current - 1).realPath);
+    if (!refusedWhileLocationsClash(context))
+        RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
+                   images.at(current - 1).realPath);
     controls.showStaging();
 }
 
@@ -241,38 +257,38 @@ void DoStagingAction(Context &context, platform::MainControls &controls)
         removeCurrentImage(context, controls);
 }
 
-void RemovePanelFromStaging(Context &context)
+bool RemovePanelFromStaging(Context &context)
 {
     const SharedState &state = context.state;
-    removeWhere(context, [&](const QString &path, const QString &name) {
+    QStringList files = filesWhere(state, [&](const QString &path, const QString &name) {
         return name == QStringLiteral("panel.cfg") || name == QStringLiteral("oldpanel.cfg") ||
                path.endsWith(QStringLiteral(".gau")) || IsPanelBitmap(state, name);
     });
     // Sounds that the sound set does not use belong to the gauges.
-    removeWhere(context, [&](const QString &path, const QString &name) {
+    files += filesWhere(state, [&](const QString &path, const QString &name) {
         return path.endsWith(QStringLiteral(".wav")) && !IsSoundInSoundCfg(state, name);
     });
-    context.messages.inform(kDone);
+    return removeAndReport(context, files);
 }
 
-void RemoveSoundFromStaging(Context &context)
+bool RemoveSoundFromStaging(Context &context)
 {
     const SharedState &state = context.state;
-    // The .wav files first: the test reads the sound.cfg that the second pass deletes.
-    removeWhere(context, [&](const QString &path, const QString &name) {
+    // The .wav files are picked first: the test reads the sound.cfg that goes with them.
+    QStringList files = filesWhere(state, [&](const QString &path, const QString &name) {
         return path.endsWith(QStringLiteral(".wav")) && IsSoundInSoundCfg(state, name);
     });
-    removeWhere(context, [](const QString &, const QString &name) {
+    files += filesWhere(state, [](const QString &, const QString &name) {
         return name == QStringLiteral("sound.cfg") || name == QStringLiteral("oldsound.cfg");
     });
-    context.messages.inform(kDone);
+    return removeAndReport(context, files);
 }
 
-void RemoveAircraftFromStaging(Context &context)
+bool RemoveAircraftFromStaging(Context &context)
 {
     const SharedState &state = context.state;
-    removeWhere(context, [&](const QString &path, const QString &name) {
-        return isAircraftBodyFile(state, path, name);
-    });
-    context.messages.inform(kDone);
+    return removeAndReport(context,
+                           filesWhere(state, [&](const QString &path, const QString &name) {
+                               return isAircraftBodyFile(state, path, name);
+                           }));
 }

@@ -6,7 +6,8 @@
 // Carries out the Staging option selected in the main window (Go in Staging mode).
 void DoStagingAction(Context &context, platform::MainControls &controls);
 
-// The partial clean-ups of the Staging folder, each ending with "Done.".
-void RemovePanelFromStaging(Context &context);
-void RemoveSoundFromStaging(Context &context);
-void RemoveAircraftFromStaging(Context &context);
+// The partial clean-ups of the Staging folder, each ending with "Done.". Each deletes its files
+// as one: false, having deleted nothing and said why, when one of them cannot go.
+bool RemovePanelFromStaging(Context &context);
+bool RemoveSoundFromStaging(Context &context);
+bool RemoveAircraftFromStaging(Context &context);

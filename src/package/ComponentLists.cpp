@@ -3,6 +3,7 @@
 #include "package/Classification.h"
 #include "package/DuplicateQuestion.h"
 #include "package/Files.h"
+#include "package/LocationSafety.h"
 
 #include <algorithm>
 #include <vector>
@@ -60,6 +61,7 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
     const RemovalArea scanned(state.InStowbayMode ? state.StowbayDir : state.StagingDir);
     FileList deleted;
     // From the end, so that the file kept from a pair is compared next with the one before it.
+    const bool locationsApart = work.size() < 2 || locationsClash(context.state).isEmpty();
     for (std::size_t j = work.size() > 0 ? work.size() - 1 : 0; j >= 1; --j) {
         const WorkEntry &first = work[j - 1];
         const WorkEntry &second = work[j];
@@ -71,8 +73,9 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
         if (!keepFirst)
             work[j - 1] = std::move(work[j]);
         work.erase(work.begin() + static_cast<std::ptrdiff_t>(j));
-        // A file that cannot be deleted leaves the list all the same, but stays in the listing.
-        if (RemoveFile(context.messages, scanned, rejected.realPath))
+        // A file that cannot be deleted leaves the list all the same, but stays in the listing;
+        // so does one while the locations clash, when nothing may be deleted.
+        if (locationsApart && RemoveFile(context.messages, scanned, rejected.realPath))
             deleted.append(rejected);
     }
 

@@ -1,5 +1,6 @@
 #include "package/LocationSafety.h"
 
+#include "package/Context.h"
 #include "platform/PathIdentity.h"
 
 #include <QDir>
@@ -73,4 +74,13 @@ QString locationsRefusedMessage(const QString &clash)
     return QStringLiteral("Wingstash cannot use these locations, because ") + clash +
            QStringLiteral(".  Please choose three separate folders, none inside another and "
                           "none holding your home folder.");
+}
+
+bool refusedWhileLocationsClash(Context &context)
+{
+    const QString clash = locationsClash(context.state);
+    if (clash.isEmpty())
+        return false;
+    context.messages.inform(locationsRefusedMessage(clash));
+    return true;
 }

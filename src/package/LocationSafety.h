@@ -19,3 +19,9 @@ QString locationsClash(const SharedState &state);
 
 // The message of the location check for a clash.
 QString locationsRefusedMessage(const QString &clash);
+
+struct Context;
+
+// Before an action deletes anything: true, after telling the user, when the locations clash now
+// (a folder may have become a link to another since they were checked), so nothing is deleted.
+bool refusedWhileLocationsClash(Context &context);

@@ -53,6 +53,49 @@ RemovalOutcome removeWithin(platform::MessageBoxes &messages, const RemovalArea 
     return {};
 }
 
+std::optional<platform::RemovalObstacle>
+firstObstacle(const QList<std::pair<RemovalArea, QString>> &entries)
+{
+    for (const auto &[area, path] : entries) {
+        if (std::optional<platform::RemovalObstacle> obstacle = removalObstacleIn(area, path))
+            return obstacle;
+    }
+    return std::nullopt;
+}
+
+bool removeFilesAllOrNothing(platform::MessageBoxes &messages, const RemovalArea &area,
+                             const QStringList &paths)
+{
+    QList<std::pair<RemovalArea, QString>> entries;
+    std::optional<platform::RemovalObstacle> obstacle;
+    for (const QString &path : paths) {
+        // A listed file that has become a folder meanwhile is not the file the user chose.
+        bool exists = false;
+        const unsigned attributes = platform::attributesOf(path, &exists);
+        if (exists && (attributes & (platform::Directory | platform::Link)) == platform::Directory)
+            obstacle = platform::RemovalObstacle{path, QStringLiteral("it is a folder now")};
+        entries.append({area, path});
+    }
+    if (!obstacle)
+        obstacle = firstObstacle(entries);
+    if (obstacle) {
+        messages.inform(nothingRemovedMessage(*obstacle));
+        return false;
+    }
+    bool complete = true;
+    for (const QString &path : paths) {
+        // Checked above: only a change meanwhile can make one fail now.
+        const RemovalOutcome removed = removeWithin(messages, area, path);
+        if (!removed.done()) {
+            complete = false;
+            messages.inform(QStringLiteral("There was a problem removing file ") + path +
+                            QStringLiteral(" - It may be set to READ-ONLY mode (i.e. it is on "
+                                           "a CD).  Check the file properties."));
+        }
+    }
+    return complete;
+}
+
 QString outsideAreaMessage(const QString &path, const QString &folder)
 {
     return QStringLiteral("Wingstash did not delete ") + path +

@@ -3,9 +3,12 @@
 #include "platform/FileRemoval.h"
 #include "platform/MessageBoxes.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <utility>
 
 // The one way Wingstash deletes anything. Every deletion names the folder its action works on
 // (Staging, a stored package, the simulator's gauges folder...), and nothing outside that folder
@@ -44,6 +47,17 @@ struct RemovalOutcome {
 // written is Missing. A path outside the area is Refused: nothing is deleted and the user is told.
 RemovalOutcome removeWithin(platform::MessageBoxes &messages, const RemovalArea &area,
                             const QString &path);
+
+// The first thing that stops deleting every one of the entries (each path inside its area), looked
+// for before anything is deleted; nothing when all can go.
+std::optional<platform::RemovalObstacle>
+firstObstacle(const QList<std::pair<RemovalArea, QString>> &entries);
+
+// Deletes listed files as one: when any of them cannot go, none goes and the user is told which
+// stands in the way ("Nothing was removed, because ..."). Files already gone are passed over.
+// True when every file was deleted.
+bool removeFilesAllOrNothing(platform::MessageBoxes &messages, const RemovalArea &area,
+                             const QStringList &paths);
 
 // What the user is told when a deletion outside the action's folder was refused.
 QString outsideAreaMessage(const QString &path, const QString &folder);

@@ -72,19 +72,9 @@ QString newId()
         .rightJustified(16, QLatin1Char('0'));
 }
 
-QString sentence(const QString &error)
-{
-    QString text = error.trimmed();
-    if (text.isEmpty())
-        text = QStringLiteral("The reason is unknown");
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    return text;
-}
-
 platform::Result failure(const QString &what, const QString &why)
 {
-    return {false, what + QStringLiteral("  ") + sentence(why)};
+    return {false, what + QStringLiteral("  ") + platform::asSentence(why)};
 }
 
 // Forces each file system that holds one of the folders onto the disk, once each.

@@ -18,15 +18,6 @@ namespace platform {
 
 namespace {
 
-QString withoutTrailingSeparators(const QString &path)
-{
-    QString trimmed = path;
-    while (trimmed.size() > 1 &&
-           (trimmed.endsWith(QLatin1Char('/')) || trimmed.endsWith(separator())))
-        trimmed.chop(1);
-    return trimmed;
-}
-
 // Every entry of a tree, each folder before what it holds; links are not entered. ok is false
 // (with the folder in unlisted) when a folder cannot be listed.
 struct TreeEntries {
@@ -105,7 +96,7 @@ std::optional<QString> writeRefusal(const QString &path, bool isFolder)
 
 std::optional<RemovalObstacle> removalObstacle(const QString &path)
 {
-    const QString top = withoutTrailingSeparators(path);
+    const QString top = withoutTrailingSeparator(path);
     bool exists = false;
     const unsigned topAttributes = attributesOf(top, &exists);
     if (!exists)
@@ -132,7 +123,7 @@ std::optional<RemovalObstacle> removalObstacle(const QString &path)
 
 Result removeTree(const QString &path)
 {
-    const QString top = withoutTrailingSeparators(path);
+    const QString top = withoutTrailingSeparator(path);
     bool exists = false;
     const unsigned topAttributes = attributesOf(top, &exists);
     if (!exists)

@@ -51,16 +51,6 @@ bool isSeparator(QChar c)
     return c == QLatin1Char('/') || c == separator();
 }
 
-// Qt reads "dir/" as the directory itself only for some calls; strip it so lstat-style
-// questions are asked about the entry.
-QString withoutTrailingSeparator(const QString &path)
-{
-    QString result = path;
-    while (result.size() > 1 && isSeparator(result.back()))
-        result.chop(1);
-    return result;
-}
-
 bool entryPresent(const QFileInfo &info)
 {
     return info.exists() || info.isSymLink();
@@ -483,6 +473,26 @@ QString resolveCase(const QString &path)
         start = end + 1;
     }
     return resolved;
+}
+
+// Qt reads "dir/" as the directory itself only for some calls; strip it so lstat-style
+// questions are asked about the entry.
+QString withoutTrailingSeparator(const QString &path)
+{
+    QString result = path;
+    while (result.size() > 1 && isSeparator(result.back()))
+        result.chop(1);
+    return result;
+}
+
+QString asSentence(const QString &error)
+{
+    QString text = error.trimmed();
+    if (text.isEmpty())
+        text = QStringLiteral("The reason is unknown");
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
 }
 
 QString withTrailingSeparator(const QString &path)

@@ -75,6 +75,8 @@ QString resolveCase(const QString &path);
 
 // The path with exactly one trailing separator appended when missing (empty stays empty).
 QString withTrailingSeparator(const QString &path);
+// The path without its trailing separators (a root such as "/" stays as it is).
+QString withoutTrailingSeparator(const QString &path);
 
 // Size in bytes and last-modified time of a file; -1 / invalid when missing.
 qint64 fileSize(const QString &path);
@@ -86,15 +88,20 @@ struct Result {
     int code = 0;  // the system's error number when !ok, where one is known
 };
 
+// The system's description of a failure as a sentence of a message: trimmed, ending with a
+// full stop ("The reason is unknown." when there is none).
+QString asSentence(const QString &error);
+
 // How a path handed in is taken: looked up without regard to case (any path the program
 // built), or as it is on disk already (a path a listing or an earlier look-up gave), which
 // saves listing the folder of a destination that does not exist yet.
 enum class PathLookup { IgnoreCase, AsGiven };
 
-// Copies a file, replacing the destination (written to a temporary file in the destination's
-// folder first, so a failed copy leaves any earlier destination intact). The last-modified time
-// is kept, and a replaced destination's permissions. The data is not forced to the disk before
-// the rename, as no copy tool does.
+// Copies a file. A new destination is created exclusively and written in place, and removed
+// again when the copy fails; a destination that exists already is replaced through a hidden
+// temporary file beside it, renamed over it when whole, so a failed copy leaves it intact. The
+// last-modified time is kept, and a replaced destination's permissions. The data is not forced
+// to the disk (as no copy tool does): callers that need it there sync the file system.
 Result copyFile(const QString &source, const QString &destination,
                 PathLookup lookup = PathLookup::IgnoreCase);
 

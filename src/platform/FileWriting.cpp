@@ -40,20 +40,12 @@ bool seamAllows(faults::Call call)
 
 QString nameOf(const QString &path)
 {
-    QString trimmed = path;
-    while (trimmed.size() > 1 &&
-           (trimmed.endsWith(QLatin1Char('/')) || trimmed.endsWith(separator())))
-        trimmed.chop(1);
-    return QFileInfo(trimmed).fileName();
+    return QFileInfo(withoutTrailingSeparator(path)).fileName();
 }
 
 QString folderOf(const QString &path)
 {
-    QString trimmed = path;
-    while (trimmed.size() > 1 &&
-           (trimmed.endsWith(QLatin1Char('/')) || trimmed.endsWith(separator())))
-        trimmed.chop(1);
-    return withTrailingSeparator(QFileInfo(trimmed).path());
+    return withTrailingSeparator(QFileInfo(withoutTrailingSeparator(path)).path());
 }
 
 } // namespace

@@ -15,15 +15,6 @@ namespace platform {
 
 namespace {
 
-QString withoutTrailingSeparators(const QString &path)
-{
-    QString trimmed = path;
-    while (trimmed.size() > 1 &&
-           (trimmed.endsWith(QLatin1Char('/')) || trimmed.endsWith(separator())))
-        trimmed.chop(1);
-    return trimmed;
-}
-
 Qt::CaseSensitivity pathCase()
 {
 #ifdef Q_OS_WIN
@@ -39,12 +30,12 @@ QString canonicalPath(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    return QFileInfo(resolveCase(withoutTrailingSeparators(path))).canonicalFilePath();
+    return QFileInfo(resolveCase(withoutTrailingSeparator(path))).canonicalFilePath();
 }
 
 QString entryLocation(const QString &path)
 {
-    const QFileInfo entry(resolveCase(withoutTrailingSeparators(path)));
+    const QFileInfo entry(resolveCase(withoutTrailingSeparator(path)));
     const QString folder = QFileInfo(entry.path()).canonicalFilePath();
     if (folder.isEmpty())
         return {};

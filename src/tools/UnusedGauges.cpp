@@ -3,6 +3,7 @@
 #include "install/Gauges.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "platform/FileSystem.h"
 
@@ -89,13 +90,20 @@ void DeleteSelectedGauges(Context &context, platform::UnusedGaugesView &view)
     }
     if (!messages.confirmYes(QStringLiteral("Are you sure you want to remove these gauges?")))
         return;
-    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder());
+    // All the selected gauges go, or none when one of them cannot (its row stays).
+    QStringList selected;
+    for (int row = 0; row < view.rowCount(); ++row) {
+        if (view.isSelected(row))
+            selected.append(view.rowPath(row));
+    }
+    if (refusedWhileLocationsClash(context) ||
+        !removeFilesAllOrNothing(messages, RemovalArea(FolderLayout(context.state).gaugesFolder()),
+                                 selected))
+        return;
     // From the last row up, so taking a row out does not move the rows still to come.
     for (int row = view.rowCount() - 1; row >= 0; --row) {
-        if (!view.isSelected(row))
-            continue;
-        RemoveFile(messages, gauges, view.rowPath(row));
-        view.removeRow(row);
+        if (view.isSelected(row))
+            view.removeRow(row);
     }
     messages.inform(QStringLiteral("Done."));
 }

@@ -220,27 +220,34 @@ TEST_F(StagingActionsTest, StagingIsClearedOnlyOnceTheStoredCopyIsOnDisk)
     }
 }
 
-TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFailure)
+TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsAsOneAndRescans)
 {
     stageAircraft();
     ASSERT_EQ(tc.state.CurrentImage, 1);
     const QString shown = tc.state.ComponentFiles[Images].first().realPath;
+    // One file that cannot go keeps all of them.
     staging.readOnly("panel/Panel.cfg");
+    const QStringList before = filesBelow(staging.root());
     tc.messages.expectYesNo(kErasePanel, true)
-        .expectOk(readOnlyFileMessage(staging.path("panel/Panel.cfg")))
+        .expectOk("Nothing was removed, because Wingstash cannot delete " +
+                  staging.path("panel/Panel.cfg") + ": it is read-only.");
+    run(RemovePanel);
+    EXPECT_EQ(filesBelow(staging.root()), before);
+    QFile(staging.path("panel/Panel.cfg")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+
+    tc.messages.expectYesNo(kErasePanel, true)
         .expectOk(kDone)
         .expectOkCancel(imagesNote("panel"), false);
     run(RemovePanel);
     // The sounds sound.cfg does not name go with the panel (they belong to its gauges).
-    EXPECT_EQ(
-        filesBelow(staging.root()),
-        (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
-                     "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
-                     "panel/Panel.cfg", "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
-                     "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
-    EXPECT_EQ(controls.stagingShown, 1);
+    EXPECT_EQ(filesBelow(staging.root()),
+              (QStringList{"A3_check.txt", "Images/cockpit.gif", "Images/view.jpg", "a3.air",
+                           "aircraft.cfg", "file_id.diz", "model/A3.mdl", "model/model.cfg",
+                           "readme.txt", "sound/A3_eng.wav", "sound/oldsound.cfg",
+                           "sound/sound.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}));
+    EXPECT_EQ(controls.stagingShown, 2);
     EXPECT_EQ(controls.option, Copy);
-    EXPECT_EQ(tc.state.ComponentFiles[Panel].size(), 1);
+    EXPECT_TRUE(tc.state.ComponentFiles[Panel].isEmpty());
 
     tc.messages.expectYesNo(kEraseImage, true)
         .expectYesNo(kEraseSound, true)
@@ -252,13 +259,12 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponentsRescansAndGoesOnPastAFai
     EXPECT_FALSE(QFile::exists(shown));
     EXPECT_EQ(tc.state.ComponentFiles[Images].size(), 1);
     run(RemoveSound);
-    EXPECT_EQ(filesBelow(staging.root()).size(), 11);
+    EXPECT_EQ(filesBelow(staging.root()).size(), 10);
     run(RemoveAircraft);
     const QString keptImage =
         shown.endsWith("cockpit.gif") ? "Images/view.jpg" : "Images/cockpit.gif";
-    EXPECT_EQ(filesBelow(staging.root()),
-              (QStringList{keptImage, "panel/Panel.cfg", "readme.txt"}));
-    EXPECT_EQ(controls.stagingShown, 4);
+    EXPECT_EQ(filesBelow(staging.root()), (QStringList{keptImage, "readme.txt"}));
+    EXPECT_EQ(controls.stagingShown, 5);
 }
 
 TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)

@@ -1,0 +1,168 @@
+#pragma once
+
+#include "support/TestContext.h"
+
+// Runs the actions that change the disk the way the main window and the unused-gauges window
+// start them, for tests that judge only what happened on disk: every message box is answered
+// alike and recorded, the window's refreshes are counted but scan nothing (a rescan could ask
+// the duplicate question, which is an action of its own here).
+
+#include "install/StoreActions.h"
+#include "intake/StagingActions.h"
+#include "package/Scan.h"
+#include "package/ShutDown.h"
+#include "platform/MainControls.h"
+#include "support/Fakes.h"
+#include "support/RecordingMessageBoxes.h"
+#include "tools/UnusedGauges.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+// Cancels the configuration choice: the tests here never stage several configurations.
+class DecliningConfigChooser : public platform::ConfigChooser {
+public:
+    std::optional<int> choose(const QStringList &) override { return std::nullopt; }
+};
+
+// A Context whose message boxes all answer Yes / Ok (agree) or No / Cancel.
+struct RecordingContext {
+    explicit RecordingContext(bool agree = true) : messages(agree) {}
+
+    QTemporaryDir stateFolder;
+    SharedState state = stateWithStateDir(stateFolder);
+    RecordingMessageBoxes messages;
+    RecordingPackageView view;
+    RecordingProgress progress;
+    DecliningConfigChooser configChooser;
+    RecordingPackageListView packageList;
+    RecordingLauncher launcher;
+    Context context{state, messages, view, progress, configChooser, packageList, launcher};
+
+    operator Context &() { return context; }
+
+    void setLocations(const QString &staging, const QString &stowbay, const QString &msfs)
+    {
+        state.StagingDir = staging;
+        state.StowbayDir = stowbay;
+        state.MsfsDir = msfs;
+    }
+};
+
+// The options of the two modes by their place in the option box.
+enum StagingOptionIndex : int {
+    kCopyToStowbay = 0,
+    kRemoveAll = 1,
+    kRemoveStagingImage = 2,
+    kRemovePanel = 3,
+    kRemoveAircraft = 4,
+    kRemoveSound = 5,
+};
+enum StowbayOptionIndex : int {
+    kInstall = 0,
+    kRemoveFromSimulator = 1,
+    kRemoveFromStore = 2,
+    kRemoveStoreImage = 3,
+    kCopyToStaging = 4,
+};
+
+// The main window's controls, set by the test.
+class WindowStandIn : public platform::MainControls {
+public:
+    int option = 0;
+    QString packageName; // txtPackageName
+    QString category = QStringLiteral("Props");
+    QString package; // cboPackageName
+    int refreshes = 0;
+
+    int optionIndex() const override { return option; }
+    void setOptionIndex(int index) override { option = index; }
+    QString packageNameText() const override { return packageName; }
+    void setPackageNameText(const QString &text) override { packageName = text; }
+    QString categoryText() const override { return category; }
+    QStringList categories() const override { return {category}; }
+    QString packageText() const override { return package; }
+    void showStaging() override { ++refreshes; }
+    void showStowbay(bool) override { ++refreshes; }
+    void updateCaption() override {}
+    void refreshPackageListIfShown() override {}
+};
+
+// The unused-gauges window with every row selected.
+class AllSelectedGaugesView : public platform::UnusedGaugesView {
+public:
+    QList<std::pair<QString, QString>> rows; // text, path
+
+    void open() override { rows.clear(); }
+    void addRow(const QString &text, const QString &path) override
+    {
+        rows.append({text, path});
+        std::sort(rows.begin(), rows.end());
+    }
+    int rowCount() const override { return int(rows.size()); }
+    QString rowPath(int row) const override { return rows.at(row).second; }
+    bool isSelected(int) const override { return true; }
+    void removeRow(int row) override { rows.removeAt(row); }
+    platform::Progress &progress() override { return bar_; }
+
+private:
+    RecordingProgress bar_;
+};
+
+// Scans Staging as Staging mode shows it. False when the scan ended the program (a second
+// aircraft.cfg).
+inline bool scanStaging(RecordingContext &test)
+{
+    test.state.InStowbayMode = false;
+    try {
+        ScanPackage(test, test.state.StagingDir);
+    } catch (const ShutDownRequest &) {
+        return false;
+    }
+    return true;
+}
+
+// Scans a stored package as Stowbay mode shows it; false as for scanStaging.
+inline bool scanStored(RecordingContext &test, const QString &packageFolder)
+{
+    test.state.InStowbayMode = true;
+    try {
+        ScanPackage(test, packageFolder);
+    } catch (const ShutDownRequest &) {
+        return false;
+    }
+    return true;
+}
+
+// Go in either mode; false when the action ended the program.
+inline bool runStaging(RecordingContext &test, WindowStandIn &window, int option)
+{
+    window.option = option;
+    try {
+        DoStagingAction(test, window);
+    } catch (const ShutDownRequest &) {
+        return false;
+    }
+    return true;
+}
+
+inline bool runStowbay(RecordingContext &test, WindowStandIn &window, int option)
+{
+    window.option = option;
+    try {
+        DoStowbayAction(test, window);
+    } catch (const ShutDownRequest &) {
+        return false;
+    }
+    return true;
+}
+
+// Lists the unused gauges and deletes every one listed.
+inline void deleteAllUnusedGauges(RecordingContext &test)
+{
+    AllSelectedGaugesView view;
+    ListUnusedGauges(test, view);
+    if (view.rowCount() > 0)
+        DeleteSelectedGauges(test, view);
+}
