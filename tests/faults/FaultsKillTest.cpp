@@ -1,0 +1,128 @@
+#include "support/FaultScenarios.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <sys/wait.h>
+
+namespace {
+
+using platform::faults::ArmedFault;
+
+// Points of each action at which the process is killed.
+constexpr int kKillsPerAction = 20;
+
+// Death tests run first, before any test has started a thread that a fork would not copy.
+class FaultsKillDeathTest : public ::testing::TestWithParam<ActionRow> {};
+
+// A child process runs the action and is killed, as by a crash or a power cut, at points spread
+// over the calls it makes. After each kill the recovery runs as at the next start: nothing
+// half-done counts as installed, stored or unpacked, and nothing temporary is left.
+TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
+{
+    const ActionRow &row = GetParam();
+    const Reference reference = referenceRun(row);
+    ASSERT_NE(reference.before, reference.after) << "the unarmed run changed nothing";
+    // An action that changes the disk without passing the seam could not be failed at all.
+    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
+
+    int kills = 0;
+    FailingRuns failing;
+    for (const platform::faults::Plan &plan : spreadKillPoints(reference.counts, kKillsPerAction)) {
+        ActionWorld world(row.agree);
+        prepareAction(row, world);
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(plan);
+                runAction(row, world);
+            },
+            ::testing::KilledBySignal(SIGKILL), "")
+            << "at " << callName(plan.call).toStdString() << " call " << plan.nth;
+        ++kills;
+        if (const QStringList problems = problemsAfterRun(world, reference, false);
+            !problems.isEmpty())
+            failing.add(QStringLiteral("killed at %1 call %2 of %3")
+                            .arg(callName(plan.call))
+                            .arg(plan.nth)
+                            .arg(reference.counts.at(std::size_t(plan.call))),
+                        problems);
+    }
+    RecordProperty("kills", kills);
+    std::cout << "[  faults  ] " << row.name << ": " << kills << " kills, " << failing.count()
+              << " went wrong\n";
+    EXPECT_EQ(failing.count(), 0) << failing.summary(kills);
+}
+
+// Where a recovery is killed in turn: its first rename, its first removal, and later ones.
+constexpr std::array<platform::faults::Plan, 4> kRecoveryKills{{
+    {platform::faults::Call::Rename, 1, 0, true},
+    {platform::faults::Call::Remove, 1, 0, true},
+    {platform::faults::Call::Rename, 2, 0, true},
+    {platform::faults::Call::Remove, 3, 0, true},
+}};
+
+// The recovery after a crash can be cut short by another: the start after that settles what the
+// first recovery left, to the same end.
+TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
+{
+    const ActionRow &row = GetParam();
+    const Reference reference = referenceRun(row);
+    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
+
+    int recoveryKills = 0;
+    int runs = 0;
+    FailingRuns failing;
+    const QList<platform::faults::Plan> points =
+        spreadKillPoints(reference.counts, kKillsPerAction);
+    for (const platform::faults::Plan &plan : points) {
+        const platform::faults::Plan &recoveryPlan =
+            kRecoveryKills.at(std::size_t(runs) % kRecoveryKills.size());
+        ++runs;
+        ActionWorld world(row.agree);
+        prepareAction(row, world);
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(plan);
+                runAction(row, world);
+            },
+            ::testing::KilledBySignal(SIGKILL), "");
+        // A recovery with nothing to do at that point ends normally.
+        bool killed = false;
+        const auto killedOrDone = [&killed](int status) {
+            killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+            return killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        };
+        EXPECT_EXIT(
+            {
+                const ArmedFault armed(recoveryPlan);
+                recoverAsAtStartUp(world.context);
+                std::_Exit(0);
+            },
+            killedOrDone, "");
+        recoveryKills += killed ? 1 : 0;
+        if (const QStringList problems = problemsAfterRun(world, reference, false);
+            !problems.isEmpty())
+            failing.add(QStringLiteral("killed at %1 call %2, its recovery at %3 call %4%5")
+                            .arg(callName(plan.call))
+                            .arg(plan.nth)
+                            .arg(callName(recoveryPlan.call))
+                            .arg(recoveryPlan.nth)
+                            .arg(killed ? QString() : QStringLiteral(" (not reached)")),
+                        problems);
+    }
+    RecordProperty("recovery_kills", recoveryKills);
+    std::cout << "[  faults  ] " << row.name << ": " << runs << " kills, " << recoveryKills
+              << " of their recoveries killed too, " << failing.count() << " went wrong\n";
+    EXPECT_EQ(failing.count(), 0) << failing.summary(runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultsKillDeathTest,
+    ::testing::Values(actionRow(QStringLiteral("Install")), actionRow(QStringLiteral("Intake")),
+                      actionRow(QStringLiteral("UnpackReplacingStagingFiles"))),
+    actionRowName);
+
+} // namespace
