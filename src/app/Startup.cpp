@@ -7,6 +7,7 @@
 #include "package/LocationSafety.h"
 #include "package/ShutDown.h"
 #include "package/Transaction.h"
+#include "package/WholeRemoval.h"
 #include "platform/FileSystem.h"
 
 #include <QFileInfo>
@@ -145,17 +146,6 @@ void createDefaultCategories(Context &context)
 
 // A copy that a crash or power cut interrupted is finished or taken back before anything else
 // looks at the folders; nothing is left to do in the usual case, one listing of an empty folder.
-void settleInterruptedCopies(Context &context)
-{
-    const QStringList unsettled = recoverTransactions(context.state.StateDir);
-    if (unsettled.isEmpty())
-        return;
-    context.messages.inform(
-        QStringLiteral("Wingstash could not finish tidying up after a copy that was "
-                       "interrupted earlier.  Please check these folders:\r\n\r\n") +
-        unsettled.join(QStringLiteral("\r\n")));
-}
-
 } // namespace
 
 bool hasLocationForm(const QString &location, QChar separator)
@@ -219,13 +209,26 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
 
     if (!ValidateLocations(context, locations, firstRun))
         return false;
-    settleInterruptedCopies(context);
-    // An unpack a crash interrupted is taken back to whole contents before anything looks.
-    recoverStaging(context.messages, state.StagingDir);
+    settleInterruptedWork(context);
 
     if (listCategories(state.StowbayDir).isEmpty())
         createDefaultCategories(context);
     return true;
+}
+
+void settleInterruptedWork(Context &context)
+{
+    const SharedState &state = context.state;
+    QStringList unsettled = recoverTransactions(state.StateDir);
+    unsettled += recoverRemovals(context.messages, state.StateDir);
+    // An unpack a crash interrupted is taken back to whole contents before anything looks.
+    recoverStaging(context.messages, state.StagingDir);
+    if (unsettled.isEmpty())
+        return;
+    context.messages.inform(
+        QStringLiteral("Wingstash could not finish tidying up after work that was interrupted "
+                       "earlier.  Please check these:\r\n\r\n") +
+        unsettled.join(QStringLiteral("\r\n")));
 }
 
 LocationsOutcome changeLocations(Context &context, platform::LocationsEditor &locations)

@@ -28,6 +28,11 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations,
 bool startUp(Context &context, platform::LocationsEditor &locations,
              MainWindowGeometry &mainWindow);
 
+// Finishes or undoes what a crash or a power cut interrupted: copies and removals (from their
+// records in the state folder) and an unpack (in Staging). Touches only the hidden entries of
+// Wingstash's own naming that those name; says what could not be put right.
+void settleInterruptedWork(Context &context);
+
 // File > Locations. Keep: nothing else to do; Restart: the Stowbay folder changed, the message
 // was shown and the main window must close (writing ws.ini); EndNow: end without writing ws.ini.
 enum class LocationsOutcome { Keep, Restart, EndNow };

@@ -111,18 +111,24 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
         return;
 
     const KindFiles files(state, kind, category, package);
+    bool keptNow = false;
     if (PackageHasFile(state, name + QStringLiteral(".cfg"))) {
         // The kept file is the package's own configuration from the first paste; the disk, not
         // the last scan, decides whether it is there, so it is never overwritten.
-        if (!platform::entryExists(files.kept) &&
-            !platform::copyFile(files.current, files.kept).ok) {
-            context.messages.inform(kPasteProblem);
-            return;
+        if (!platform::entryExists(files.kept)) {
+            if (!platform::copyFile(files.current, files.kept).ok) {
+                context.messages.inform(kPasteProblem);
+                return;
+            }
+            keptNow = true;
         }
-        RemoveFile(context.messages, RemovalArea(files.packageFolder), files.current);
     }
+    // The alias file replaces the current one whole, so a failed write leaves it as it was; a
+    // copy kept by this paste goes again then.
     if (!platform::writeTextLines(files.current,
                                   {QStringLiteral("[fltsim]"), QStringLiteral("alias=") + clip})) {
+        if (keptNow)
+            RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept);
         context.messages.inform(kPasteProblem);
         return;
     }
@@ -143,9 +149,7 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
         return;
 
     const KindFiles files(state, kind, category, package);
-    if (PackageHasFile(state, name + QStringLiteral(".cfg")))
-        RemoveFile(context.messages, RemovalArea(files.packageFolder), files.current);
-    // The kept file goes only once its copy is in place.
+    // The copy replaces the current file whole; the kept file goes only once it is in place.
     if (!platform::copyFile(files.kept, files.current).ok) {
         context.messages.inform(kRestoreProblem);
         return;

@@ -9,6 +9,7 @@
 #include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "package/Scan.h"
+#include "package/WholeRemoval.h"
 #include "platform/FileSystem.h"
 
 #include <optional>
@@ -63,20 +64,6 @@ QString aliasAsPath(const QString &alias)
     return path;
 }
 
-// Removes a package's folder (store or simulator) whole, hidden entries included, given without
-// a trailing separator; area is the folder holding it. A link standing for the folder is removed
-// itself: following it would delete what it points to, which is not the package's. An entry
-// that is neither a folder nor a link is left untouched. False when something could not be
-// removed.
-bool removePackageFolder(Context &context, const RemovalArea &area, const QString &entry)
-{
-    bool exists = false;
-    const unsigned attributes = platform::attributesOf(entry, &exists);
-    if (!exists || (attributes & (platform::Link | platform::Directory)) == 0)
-        return false;
-    return removeWithin(context.messages, area, entry).kind == RemovalOutcome::Deleted;
-}
-
 // Ends a removal that failed or was refused, showing the window as a finished action does.
 void reportRemovalProblem(Context &context, platform::MainControls &controls,
                           const QString &message = kRemovalProblem)
@@ -85,6 +72,28 @@ void reportRemovalProblem(Context &context, platform::MainControls &controls,
     context.messages.inform(message);
     controls.refreshPackageListIfShown();
     controls.showStowbay(false);
+}
+
+// Deletes the entries as one (a link standing for a package folder is removed itself, never
+// followed). False, after saying so and showing the window again, when a move failed and
+// nothing was removed, or when something is left hidden for the next start to delete.
+bool removeWhole(Context &context, platform::MainControls &controls,
+                 const QList<std::pair<RemovalArea, QString>> &entries)
+{
+    WholeRemoval removal(context.messages, context.state.StateDir);
+    for (const auto &[area, path] : entries)
+        removal.add(area, path);
+    switch (removal.run()) {
+    case WholeRemoval::Outcome::Removed:
+        return true;
+    case WholeRemoval::Outcome::NothingChanged:
+        reportRemovalProblem(context, controls, removal.error());
+        return false;
+    case WholeRemoval::Outcome::LeftHidden:
+        break;
+    }
+    reportRemovalProblem(context, controls);
+    return false;
 }
 
 // Checks that everything a removal would delete can go; when something cannot, says what and
@@ -202,12 +211,11 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
         deleted.append({gaugesArea, gauge});
     if (refusedForObstacle(context, controls, deleted))
         return false;
-    if (!removePackageFolder(context, aircraftArea, entry)) {
-        reportRemovalProblem(context, controls);
+    if (!removeWhole(context, controls, deleted))
         return false;
-    }
+    // What was kept and why (no gauges folder, panels that could not be read) is said now.
     if (hasGauges)
-        removeGauges(context, gauges);
+        removeGauges(context, GaugeRemoval{{}, gauges.unreadable, gauges.noGaugesFolder});
     if (alsoFromStore)
         return true;
     finishWithDone(context, controls);
@@ -231,10 +239,8 @@ void removeFromStore(Context &context, platform::MainControls &controls, const P
     const RemovalArea category(layout.categoryFolder(package.category));
     if (refusedForObstacle(context, controls, {{category, entry}}))
         return;
-    if (!removePackageFolder(context, category, entry)) {
-        reportRemovalProblem(context, controls);
+    if (!removeWhole(context, controls, {{category, entry}}))
         return;
-    }
     finishWithDone(context, controls);
 }
 

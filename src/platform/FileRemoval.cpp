@@ -61,6 +61,9 @@ QString reasonFor(int error)
         return QStringLiteral("the system protects it from changes");
     case EACCES:
         return QStringLiteral("Wingstash is not allowed to change it");
+    case ENOENT:
+        // Listed, yet not found by its name: bytes that are no text in this system's encoding.
+        return QStringLiteral("its name holds characters Wingstash cannot spell");
     default:
         return qt_error_string(error);
     }
@@ -110,8 +113,17 @@ std::optional<RemovalObstacle> removalObstacle(const QString &path)
         return RemovalObstacle{tree.unlisted, QStringLiteral("its contents cannot be read")};
     for (qsizetype i = 0; i < tree.paths.size(); ++i) {
         const unsigned attributes = tree.attributes[std::size_t(i)];
-        if (attributes & Link)
-            continue; // removing a link needs only its folder, checked with that folder
+        if (attributes & Link) {
+            // Removing a link needs only its folder, checked with that folder; but it must be
+            // found by the name it was listed under.
+            bool found = false;
+            attributesOf(tree.paths[i], &found);
+            if (!found)
+                return RemovalObstacle{tree.paths[i],
+                                       QStringLiteral("its name holds characters Wingstash "
+                                                      "cannot spell")};
+            continue;
+        }
         const bool isFolder = (attributes & Directory) != 0;
         if (!isFolder && (attributes & ReadOnly))
             return RemovalObstacle{tree.paths[i], QStringLiteral("it is read-only")};

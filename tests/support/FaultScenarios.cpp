@@ -1,6 +1,7 @@
 #include "FaultScenarios.h"
 
 #include "ArchiveWriter.h"
+#include "app/Startup.h"
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
@@ -280,12 +281,33 @@ const ActionRow &actionRow(const QString &name)
     return actionRows().front();
 }
 
+namespace {
+
+// Passes every box on and keeps its text: what the recovery said.
+class ListeningBoxes : public platform::MessageBoxes {
+public:
+    explicit ListeningBoxes(platform::MessageBoxes &inner) : inner_(inner) {}
+    QStringList texts;
+    platform::Answer show(const QString &text, platform::Buttons buttons) override
+    {
+        texts.append(text);
+        return inner_.show(text, buttons);
+    }
+
+private:
+    platform::MessageBoxes &inner_;
+};
+
+} // namespace
+
 QStringList recoverAsAtStartUp(Context &context)
 {
-    // What startUp settles, in its order: interrupted copies, then an interrupted unpack.
-    const QStringList unsettled = recoverTransactions(context.state.StateDir);
-    recoverStaging(context.messages, context.state.StagingDir);
-    return unsettled;
+    // What startUp settles, as it does it; anything it says means something was not put right.
+    ListeningBoxes listening(context.messages);
+    Context listened{context.state,         listening,           context.view,    context.progress,
+                     context.configChooser, context.packageList, context.launcher};
+    settleInterruptedWork(listened);
+    return listening.texts;
 }
 
 QString callName(platform::faults::Call call)
