@@ -124,6 +124,12 @@ bool StagingReplacement::place(OldContents old)
         removeWithin(messages_, area_, folder);
     folders_ = {last};
 
+    // On the disk before it counts as whole, so a power cut cannot leave empty files in place
+    // of the old ones.
+    if (const platform::Result synced = platform::syncFileSystem(last); !synced.ok) {
+        error_ = synced.error;
+        return false;
+    }
     // Whole: from here on recovery finishes the replacement rather than dropping it.
     const QString unpacked = staging_ + ownName(kUnpacked, id_);
     if (const platform::Result renamed = platform::renameEntry(last, unpacked); !renamed.ok) {
