@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -78,7 +79,8 @@ void FileListWindow::showAt(const platform::Geometry &geometry)
     }
     const QRect outer =
         twips::rect(this, geometry.left, geometry.top, geometry.width, geometry.height);
-    // Before the first showing the frame is unknown: the last one seen serves, else none.
+    // The outer corner is placed. Before the first showing the frame is unknown: the last one
+    // seen serves, else none, and fitFrame corrects the place and size when it appears.
     move(outer.topLeft());
     resize(outer.size() - frameExtra_);
     placed_ = geometry;
@@ -91,6 +93,12 @@ void FileListWindow::closeEvent(QCloseEvent *event)
 {
     storeGeometry();
     event->accept();
+}
+
+void FileListWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitFrame();
 }
 
 void FileListWindow::resizeEvent(QResizeEvent *event)
@@ -123,6 +131,7 @@ void FileListWindow::fitFrame()
 {
     if (!placedOuter_.isValid() || !isVisible())
         return;
+    platform::keepOuterCorner(*this, placedOuter_.topLeft());
     platform::keepOuterSize(*this, placedOuter_, frameExtra_);
 }
 
