@@ -79,14 +79,15 @@ void FileListWindow::showAt(const platform::Geometry &geometry)
     }
     const QRect outer =
         twips::rect(this, geometry.left, geometry.top, geometry.width, geometry.height);
-    // The outer corner is placed. Before the first showing the frame is unknown: the last one
-    // seen serves, else none, and fitFrame corrects the place and size when it appears.
-    move(outer.topLeft());
+    // Placed as the main window places itself: the outer corner, and the outer size less the
+    // frame. Before the first showing the frame is unknown (the last one seen serves, else
+    // none); showEvent and moveEvent correct the place and size when the frame appears, as a
+    // window manager may add it well after the showing.
     resize(outer.size() - frameExtra_);
+    move(outer.topLeft());
     placed_ = geometry;
     placedOuter_ = outer;
     show();
-    fitFrame();
 }
 
 void FileListWindow::closeEvent(QCloseEvent *event)
