@@ -3,6 +3,7 @@
 //   wingstash_bench --work DIR [--tiny] [--runs N] [--json FILE] [--program WINGSTASH --bare BARE]
 // DIR is emptied first. Without --program the start-up is not measured.
 
+#include "app/Settings.h"
 #include "app/Startup.h"
 #include "bench/Measure.h"
 #include "bench/SilentViews.h"
@@ -195,13 +196,15 @@ public:
     // The program started until its main window is shown, against a bare Qt window program.
     std::pair<Row, QJsonObject> startUp(const QString &program, const QString &bare)
     {
-        // The program keeps ws.ini beside itself: give it a folder of its own.
+        // A program in a build folder keeps ws.ini beside itself: give it a folder of its own,
+        // marked as a build folder.
         const QString appDir = work_ + QStringLiteral("app/");
         QDir().mkpath(appDir);
         const QString copy = appDir + QStringLiteral("wingstash");
         QFile::remove(copy);
         if (!QFile::copy(program, copy))
             qFatal("cannot copy %s", qPrintable(program));
+        writeFile(appDir + QLatin1String(kBuildTreeMarker), {});
         const QString settings = QStringLiteral("STAGINGDIR=%1\r\nSTOWBAYDIR=%2\r\nMSFSDIR=%3\r\n")
                                      .arg(staging(), store(), simulator());
         const QStringList offscreen{QStringLiteral("QT_QPA_PLATFORM=offscreen")};

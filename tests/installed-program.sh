@@ -27,9 +27,14 @@ answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --version
 env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help | grep -q -- '--version' ||
     { echo "--help does not list --version"; exit 1; }
 
-# The program's folder is writable here, so it keeps ws.ini beside itself.
-mkdir -p "$prefix/run/Staging" "$prefix/run/Stowbay" "$prefix/run/FS2000/Aircraft"
+# Installed, the program keeps ws.ini in the user's configuration folder, although its own
+# folder is writable here; the build's marker is not installed.
+[ ! -e "$prefix/bin/wingstash-build-tree" ] || { echo "the build marker was installed"; exit 1; }
+mkdir -p "$prefix/run/Staging" "$prefix/run/Stowbay" "$prefix/run/FS2000/Aircraft" \
+    "$prefix/run/.config/Wingstash"
 printf 'STAGINGDIR=%s/\nSTOWBAYDIR=%s/\nMSFSDIR=%s/\n' "$prefix/run/Staging" \
-    "$prefix/run/Stowbay" "$prefix/run/FS2000" >"$prefix/bin/ws.ini"
-HOME="$prefix/run" QT_QPA_PLATFORM=offscreen WINGSTASH_QUIT_WHEN_SHOWN=1 timeout 60 "$program"
+    "$prefix/run/Stowbay" "$prefix/run/FS2000" >"$prefix/run/.config/Wingstash/ws.ini"
+env -u XDG_CONFIG_HOME HOME="$prefix/run" QT_QPA_PLATFORM=offscreen WINGSTASH_QUIT_WHEN_SHOWN=1 \
+    timeout 60 "$program"
+[ ! -e "$prefix/bin/ws.ini" ] || { echo "the installed program wrote ws.ini into bin/"; exit 1; }
 [ -d "$prefix/run/Stowbay/Aircraft - Heavy Jets" ] || { echo "the installed program did not start up"; exit 1; }

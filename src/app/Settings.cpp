@@ -100,6 +100,14 @@ QString twipsText(double value)
 
 } // namespace
 
+QString settingsFolder(const QString &programFolder)
+{
+    if (QFileInfo::exists(QDir(programFolder).filePath(QLatin1String(kBuildTreeMarker))))
+        return platform::withTrailingSeparator(programFolder);
+    return platform::withTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
 QString settingsFilePath(const SharedState &state)
 {
     const QFileInfo appDir(state.AppDir.isEmpty() ? QStringLiteral(".") : state.AppDir);

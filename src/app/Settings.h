@@ -15,6 +15,14 @@ struct MainWindowGeometry {
     std::optional<double> width;
 };
 
+// The build writes this file beside the program it builds, and installing leaves it out.
+inline constexpr char kBuildTreeMarker[] = "wingstash-build-tree";
+
+// The folder, with separator, that keeps ws.ini for the program in programFolder: that folder
+// itself when the program runs from its build folder (the marker beside it), else, installed,
+// the user's configuration folder (~/.config/Wingstash/), writable or not the program's folder.
+QString settingsFolder(const QString &programFolder);
+
 // Where ws.ini lives: AppDir, or the user's configuration folder when AppDir is not writable.
 QString settingsFilePath(const SharedState &state);
 

@@ -1,4 +1,5 @@
 #include "app/ResourceFolder.h"
+#include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/StateFolder.h"
 #include "app/ui/ProgramParts.h"
@@ -70,8 +71,11 @@ int main(int argc, char **argv)
     useProgramType();
 
     SharedState state;
-    state.AppDir = AddBackslash(QCoreApplication::applicationDirPath());
-    state.ResourceDir = findResourceFolder(state.AppDir);
+    const QString programFolder = AddBackslash(QCoreApplication::applicationDirPath());
+    state.ResourceDir = findResourceFolder(programFolder);
+    // ws.ini stays beside a program run from its build folder; an installed one keeps it in
+    // the user's configuration folder, never in a bin folder.
+    state.AppDir = settingsFolder(programFolder);
     state.StateDir = stateFolder();
 
     QtMessageBoxes messages;

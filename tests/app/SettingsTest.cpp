@@ -2,6 +2,8 @@
 
 #include "support/TreeBuilder.h"
 
+#include <QStandardPaths>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,4 +105,15 @@ TEST(Settings, AnyLocationSurvivesASaveAndARestart)
         "STAGINGDIR=/data/st\xe9ging \x80\x81\x9d/\r\nMTOP=" + QByteArray(2'000'000, '9') + "\r\n");
     EXPECT_EQ(old.state.StagingDir, QString::fromUtf8("/data/st\u00e9ging \u20ac\u0081\u009d/"));
     EXPECT_FALSE(old.main.top);
+}
+
+TEST(Settings, WsIniStaysBesideAProgramInItsBuildFolderAndAnInstalledOneUsesTheConfigFolder)
+{
+    TreeBuilder tree;
+    tree.file(QStringLiteral("build/") + kBuildTreeMarker).folder("prefix/bin");
+    EXPECT_EQ(settingsFolder(tree.path("build")), tree.path("build/"));
+    // Installed: its own folder is writable, yet ws.ini goes to the configuration folder.
+    const QString installed = settingsFolder(tree.path("prefix/bin"));
+    EXPECT_FALSE(installed.startsWith(tree.path("prefix"))) << installed.toStdString();
+    EXPECT_EQ(installed, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/");
 }

@@ -13,8 +13,8 @@ const QStringList kWindowIcons{QStringLiteral(":/icon-64.png"), QStringLiteral("
 } // namespace
 
 ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages)
-    : pictures(kWindowIcons + QStringList{welcomePicture()}), configChooser(messages),
-      locations(messages), fileList(state),
+    : pictures(kWindowIcons + QStringList{welcomePicture()}), launcher(messages),
+      configChooser(messages), locations(messages), fileList(state),
       window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList,
                                      pictures})
 {

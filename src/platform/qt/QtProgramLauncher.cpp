@@ -9,18 +9,20 @@
 #include <QStringList>
 #include <QUrl>
 
-namespace {
-
-void openWith([[maybe_unused]] const QString &windowsProgram, const QString &path)
+void QtProgramLauncher::openWith([[maybe_unused]] const QString &windowsProgram,
+                                 const QString &path)
 {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(windowsProgram, {QDir::toNativeSeparators(path)});
+    const bool opened = QProcess::startDetached(windowsProgram, {QDir::toNativeSeparators(path)});
 #else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // False when the desktop has no opener (no xdg-open) or could not start it.
+    const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
+    if (!opened)
+        messages_.inform(QStringLiteral("Wingstash could not open ") +
+                         QDir::toNativeSeparators(path) +
+                         QStringLiteral(": the desktop has no program set to open it."));
 }
-
-} // namespace
 
 void QtProgramLauncher::openTextFile(const QString &path)
 {

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 #include <cmath>
 
@@ -78,19 +79,27 @@ void FileListWindow::showAt(const platform::Geometry &geometry)
     }
     const QRect outer =
         twips::rect(this, geometry.left, geometry.top, geometry.width, geometry.height);
-    // Before the first showing the frame is unknown: the last one seen serves, else none.
-    move(outer.topLeft());
+    // Placed as the main window places itself: the outer corner, and the outer size less the
+    // frame. Before the first showing the frame is unknown (the last one seen serves, else
+    // none); showEvent and moveEvent correct the place and size when the frame appears, as a
+    // window manager may add it well after the showing.
     resize(outer.size() - frameExtra_);
+    move(outer.topLeft());
     placed_ = geometry;
     placedOuter_ = outer;
     show();
-    fitFrame();
 }
 
 void FileListWindow::closeEvent(QCloseEvent *event)
 {
     storeGeometry();
     event->accept();
+}
+
+void FileListWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitFrame();
 }
 
 void FileListWindow::resizeEvent(QResizeEvent *event)
@@ -123,6 +132,7 @@ void FileListWindow::fitFrame()
 {
     if (!placedOuter_.isValid() || !isVisible())
         return;
+    platform::keepOuterCorner(*this, placedOuter_.topLeft());
     platform::keepOuterSize(*this, placedOuter_, frameExtra_);
 }
 

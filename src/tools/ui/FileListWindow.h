@@ -14,8 +14,9 @@ class QLabel;
 class QPushButton;
 
 // frmFileList: the package list window, not modal. Its rows come from the logic; a click on a
-// row is handed to the main window through rowClicked. Closing it stores its geometry into
-// ListTop, ListLeft, ListHeight and ListWidth.
+// row is handed to the main window through rowClicked. It is placed by its outer geometry,
+// frame included, and closing it stores that outer geometry into ListTop, ListLeft, ListHeight
+// and ListWidth, so that it opens where it was closed.
 class FileListWindow : public QWidget, public platform::PackageListView {
     Q_OBJECT
 public:
@@ -32,6 +33,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,5 +1,6 @@
 #include "tools/ui/UnusedGaugesWindow.h"
 
+#include "platform/qt/OuterSize.h"
 #include "platform/qt/Twips.h"
 #include "tools/UnusedGauges.h"
 #include "tools/ui/ListWindowRules.h"
@@ -8,9 +9,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMoveEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -72,6 +76,8 @@ void UnusedGaugesWindow::listUnusedGauges()
 void UnusedGaugesWindow::open()
 {
     lstFileList_->clear();
+    if (!corner_)
+        placeOverParent();
     if (isVisible()) {
         raise();
         activateWindow();
@@ -106,6 +112,40 @@ bool UnusedGaugesWindow::isSelected(int row) const
 void UnusedGaugesWindow::removeRow(int row)
 {
     delete lstFileList_->takeItem(row);
+}
+
+void UnusedGaugesWindow::placeOverParent()
+{
+    const QWidget *over = parentWidget() ? parentWidget() : this;
+    placedSize_ = size();
+    frameExtra_ = frameGeometry().size() - size();
+    corner_ = platform::outerCornerOver(frameGeometry().size(), over->frameGeometry(),
+                                        over->screen()->availableGeometry());
+    move(*corner_);
+}
+
+void UnusedGaugesWindow::fitFrame()
+{
+    if (!corner_ || !isVisible())
+        return;
+    // The frame, unknown before the first showing, makes the window larger: it is placed again
+    // to stay wholly on the screen, unless the user has resized it meanwhile.
+    if (frameGeometry().size() - size() != frameExtra_ && size() == placedSize_)
+        placeOverParent();
+    platform::keepOuterCorner(*this, *corner_);
+}
+
+void UnusedGaugesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitFrame();
+}
+
+void UnusedGaugesWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // The window manager may add the frame only after showing.
+    fitFrame();
 }
 
 void UnusedGaugesWindow::resizeEvent(QResizeEvent *event)

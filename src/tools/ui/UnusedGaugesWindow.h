@@ -3,7 +3,11 @@
 #include "package/Context.h"
 #include "platform/UnusedGaugesView.h"
 
+#include <QPoint>
+#include <QSize>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -11,7 +15,9 @@ class QProgressBar;
 class QPushButton;
 
 // frmUnusedGauges: the gauges no installed panel uses, in a sorted list with multiple
-// selection, and Delete. Not modal; one window is kept and reused by every run of the tool.
+// selection, and Delete. Not modal; one window is kept and reused by every run of the tool. It
+// first opens centred over the main window, wholly on the screen, and stays where the user
+// puts it.
 class UnusedGaugesWindow : public QWidget, public platform::UnusedGaugesView {
     Q_OBJECT
 public:
@@ -33,6 +39,8 @@ public:
     platform::Progress &progress() override { return progress_; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -52,6 +60,8 @@ private:
     };
 
     void applyResizeRule();
+    void placeOverParent();
+    void fitFrame();
 
     Context context_;
     QPushButton *cmdOk_;
@@ -60,4 +70,8 @@ private:
     QLabel *label1_;
     QListWidget *lstFileList_;
     BarProgress progress_;
+    // Where the first opening put the outer corner, and the sizes it reckoned with.
+    std::optional<QPoint> corner_;
+    QSize placedSize_;
+    QSize frameExtra_;
 };
