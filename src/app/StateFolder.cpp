@@ -8,7 +8,7 @@
 QString stateFolder()
 {
 #ifdef Q_OS_LINUX
-    // The base directory specification ignores a relative XDG_STATE_HOME.
+    // A relative XDG_STATE_HOME is ignored, as the XDG base directory rules say.
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
