@@ -60,6 +60,15 @@ bool isFileSystemRoot(const QString &path)
         return false;
     if (QDir(canonical).isRoot())
         return true;
+#ifdef Q_OS_UNIX
+    // A mount point lies on another device than the folder holding it: two status calls, where
+    // reading the system's whole mount table costs far more at every start.
+    struct stat folder {};
+    struct stat parent {};
+    if (::stat(QFile::encodeName(canonical).constData(), &folder) == 0 &&
+        ::stat(QFile::encodeName(canonical + QStringLiteral("/..")).constData(), &parent) == 0)
+        return folder.st_dev != parent.st_dev || folder.st_ino == parent.st_ino;
+#endif
     const QStorageInfo volume(canonical);
     return volume.isValid() &&
            QFileInfo(volume.rootPath()).canonicalFilePath().compare(canonical, pathCase()) == 0;
