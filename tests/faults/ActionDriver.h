@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/OptionPositions.h"
 #include "support/TestContext.h"
 
 // Runs the actions that change the disk the way the main window and the unused-gauges window
@@ -27,20 +28,8 @@ public:
 };
 
 // A Context whose message boxes all answer Yes / Ok (agree) or No / Cancel.
-struct RecordingContext {
-    explicit RecordingContext(bool agree = true) : messages(agree) {}
-
-    QTemporaryDir stateFolder;
-    SharedState state = stateWithStateDir(stateFolder);
-    RecordingMessageBoxes messages;
-    RecordingPackageView view;
-    RecordingProgress progress;
-    DecliningConfigChooser configChooser;
-    RecordingPackageListView packageList;
-    RecordingLauncher launcher;
-    Context context{state, messages, view, progress, configChooser, packageList, launcher};
-
-    operator Context &() { return context; }
+struct RecordingContext : FakeContext<RecordingMessageBoxes, DecliningConfigChooser> {
+    explicit RecordingContext(bool agree = true) : FakeContext(agree) {}
 
     void setLocations(const QString &staging, const QString &stowbay, const QString &msfs)
     {
@@ -48,23 +37,6 @@ struct RecordingContext {
         state.StowbayDir = stowbay;
         state.MsfsDir = msfs;
     }
-};
-
-// The options of the two modes by their place in the option box.
-enum StagingOptionIndex : int {
-    kCopyToStowbay = 0,
-    kRemoveAll = 1,
-    kRemoveStagingImage = 2,
-    kRemovePanel = 3,
-    kRemoveAircraft = 4,
-    kRemoveSound = 5,
-};
-enum StowbayOptionIndex : int {
-    kInstall = 0,
-    kRemoveFromSimulator = 1,
-    kRemoveFromStore = 2,
-    kRemoveStoreImage = 3,
-    kCopyToStaging = 4,
 };
 
 // The main window's controls, set by the test.

@@ -1,6 +1,7 @@
 #include "FaultScenarios.h"
 
 #include "ArchiveWriter.h"
+#include "OptionPositions.h"
 #include "app/Startup.h"
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
@@ -25,16 +26,6 @@ namespace {
 const QString kCategory = QStringLiteral("Props");
 const QString kAddOn = QStringLiteral("Cub");
 const QString kOther = QStringLiteral("Mooney");
-
-// The Stowbay options the rows use, by their position in the option box.
-enum StowbayOption : int {
-    CopyToMsfs = 0,
-    RemoveFromMsfs = 1,
-    RemoveFromStowbay = 2,
-    CopyToStaging = 4,
-    CreatePanelAlias = 6,
-    PastePanelAlias = 8,
-};
 
 const QByteArray kPanel = "[Window00]\r\ngauge00=own!asi, 0,0\r\ngauge01=common!alt, 0,60\r\n";
 const QByteArray kSoundCfg = "[engine]\r\nfilename=cub_eng\r\n";
@@ -233,7 +224,7 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, CopyToMsfs); }},
+         [](ActionWorld &world) { stowbayAction(world, kInstall); }},
         {"RemoveFromSimulator", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -242,7 +233,7 @@ const std::vector<ActionRow> &actionRows()
              world.tree.file("MSFS/Gauges/common.gau", "common gauge, new");
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, RemoveFromMsfs); }},
+         [](ActionWorld &world) { stowbayAction(world, kRemoveFromSimulator); }},
         {"RemoveFromStore", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -250,23 +241,23 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, RemoveFromStowbay); }},
+         [](ActionWorld &world) { stowbayAction(world, kRemoveFromStore); }},
         {"CopyToStaging", false,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              selectAddOn(world);
          },
          // No to removing the package from the store afterwards.
-         [](ActionWorld &world) { stowbayAction(world, CopyToStaging); }},
+         [](ActionWorld &world) { stowbayAction(world, kCopyToStaging); }},
         {"PastePanelAlias", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              storeAddOn(world.tree, kOther);
              world.select(kOther);
-             stowbayAction(world, CreatePanelAlias);
+             stowbayAction(world, kCreatePanelAlias);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, PastePanelAlias); }},
+         [](ActionWorld &world) { stowbayAction(world, kPastePanelAlias); }},
     };
     return rows;
 }

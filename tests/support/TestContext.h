@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+#include <utility>
+
 // A state whose StateDir is the given folder: copies keep their records there.
 inline SharedState stateWithStateDir(const QTemporaryDir &folder)
 {
@@ -14,17 +16,26 @@ inline SharedState stateWithStateDir(const QTemporaryDir &folder)
     return state;
 }
 
-// A Context built from scripted fakes; each test makes its own.
-struct TestContext {
+// A Context built from fakes; each test makes its own. The message boxes (and the configuration
+// chooser) are a parameter: scripted ones expect each box, recording ones answer all alike.
+template <typename Boxes, typename Chooser = ScriptedConfigChooser> struct FakeContext {
+    template <typename... BoxArguments>
+    explicit FakeContext(BoxArguments &&...arguments)
+        : messages(std::forward<BoxArguments>(arguments)...)
+    {
+    }
+
     QTemporaryDir stateFolder;
     SharedState state = stateWithStateDir(stateFolder);
-    ScriptedMessageBoxes messages;
+    Boxes messages;
     RecordingPackageView view;
     RecordingProgress progress;
-    ScriptedConfigChooser configChooser;
+    Chooser configChooser;
     RecordingPackageListView packageList;
     RecordingLauncher launcher;
     Context context{state, messages, view, progress, configChooser, packageList, launcher};
 
     operator Context &() { return context; }
 };
+
+using TestContext = FakeContext<ScriptedMessageBoxes>;
