@@ -228,53 +228,6 @@ TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
     EXPECT_FALSE(tc.progress.visible);
 }
 
-TEST_F(PackageCopyTest, AnInstallThatFailsAnywhereLeavesTheSimulatorByteForByteAsItWas)
-{
-    stageFullAircraft();
-    msfs.file("Gauges/c4glass.gau", "another aircraft's glass").file("Gauges/other.gau", "other");
-    const DiskSnapshot before = snapshotOf(msfs.root());
-    const auto install = [this](platform::MessageBoxes &messages) {
-        Context context{tc.state,         messages,       tc.view,    tc.progress,
-                        tc.configChooser, tc.packageList, tc.launcher};
-        return CopyPackage(context, msfs.path("Aircraft/Corvid"));
-    };
-    // A clean install counts the steps that can fail; then each one fails in turn.
-    RecordingMessageBoxes quiet;
-    {
-        const platform::faults::ArmedFault never({platform::faults::Call::Open, 0, 0, false});
-        ASSERT_TRUE(install(quiet));
-    }
-    const DiskSnapshot installed = snapshotOf(msfs.root());
-    EXPECT_EQ(msfs.read("Gauges/c4glass.gau"), "named gauge 2");
-    EXPECT_TRUE(temporaryLeftovers(installed).isEmpty());
-    const int renames = platform::faults::callCount(platform::faults::Call::Rename);
-    const int opens = platform::faults::callCount(platform::faults::Call::Open);
-    ASSERT_TRUE(QDir(msfs.path("Aircraft/Corvid")).removeRecursively());
-    for (const QString &added : differences(before, installed))
-        QFile::remove(msfs.path(added));
-    msfs.file("Gauges/c4glass.gau", "another aircraft's glass");
-    ASSERT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
-
-    const struct {
-        platform::faults::Call call;
-        int count;
-    } kinds[] = {{platform::faults::Call::Rename, renames},
-                 {platform::faults::Call::Open, opens},
-                 {platform::faults::Call::Sync, 1}};
-    for (const auto &kind : kinds) {
-        for (int nth = 1; nth <= kind.count; ++nth) {
-            SCOPED_TRACE(QString("call %1, nth %2").arg(int(kind.call)).arg(nth).toStdString());
-            RecordingMessageBoxes messages;
-            const platform::faults::ArmedFault fault({kind.call, nth, EIO, false});
-            EXPECT_FALSE(install(messages));
-            ASSERT_EQ(messages.shown.size(), 1);
-            EXPECT_TRUE(messages.shown[0].endsWith("  Nothing was copied."));
-            EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
-            EXPECT_TRUE(QDir(tc.state.StateDir).isEmpty());
-        }
-    }
-}
-
 TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
 {
     stageFullAircraft();

@@ -85,40 +85,6 @@ protected:
     }
 };
 
-TEST_F(TransactionTest, AFailureAnywhereBeforeTheCommitPointLeavesTheSimulatorAsItWas)
-{
-    const DiskSnapshot before = snapshotOf(sim.root());
-    {
-        Transaction counted(records.root(), sim.path("Aircraft/Pkg"), sharedFolders());
-        platform::faults::resetCallCounts();
-        ASSERT_TRUE(install(counted).ok);
-    }
-    const DiskSnapshot installed = snapshotOf(sim.root());
-    EXPECT_EQ(differences(before, installed), installedChanges());
-    EXPECT_EQ(sim.read("Gauges/shared.gau"), "new shared");
-    EXPECT_TRUE(noRecords());
-    // Two for the replaced gauge, one for each new file and the package folder's: its commit
-    // point. Under the fault the record's own rename comes first.
-    const int renames = platform::faults::callCount(Call::Rename) + 1;
-    ASSERT_EQ(renames, 6);
-
-    sim.file("Gauges/shared.gau", "old shared");
-    ASSERT_TRUE(QDir(sim.path("Aircraft/Pkg")).removeRecursively());
-    ASSERT_TRUE(QFile::remove(sim.path("Gauges/own.gau")) &&
-                QFile::remove(sim.path("Sound/click.wav")));
-    for (int nth = 1; nth <= renames; ++nth) {
-        SCOPED_TRACE(nth);
-        const platform::faults::ArmedFault fault({Call::Rename, nth, ENOSPC, false});
-        Transaction transaction(records.root(), sim.path("Aircraft/Pkg"), sharedFolders());
-        if (!transaction.started())
-            continue; // the record itself failed: nothing was made
-        EXPECT_FALSE(install(transaction).ok);
-        EXPECT_TRUE(transaction.rollBack());
-        EXPECT_EQ(differences(before, snapshotOf(sim.root())), QStringList());
-        EXPECT_TRUE(noRecords());
-    }
-}
-
 TEST_F(TransactionTest, RecoveryAfterACrashRestoresOrFinishesAndLeavesNothingOfOurs)
 {
     const DiskSnapshot before = snapshotOf(sim.root());
