@@ -1,7 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
-#include "platform/UnusedGaugesView.h"
+#include "tools/UnusedGaugesView.h"
 
 // The user's side of the operations the benchmark times: every question answered Ok, nothing
 // shown. Unused-gauge rows are counted so that a run can be checked.
@@ -15,7 +15,7 @@ public:
     }
 };
 
-class SilentView : public platform::PackageView {
+class SilentView : public PackageView {
 public:
     void showPlaceholderPicture() override {}
     void showPicture(const QString &) override {}
@@ -39,13 +39,13 @@ public:
     std::optional<int> choose(const QStringList &) override { return std::nullopt; }
 };
 
-class SilentPackageList : public platform::PackageListView {
+class SilentPackageList : public PackageListView {
 public:
     void setCaption(const QString &) override {}
     void setRows(const QStringList &) override {}
     int rowCount() const override { return 0; }
     bool isShown() const override { return false; }
-    void showAt(const platform::Geometry &) override {}
+    void showAt(const WindowGeometry &) override {}
 };
 
 class NoLauncher : public platform::ProgramLauncher {
@@ -55,7 +55,7 @@ public:
     bool startSystemInformation() override { return false; }
 };
 
-class CountingGaugesView : public platform::UnusedGaugesView {
+class CountingGaugesView : public UnusedGaugesView {
 public:
     void open() override { rows = 0; }
     void addRow(const QString &, const QString &) override { ++rows; }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fails when a file under src/ includes from a layer above its own. Layers, lowest first:
-# platform, package, install, intake, tools, app. A file may include its own layer and those
-# below; ui/ and qt/ sub-folders belong to their parent's layer.
+# Fails when a file under src/ includes from a layer above its own, or from a peer. Layers,
+# lowest first: platform, package, then the peers install, intake and tools, then app. A file may
+# include its own folder and the layers below; the peers never include each other, so what two
+# features share lives in package/. ui/ and qt/ sub-folders belong to their parent's layer.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../src}"
 files=$(find . -type f \( -name '*.cpp' -o -name '*.h' \) | sed 's|^\./||' | sort)
@@ -10,8 +11,11 @@ files=$(find . -type f \( -name '*.cpp' -o -name '*.h' \) | sed 's|^\./||' | sor
     echo "--"
     # shellcheck disable=SC2086
     grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' $files || true
-} | awk -F: -v names="platform package install intake tools app" '
-    BEGIN { n = split(names, layer, " "); for (i = 1; i <= n; i++) rank[layer[i]] = i }
+} | awk -F: -v names="platform package install intake tools app" -v ranks="1 2 3 3 3 4" '
+    BEGIN {
+        n = split(names, layer, " "); split(ranks, level, " ")
+        for (i = 1; i <= n; i++) rank[layer[i]] = level[i]
+    }
     # The path with "." and ".." steps folded away.
     function normal(path,   parts, out, count, i, k) {
         count = split(path, parts, "/"); k = 0
@@ -41,6 +45,10 @@ files=$(find . -type f \( -name '*.cpp' -o -name '*.h' \) | sed 's|^\./||' | sor
             print file ":" line ": includes " target " from " top(target) \
                 ", above its own layer " top(file)
             bad = 1
+        } else if (rank[top(target)] == rank[top(file)] && top(target) != top(file)) {
+            print file ":" line ": includes " target " from its peer " top(target) \
+                "; what peers share belongs in package/"
+            bad = 1
         }
     }
-    END { if (!bad) print "Every include points to its own layer or one below."; exit bad }'
+    END { if (!bad) print "Every include points to its own folder or a layer below."; exit bad }'

@@ -4,14 +4,13 @@
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
-#include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
+#include "package/Store.h"
 #include "platform/FileSystem.h"
 #include "tools/PackageList.h"
 
-using platform::MainMode;
 
 namespace {
 
@@ -62,7 +61,7 @@ const QStringList &stowbayOptions()
     return options;
 }
 
-MainController::MainController(Context &context, platform::MainWindowView &view)
+MainController::MainController(Context &context, MainWindowView &view)
     : context_(context), view_(view)
 {
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/MainWindowView.h"
 #include "package/Context.h"
 #include "platform/MainControls.h"
-#include "platform/MainWindowView.h"
 
 #include <QString>
 
@@ -15,11 +15,11 @@ QString welcomePicture();
 // the actions read and change. The window only forwards its events here.
 class MainController : public platform::MainControls {
 public:
-    MainController(Context &context, platform::MainWindowView &view);
+    MainController(Context &context, MainWindowView &view);
 
     // The mode the window shows; the one record of it. (SharedState::InStowbayMode only tells the
     // scan which mode it scans for, and is set as a mode is entered.)
-    platform::MainMode mode() const { return mode_; }
+    MainMode mode() const { return mode_; }
 
     void showWelcome();
     // Fills the category box from the store and selects its first entry.
@@ -60,12 +60,12 @@ public:
 private:
     void selectCategory(int index);
     void selectPackage(int index);
-    void showWorkMode(platform::MainMode mode);
+    void showWorkMode(MainMode mode);
     QString chosenPackageFolder() const;
 
     Context &context_;
-    platform::MainWindowView &view_;
-    platform::MainMode mode_ = platform::MainMode::Welcome;
+    MainWindowView &view_;
+    MainMode mode_ = MainMode::Welcome;
 };
 
 // The actions each mode offers, in the order the actions dispatch on.

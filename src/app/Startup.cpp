@@ -1,11 +1,11 @@
 #include "app/Startup.h"
 
 #include "intake/StagingReplacement.h"
-#include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/LocationSafety.h"
 #include "package/ShutDown.h"
+#include "package/Store.h"
 #include "package/Transaction.h"
 #include "package/WholeRemoval.h"
 #include "platform/FileSystem.h"

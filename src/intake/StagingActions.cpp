@@ -1,12 +1,12 @@
 #include "intake/StagingActions.h"
 
-#include "install/PackageCopy.h"
-#include "intake/Store.h"
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/FolderClearing.h"
 #include "package/LocationSafety.h"
+#include "package/PackageCopy.h"
 #include "package/Removal.h"
+#include "package/Store.h"
 #include "platform/FileSystem.h"
 
 #include <functional>

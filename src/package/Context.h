@@ -1,10 +1,10 @@
 #pragma once
 
+#include "package/PackageListView.h"
+#include "package/PackageView.h"
 #include "package/SharedState.h"
 #include "platform/Choices.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PackageListView.h"
-#include "platform/PackageView.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Progress.h"
 
@@ -13,9 +13,9 @@
 struct Context {
     SharedState &state;
     platform::MessageBoxes &messages;
-    platform::PackageView &view;
+    PackageView &view;
     platform::Progress &progress;
     platform::ConfigChooser &configChooser;
-    platform::PackageListView &packageList;
+    PackageListView &packageList;
     platform::ProgramLauncher &launcher;
 };

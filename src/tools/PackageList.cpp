@@ -1,6 +1,6 @@
 #include "tools/PackageList.h"
 
-#include "intake/Store.h"
+#include "package/FolderLayout.h"
 #include "platform/FileSystem.h"
 
 QStringList packageListRows(const SharedState &state, const QStringList &categories)
@@ -32,7 +32,7 @@ QStringList packageListRows(const SharedState &state, const QStringList &categor
 
 void ShowPackageList(Context &context, const QStringList &categories)
 {
-    platform::PackageListView &window = context.packageList;
+    PackageListView &window = context.packageList;
     window.setCaption(QStringLiteral("Package List"));
     window.setRows(packageListRows(context.state, categories));
     // An open window is only brought up to date: it stays where the user has put it.
@@ -40,7 +40,7 @@ void ShowPackageList(Context &context, const QStringList &categories)
         return;
 
     const SharedState &state = context.state;
-    platform::Geometry place{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
+    WindowGeometry place{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
     // Too small a remembered size (a missing setting reads as zero) gets the default size.
     if (place.height < 1000)
         place.height = 4000;

@@ -1,8 +1,8 @@
 #include "tools/UnusedGauges.h"
 
-#include "install/Gauges.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/Gauges.h"
 #include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "platform/FileSystem.h"
@@ -39,7 +39,7 @@ QList<GaugeFile> gaugeFilesIn(const QString &folder)
     return gauges;
 }
 
-void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view)
+void ListUnusedGauges(Context &context, UnusedGaugesView &view)
 {
     if (!context.messages.confirmOk(
             QStringLiteral("This may take a minute or two.  During this time it will appear that "
@@ -78,7 +78,7 @@ QString noGaugeListedMessage(const QStringList &unreadable)
     return unreadablePanelsMessage(unreadable, QStringLiteral("it lists no gauge as unused"));
 }
 
-void DeleteSelectedGauges(Context &context, platform::UnusedGaugesView &view)
+void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
 {
     platform::MessageBoxes &messages = context.messages;
     bool anySelected = false;

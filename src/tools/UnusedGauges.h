@@ -1,7 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
-#include "platform/UnusedGaugesView.h"
+#include "tools/UnusedGaugesView.h"
 
 #include <QList>
 #include <QString>
@@ -32,9 +32,9 @@ QList<GaugeFile> gaugeFilesIn(const QString &folder);
 // and each gauge tested. Every panel.cfg that can be reached is read (installedPanels); when one
 // or a folder cannot be read, no gauge is listed and the user is told which
 // (noGaugeListedMessage).
-void ListUnusedGauges(Context &context, platform::UnusedGaugesView &view);
+void ListUnusedGauges(Context &context, UnusedGaugesView &view);
 QString noGaugeListedMessage(const QStringList &unreadable);
 
 // Delete: deletes the files of the selected rows after asking, and takes their rows out. Only
 // files in the simulator's gauges folder are deleted.
-void DeleteSelectedGauges(Context &context, platform::UnusedGaugesView &view);
+void DeleteSelectedGauges(Context &context, UnusedGaugesView &view);

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-using platform::MainMode;
 
 namespace {
 
 // The main window as plain data.
-struct FakeWindow : platform::MainWindowView {
+struct FakeWindow : MainWindowView {
     QString header, backdrop, name;
     MainMode controls = MainMode::Welcome;
     unsigned tabColour = 0;

@@ -62,7 +62,7 @@ public:
 };
 
 // The unused-gauges window with every row selected.
-class AllSelectedGaugesView : public platform::UnusedGaugesView {
+class AllSelectedGaugesView : public UnusedGaugesView {
 public:
     QList<std::pair<QString, QString>> rows; // text, path
 

@@ -12,7 +12,7 @@ struct SilentContext {
                                                        : platform::Answer::Ok;
         }
     };
-    struct View : platform::PackageView {
+    struct View : PackageView {
         void showPlaceholderPicture() override {}
         void showPicture(const QString &) override {}
         void setPagingEnabled(bool) override {}
@@ -30,12 +30,12 @@ struct SilentContext {
     struct Chooser : platform::ConfigChooser {
         std::optional<int> choose(const QStringList &) override { return 0; }
     };
-    struct PackageList : platform::PackageListView {
+    struct PackageList : PackageListView {
         void setCaption(const QString &) override {}
         void setRows(const QStringList &) override {}
         int rowCount() const override { return 0; }
         bool isShown() const override { return false; }
-        void showAt(const platform::Geometry &) override {}
+        void showAt(const WindowGeometry &) override {}
     };
     struct Launcher : platform::ProgramLauncher {
         void openTextFile(const QString &) override {}

@@ -1,6 +1,6 @@
 #include "install/StoreActions.h"
 
-#include "install/CfgUsers.h"
+#include "package/CfgUsers.h"
 #include "package/FolderLayout.h"
 #include "package/Removal.h"
 #include "package/Scan.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "package/PackageListView.h"
+#include "package/PackageView.h"
 #include "platform/Choices.h"
-#include "platform/PackageListView.h"
-#include "platform/PackageView.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Progress.h"
 
@@ -13,7 +13,7 @@
 #include <optional>
 
 // Records what the scan leaves for the main window.
-class RecordingPackageView : public platform::PackageView {
+class RecordingPackageView : public PackageView {
 public:
     std::array<QStringList, 9> rows;
     std::array<bool, 9> tabAvailable{};
@@ -71,17 +71,17 @@ public:
     std::optional<int> choose(const QStringList &entries) override;
 };
 
-class RecordingPackageListView : public platform::PackageListView {
+class RecordingPackageListView : public PackageListView {
 public:
     QString caption;
     QStringList rows;
     bool visible = false;
-    platform::Geometry geometry;
+    WindowGeometry geometry;
     void setCaption(const QString &text) override { caption = text; }
     void setRows(const QStringList &list) override { rows = list; }
     int rowCount() const override { return int(rows.size()); }
     bool isShown() const override { return visible; }
-    void showAt(const platform::Geometry &where) override
+    void showAt(const WindowGeometry &where) override
     {
         geometry = where;
         visible = true;

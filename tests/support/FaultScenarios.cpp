@@ -7,11 +7,11 @@
 #include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
 #include "intake/StagingReplacement.h"
-#include "intake/Store.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
 #include "package/ShutDown.h"
+#include "package/Store.h"
 #include "package/Transaction.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
 {
     const struct {
         bool open;
-        platform::Geometry stored, expected;
+        WindowGeometry stored, expected;
     } cases[]{{false, {300, 450, 6000, 7000}, {300, 450, 6000, 7000}},
               {false, {0, 0, 1000, 1999}, {0, 0, 1000, 5000}},
               {false, {0, 0, 999, 2000}, {0, 0, 4000, 2000}},

@@ -1,6 +1,6 @@
 #include "tools/UnusedGauges.h"
 
-#include "install/CfgUsers.h"
+#include "package/CfgUsers.h"
 #include "package/FolderLayout.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
@@ -19,7 +19,7 @@ const QString kWarning =
     "utilized.";
 
 // The window as the logic drives it; its rows kept in the order of the sorted list.
-struct FakeGaugesView : platform::UnusedGaugesView {
+struct FakeGaugesView : UnusedGaugesView {
     QList<std::pair<QString, QString>> rows; // text, path
     QStringList selected;
     int opened = 0;

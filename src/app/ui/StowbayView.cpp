@@ -36,9 +36,8 @@ void StowbayWindow::setHeader(const QString &text)
     lblHeader_->setText(text);
 }
 
-void StowbayWindow::showControlsFor(platform::MainMode mode)
+void StowbayWindow::showControlsFor(MainMode mode)
 {
-    using platform::MainMode;
     const bool welcome = mode == MainMode::Welcome;
     const bool staging = mode == MainMode::Staging;
     for (QWidget *choice :

@@ -291,7 +291,7 @@ void StowbayWindow::resizeEvent(QResizeEvent *event)
     guarded([this] { FormResize(); });
 }
 
-// platform::PackageView
+// PackageView
 
 void StowbayWindow::setRows(int kind, const QStringList &rows)
 {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "app/MainController.h"
+#include "app/MainWindowView.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
 #include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
 #include "app/ui/WindowProgress.h"
 #include "package/Context.h"
-#include "platform/MainWindowView.h"
-#include "platform/PackageView.h"
+#include "package/PackageView.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -34,9 +34,7 @@ class QTabWidget;
 // MainController, which holds the modes and the dispatch; it is the package view of the logic and
 // the view its controller drives. Its progress bar is reached through a small adapter
 // (Progress::hide would otherwise hide QWidget::hide).
-class StowbayWindow : public QMainWindow,
-                      public platform::PackageView,
-                      public platform::MainWindowView {
+class StowbayWindow : public QMainWindow, public PackageView, public MainWindowView {
     Q_OBJECT
 public:
     struct Services {
@@ -65,7 +63,7 @@ public:
     // The modeless tool windows that close with this window.
     ToolWindows &toolWindows() { return tools_; }
 
-    // platform::PackageView
+    // PackageView
     void showPlaceholderPicture() override;
     void showPicture(const QString &path) override;
     void setPagingEnabled(bool enabled) override;
@@ -75,9 +73,9 @@ public:
     void setSoundAliasCaptions(const QString &first, const QString &second) override;
     void setCaption(const QString &caption) override;
 
-    // platform::MainWindowView
+    // MainWindowView
     void setHeader(const QString &text) override;
-    void showControlsFor(platform::MainMode mode) override;
+    void showControlsFor(MainMode mode) override;
     void setBackdrop(const QString &path) override;
     void setTabColour(unsigned rgb) override;
     void showFirstTab() override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PackageListView.h"
+#include "package/PackageListView.h"
 #include "tools/ui/FileListWindow.h"
 
 #include <functional>
@@ -9,7 +9,7 @@
 // The package list window, made the first time the logic uses it: a window the user may never
 // open costs start-up nothing. Whoever must hear its row clicks, or close it with the main
 // window, is handed it as it is made.
-class FileListOnDemand : public platform::PackageListView {
+class FileListOnDemand : public PackageListView {
 public:
     using MadeHandler = std::function<void(FileListWindow &)>;
     explicit FileListOnDemand(SharedState &state) : state_(state) {}
@@ -21,7 +21,7 @@ public:
     void setRows(const QStringList &rows) override { made().setRows(rows); }
     int rowCount() const override { return window_ ? window_->rowCount() : 0; }
     bool isShown() const override { return window_ && window_->isShown(); }
-    void showAt(const platform::Geometry &geometry) override { made().showAt(geometry); }
+    void showAt(const WindowGeometry &geometry) override { made().showAt(geometry); }
 
 private:
     FileListWindow &made()

@@ -70,7 +70,7 @@ bool FileListWindow::isShown() const
     return QWidget::isVisible();
 }
 
-void FileListWindow::showAt(const platform::Geometry &geometry)
+void FileListWindow::showAt(const WindowGeometry &geometry)
 {
     if (isVisible()) {
         raise();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "package/PackageListView.h"
 #include "package/SharedState.h"
-#include "platform/PackageListView.h"
 
 #include <QRect>
 #include <QSize>
@@ -17,7 +17,7 @@ class QPushButton;
 // row is handed to the main window through rowClicked. It is placed by its outer geometry,
 // frame included, and closing it stores that outer geometry into ListTop, ListLeft, ListHeight
 // and ListWidth, so that it opens where it was closed.
-class FileListWindow : public QWidget, public platform::PackageListView {
+class FileListWindow : public QWidget, public PackageListView {
     Q_OBJECT
 public:
     explicit FileListWindow(SharedState &state, QWidget *parent = nullptr);
@@ -26,7 +26,7 @@ public:
     void setRows(const QStringList &rows) override;
     int rowCount() const override;
     bool isShown() const override;
-    void showAt(const platform::Geometry &geometry) override;
+    void showAt(const WindowGeometry &geometry) override;
 
 signals:
     void rowClicked(const QString &text);
@@ -48,7 +48,7 @@ private:
     QLabel *lblFileList_;
     QListWidget *lstFileList_;
     // Where showAt last placed the window: the twips asked for and the outer pixels they gave.
-    std::optional<platform::Geometry> placed_;
+    std::optional<WindowGeometry> placed_;
     QRect placedOuter_;
     QSize frameExtra_; // frame size around the client area, once a showing has revealed it
 };

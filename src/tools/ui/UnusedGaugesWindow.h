@@ -1,7 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
-#include "platform/UnusedGaugesView.h"
+#include "tools/UnusedGaugesView.h"
 
 #include <QPoint>
 #include <QSize>
@@ -18,7 +18,7 @@ class QPushButton;
 // selection, and Delete. Not modal; one window is kept and reused by every run of the tool. It
 // first opens centred over the main window, wholly on the screen, and stays where the user
 // puts it.
-class UnusedGaugesWindow : public QWidget, public platform::UnusedGaugesView {
+class UnusedGaugesWindow : public QWidget, public UnusedGaugesView {
     Q_OBJECT
 public:
     // The one window below parent, created on first use.

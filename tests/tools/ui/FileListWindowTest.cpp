@@ -22,7 +22,7 @@ struct WindowFixture : StoreFixture {
                     test.configChooser, window,        test.launcher};
     QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
     int px(int twips) const { return twips::toPixels(&window, twips); }
-    void showAt(const platform::Geometry &place)
+    void showAt(const WindowGeometry &place)
     {
         window.showAt(place);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -1,8 +1,8 @@
-#include "install/Gauges.h"
+#include "package/Gauges.h"
 
-#include "install/NameOccurrences.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/NameOccurrences.h"
 #include "package/Removal.h"
 #include "platform/FileSystem.h"
 #include "platform/Progress.h"

@@ -1,4 +1,4 @@
-#include "install/Gauges.h"
+#include "package/Gauges.h"
 
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"

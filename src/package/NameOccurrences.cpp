@@ -1,4 +1,4 @@
-#include "install/NameOccurrences.h"
+#include "package/NameOccurrences.h"
 
 NameOccurrences::NameOccurrences(const QStringList &names) : nodes_(1)
 {

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
-
 // What a scan leaves for the main window: the component lists, the tabs' availability, the
 // picture, the alias captions and the window caption. Kinds are numbered 0 (Images) to 8.
 class PackageView {
@@ -19,5 +17,3 @@ public:
     virtual void setSoundAliasCaptions(const QString &first, const QString &second) = 0;
     virtual void setCaption(const QString &caption) = 0;
 };
-
-} // namespace platform

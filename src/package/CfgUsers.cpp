@@ -1,4 +1,4 @@
-#include "install/CfgUsers.h"
+#include "package/CfgUsers.h"
 
 #include "package/Files.h"
 #include "package/Walk.h"
@@ -22,9 +22,9 @@ QString userFolderOf(const QString &lowerPath)
     return FileNameOf(lowerPath.left(qMax(0, lowerPath.size() - kCfgTailLength)), false);
 }
 
-platform::Geometry listWindowGeometry(const SharedState &state)
+WindowGeometry listWindowGeometry(const SharedState &state)
 {
-    platform::Geometry geometry{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
+    WindowGeometry geometry{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
     if (geometry.height < kMinimumListHeight)
         geometry.height = kDefaultListHeight;
     if (geometry.width < kMinimumListWidth)

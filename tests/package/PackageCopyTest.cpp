@@ -1,4 +1,4 @@
-#include "install/PackageCopy.h"
+#include "package/PackageCopy.h"
 
 #include "package/Scan.h"
 #include "platform/FaultInjection.h"

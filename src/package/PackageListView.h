@@ -3,11 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace platform {
-
 // The package list window (frmFileList) as logic sees it: a caption, rows, and a place on the
 // screen in twips.
-struct Geometry {
+struct WindowGeometry {
     int top = 0;
     int left = 0;
     int height = 0;
@@ -22,7 +20,5 @@ public:
     virtual int rowCount() const = 0;
     virtual bool isShown() const = 0;
     // Places the window (outer geometry) and shows it, not modally; an open window is reused.
-    virtual void showAt(const Geometry &geometry) = 0;
+    virtual void showAt(const WindowGeometry &geometry) = 0;
 };
-
-} // namespace platform

@@ -1,4 +1,4 @@
-#include "intake/Store.h"
+#include "package/Store.h"
 
 #include "support/StoreFixture.h"
 

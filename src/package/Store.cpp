@@ -1,4 +1,4 @@
-#include "intake/Store.h"
+#include "package/Store.h"
 
 #include "package/Files.h"
 #include "platform/FileSystem.h"

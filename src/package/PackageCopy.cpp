@@ -1,10 +1,10 @@
-#include "install/PackageCopy.h"
+#include "package/PackageCopy.h"
 
-#include "install/CfgUsers.h"
-#include "install/Gauges.h"
+#include "package/CfgUsers.h"
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
+#include "package/Gauges.h"
 #include "package/Transaction.h"
 #include "platform/FileSystem.h"
 #include "platform/FileWriting.h"

@@ -1,4 +1,4 @@
-#include "install/CfgUsers.h"
+#include "package/CfgUsers.h"
 
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
@@ -37,7 +37,7 @@ TEST(FindCfgUsers, ListsTheFolderOfEveryMatchingLineIgnoringCaseInAWindowOfAtLea
     EXPECT_EQ(tc.packageList.rows, (QStringList{"alpha", "bravo", "charlie", "charlie"}));
     EXPECT_EQ(tc.packageList.caption, "panel used in ...");
     EXPECT_TRUE(tc.packageList.visible);
-    const platform::Geometry &at = tc.packageList.geometry;
+    const WindowGeometry &at = tc.packageList.geometry;
     EXPECT_EQ(std::tuple(at.top, at.left, at.height, at.width), std::tuple(100, 200, 4000, 5000));
 
     tc.state.ListHeight = 1000;

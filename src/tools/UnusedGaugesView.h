@@ -5,8 +5,6 @@
 #include <QList>
 #include <QString>
 
-namespace platform {
-
 // The unused-gauges window (frmUnusedGauges) as logic sees it: a sorted list whose rows each
 // stand for one gauge file, its selection, and its own progress bar.
 class UnusedGaugesView {
@@ -22,7 +20,5 @@ public:
     virtual bool isSelected(int row) const = 0;
     virtual void removeRow(int row) = 0;
     // The window's progress bar; it repaints on every change.
-    virtual Progress &progress() = 0;
+    virtual platform::Progress &progress() = 0;
 };
-
-} // namespace platform

@@ -5,8 +5,6 @@
 
 #include <optional>
 
-namespace platform {
-
 // The three states of the main window: the welcome before a mode is chosen, then Staging or
 // Stowbay.
 enum class MainMode { Welcome, Staging, Stowbay };
@@ -44,5 +42,3 @@ public:
     // picker never has a pick.
     virtual std::optional<QString> chooseArchiveFile() { return std::nullopt; }
 };
-
-} // namespace platform
