@@ -4,25 +4,29 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // The main window as plain data.
 struct FakeWindow : MainWindowView {
-    QString header, backdrop, name;
+    QString name;
     MainMode controls = MainMode::Welcome;
-    unsigned tabColour = 0;
-    int firstTabShown = 0, option = -1, category = -1, package = -1;
-    QStringList options, categoryList, packageList;
+    int firstTabShown = 0, category = -1, package = -1;
+    std::optional<int> option;
+    QList<OptionEntry> options;
+    QStringList categoryList, packageList;
 
-    void setHeader(const QString &text) override { header = text; }
+    void setHeader(const QString &) override {}
     void showControlsFor(MainMode mode) override { controls = mode; }
-    void setBackdrop(const QString &path) override { backdrop = path; }
-    void setTabColour(unsigned rgb) override { tabColour = rgb; }
+    void setBackdrop(const QString &) override {}
+    void setTabColour(unsigned) override {}
     void showFirstTab() override { ++firstTabShown; }
-    void setOptions(const QStringList &list) override { options = list, option = 0; }
-    int optionIndex() const override { return option; }
-    void setOptionIndex(int index) override { option = index; }
+    void setOptions(const QList<OptionEntry> &list) override
+    {
+        options = list;
+        option = list.first().action;
+    }
+    std::optional<int> selectedAction() const override { return option; }
+    void selectAction(int action) override { option = action; }
     QString packageNameText() const override { return name; }
     void setPackageNameText(const QString &text) override { name = text; }
     void setCategories(const QStringList &list) override { categoryList = list, category = -1; }
@@ -54,36 +58,33 @@ struct Scenario : StoreFixture {
     int scans() const { return test.view.pictureShows; }
 };
 
-const QString kInstalledWarning = QStringLiteral(
-    "WARNING:  This package is currently installed in MSFS.  Any manual changes to this package "
-    "in the Stowbay directory may prevent unused gauges from being removed when you choose to "
-    "remove the package from MSFS.");
+// The actions of a mode's table, in box order.
+template <typename Options> QList<int> actionsOf(const Options &options)
+{
+    QList<int> actions;
+    for (const auto &option : options)
+        actions.append(int(option.action));
+    return actions;
+}
 
 } // namespace
 
-TEST(MainController, EachWayIntoAModeShowsItsHeaderControlsOptionsAndColours)
+TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
 {
     using Event = void (MainController::*)();
     const struct {
         Event event;
         MainMode mode;
-        const char *header, *firstOption, *backdrop;
-        unsigned colour;
+        QList<int> actions;
         int firstTab;
     } cases[]{
-        {&MainController::stagingClicked, MainMode::Staging, "Staging", "Copy package to Stowbay",
-         "StowbayGrey.jpg", 0x404040, 0},
-        {&MainController::goToStagingClicked, MainMode::Staging, "Staging",
-         "Copy package to Stowbay", "StowbayGrey.jpg", 0x404040, 1},
-        {&MainController::stowbayClicked, MainMode::Stowbay, "Stowbay", "Copy package to MSFS",
-         "stowbayblue.jpg", 0x0000FF, 0},
-        {&MainController::goToStowbayClicked, MainMode::Stowbay, "Stowbay", "Copy package to MSFS",
-         "stowbayblue.jpg", 0x0000FF, 1},
+        {&MainController::stagingClicked, MainMode::Staging, actionsOf(kStagingOptions), 0},
+        {&MainController::goToStagingClicked, MainMode::Staging, actionsOf(kStagingOptions), 1},
+        {&MainController::stowbayClicked, MainMode::Stowbay, actionsOf(kStowbayOptions), 0},
+        {&MainController::goToStowbayClicked, MainMode::Stowbay, actionsOf(kStowbayOptions), 1},
     };
     for (const auto &c : cases) {
         Scenario s;
-        EXPECT_EQ(s.window.header, "Welcome to Wingstash");
-        EXPECT_EQ(s.window.backdrop, ":/welcome.jpg");
         EXPECT_EQ(s.window.categoryList, QStringList({"Jets", "Props"}));
         EXPECT_EQ(s.window.category, 0);
         EXPECT_EQ(s.scans(), 1); // the empty first category clears the view; nothing is scanned
@@ -91,12 +92,11 @@ TEST(MainController, EachWayIntoAModeShowsItsHeaderControlsOptionsAndColours)
         EXPECT_EQ(s.controller.mode(), c.mode);
         EXPECT_EQ(s.window.controls, c.mode);
         EXPECT_EQ(s.test.state.InStowbayMode, c.mode == MainMode::Stowbay);
-        EXPECT_EQ(s.window.header, c.header);
-        EXPECT_EQ(s.window.options.size(), c.mode == MainMode::Stowbay ? 12 : 6);
-        EXPECT_EQ(s.window.options.first(), c.firstOption);
-        EXPECT_EQ(s.window.option, 0);
-        EXPECT_EQ(s.window.backdrop, s.tree.path(c.backdrop));
-        EXPECT_EQ(s.window.tabColour, c.colour);
+        QList<int> shown;
+        for (const OptionEntry &option : s.window.options)
+            shown.append(option.action);
+        EXPECT_EQ(shown, c.actions);
+        EXPECT_EQ(s.window.option, c.actions.first());
         EXPECT_EQ(s.window.firstTabShown, c.firstTab);
     }
 }
@@ -129,6 +129,34 @@ TEST(MainController, BoxesScanThePickedPackageOnceAndRefreshKeepsIt)
     EXPECT_EQ(s.scans(), afterStaging);
 }
 
+TEST(MainController, GoShowsWhatTheOptionAsksAndFollowsItsHandOver)
+{
+    Scenario s;
+    s.controller.stagingClicked();
+    s.window.name = "A/B";
+    s.window.option = int(StagingAction::RemoveAll);
+    s.test.messages.expectAnswers("n");
+    s.controller.goClicked();
+    EXPECT_EQ(s.window.name, "A B"); // the typed name is cleaned first
+
+    // Copied to Staging, the package goes from the store once the user agrees; the box of names,
+    // the package list and the package box show it.
+    s.window.name.clear();
+    s.controller.stowbayClicked();
+    s.pickCategory(1);
+    s.test.packageList.visible = true;
+    s.test.packageList.rows = {"Beaver"};
+    s.window.option = int(StowbayAction::CopyToStaging);
+    s.test.messages.expectAnswers("yyo");
+    s.controller.goClicked();
+    EXPECT_TRUE(s.tree.exists("Staging/Beaver/beaver.air"));
+    EXPECT_FALSE(s.tree.exists("Stowbay/Props/Beaver"));
+    EXPECT_EQ(s.window.name, "Beaver");
+    EXPECT_FALSE(s.test.packageList.rows.contains("Beaver"));
+    EXPECT_EQ(s.window.packageList, QStringList({"< Cub >"}));
+    EXPECT_EQ(s.window.option, s.window.options.first().action);
+}
+
 TEST(MainController, ExploreOpensTheModesFolderAndWarnsForAnInstalledPackage)
 {
     Scenario s;
@@ -138,7 +166,7 @@ TEST(MainController, ExploreOpensTheModesFolderAndWarnsForAnInstalledPackage)
     s.controller.exploreClicked(); // an empty category: its folder
     s.pickCategory(1);
     s.pickPackage(1);
-    s.test.messages.expectOk(kInstalledWarning);
+    s.test.messages.expectOk();
     s.controller.exploreClicked();
     EXPECT_EQ(s.test.launcher.folders,
               QStringList({s.tree.path("Staging/"), s.tree.path("Stowbay/Jets/"),

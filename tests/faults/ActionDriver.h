@@ -1,6 +1,5 @@
 #pragma once
 
-#include "support/OptionPositions.h"
 #include "support/TestContext.h"
 
 // Runs the actions that change the disk the way the main window and the unused-gauges window
@@ -12,7 +11,6 @@
 #include "intake/StagingActions.h"
 #include "package/Scan.h"
 #include "package/ShutDown.h"
-#include "platform/MainControls.h"
 #include "support/Fakes.h"
 #include "support/RecordingMessageBoxes.h"
 #include "tools/UnusedGauges.h"
@@ -39,26 +37,20 @@ struct RecordingContext : FakeContext<RecordingMessageBoxes, DecliningConfigChoo
     }
 };
 
-// The main window's controls, set by the test.
-class WindowStandIn : public platform::MainControls {
-public:
-    int option = 0;
+// The main window's controls, set by the test; an outcome's new package name is kept and its
+// message told, as the window does (the refreshes scan nothing).
+struct WindowStandIn {
     QString packageName; // txtPackageName
     QString category = QStringLiteral("Props");
     QString package; // cboPackageName
-    int refreshes = 0;
 
-    int optionIndex() const override { return option; }
-    void setOptionIndex(int index) override { option = index; }
-    QString packageNameText() const override { return packageName; }
-    void setPackageNameText(const QString &text) override { packageName = text; }
-    QString categoryText() const override { return category; }
-    QStringList categories() const override { return {category}; }
-    QString packageText() const override { return package; }
-    void showStaging() override { ++refreshes; }
-    void showStowbay(bool) override { ++refreshes; }
-    void updateCaption() override {}
-    void refreshPackageListIfShown() override {}
+    MainSelection selection() const { return {category, {category}, package, packageName}; }
+    template <typename Action> void show(Context &context, const ActionOutcome<Action> &outcome)
+    {
+        packageName = outcome.packageName.value_or(packageName);
+        if (!outcome.message.isEmpty())
+            context.messages.inform(outcome.message);
+    }
 };
 
 // The unused-gauges window with every row selected.
@@ -108,22 +100,20 @@ inline bool scanStored(RecordingContext &test, const QString &packageFolder)
 }
 
 // Go in either mode; false when the action ended the program.
-inline bool runStaging(RecordingContext &test, WindowStandIn &window, int option)
+inline bool runStaging(RecordingContext &test, WindowStandIn &window, StagingAction action)
 {
-    window.option = option;
     try {
-        DoStagingAction(test, window);
+        window.show(test, DoStagingAction(test, action, window.selection()));
     } catch (const ShutDownRequest &) {
         return false;
     }
     return true;
 }
 
-inline bool runStowbay(RecordingContext &test, WindowStandIn &window, int option)
+inline bool runStowbay(RecordingContext &test, WindowStandIn &window, StowbayAction action)
 {
-    window.option = option;
     try {
-        DoStowbayAction(test, window);
+        window.show(test, DoStowbayAction(test, action, window.selection()));
     } catch (const ShutDownRequest &) {
         return false;
     }

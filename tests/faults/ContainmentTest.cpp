@@ -315,13 +315,15 @@ bool nothingFirst(RecordingContext &, WindowStandIn &, const QString &)
     return true;
 }
 
-std::function<void(RecordingContext &, WindowStandIn &, const QString &)> stagingOption(int option)
+std::function<void(RecordingContext &, WindowStandIn &, const QString &)>
+stagingOption(StagingAction option)
 {
     return [option](RecordingContext &test, WindowStandIn &window, const QString &) {
         runStaging(test, window, option);
     };
 }
-std::function<void(RecordingContext &, WindowStandIn &, const QString &)> stowbayOption(int option)
+std::function<void(RecordingContext &, WindowStandIn &, const QString &)>
+stowbayOption(StowbayAction option)
 {
     return [option](RecordingContext &test, WindowStandIn &window, const QString &) {
         runStowbay(test, window, option);
@@ -331,15 +333,16 @@ std::function<void(RecordingContext &, WindowStandIn &, const QString &)> stowba
 const std::vector<DeletingAction> &deletingActions()
 {
     static const std::vector<DeletingAction> actions = {
-        {"Remove ALL", Scope::Staging, true, scanStagingFirst, stagingOption(kRemoveAll)},
+        {"Remove ALL", Scope::Staging, true, scanStagingFirst,
+         stagingOption(StagingAction::RemoveAll)},
         {"Remove panel from Staging", Scope::Staging, true, scanStagingFirst,
-         stagingOption(kRemovePanel)},
+         stagingOption(StagingAction::RemovePanel)},
         {"Remove sound from Staging", Scope::Staging, true, scanStagingFirst,
-         stagingOption(kRemoveSound)},
+         stagingOption(StagingAction::RemoveSound)},
         {"Remove aircraft from Staging", Scope::Staging, true, scanStagingFirst,
-         stagingOption(kRemoveAircraft)},
+         stagingOption(StagingAction::RemoveAircraft)},
         {"Remove current image from Staging", Scope::Staging, true, scanStagingFirst,
-         stagingOption(kRemoveStagingImage)},
+         stagingOption(StagingAction::RemoveImage)},
         {"duplicates in Staging, first kept", Scope::Staging, true, nothingFirst,
          [](RecordingContext &test, WindowStandIn &, const QString &) { scanStaging(test); }},
         {"duplicates in Staging, second kept", Scope::Staging, false, nothingFirst,
@@ -353,11 +356,11 @@ const std::vector<DeletingAction> &deletingActions()
              scanStored(test, folder);
          }},
         {"Remove package from MSFS", Scope::Simulator, true, scanPackageFirst,
-         stowbayOption(kRemoveFromSimulator)},
+         stowbayOption(StowbayAction::RemoveFromMsfs)},
         {"Remove package from STOWBAY", Scope::PackageAndSimulator, true, scanPackageFirst,
-         stowbayOption(kRemoveFromStore)},
+         stowbayOption(StowbayAction::RemoveFromStowbay)},
         {"Remove current IMAGE in the store", Scope::Package, true, scanPackageFirst,
-         stowbayOption(kRemoveStoreImage)},
+         stowbayOption(StowbayAction::RemoveImage)},
         {"delete unused gauges", Scope::Gauges, true, nothingFirst,
          [](RecordingContext &test, WindowStandIn &, const QString &) {
              deleteAllUnusedGauges(test);

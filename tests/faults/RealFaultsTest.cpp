@@ -194,28 +194,28 @@ Outcome perform(World &world, Action action, const std::function<void()> &meanwh
     outcome.before = snapshotOf(world.disk.root());
     switch (action) {
     case Action::Intake:
-        runStaging(test, window, kCopyToStowbay);
+        runStaging(test, window, StagingAction::CopyToStowbay);
         break;
     case Action::RemoveAll:
-        runStaging(test, window, kRemoveAll);
+        runStaging(test, window, StagingAction::RemoveAll);
         break;
     case Action::RemovePanel:
-        runStaging(test, window, kRemovePanel);
+        runStaging(test, window, StagingAction::RemovePanel);
         break;
     case Action::Install:
-        runStowbay(test, window, kInstall);
+        runStowbay(test, window, StowbayAction::CopyToMsfs);
         break;
     case Action::CopyToStaging:
-        runStowbay(test, window, kCopyToStaging);
+        runStowbay(test, window, StowbayAction::CopyToStaging);
         break;
     case Action::RemoveFromSimulator:
-        runStowbay(test, window, kRemoveFromSimulator);
+        runStowbay(test, window, StowbayAction::RemoveFromMsfs);
         break;
     case Action::RemoveFromStore:
-        runStowbay(test, window, kRemoveFromStore);
+        runStowbay(test, window, StowbayAction::RemoveFromStowbay);
         break;
     case Action::RemoveStoreImage:
-        runStowbay(test, window, kRemoveStoreImage);
+        runStowbay(test, window, StowbayAction::RemoveImage);
         break;
     case Action::DeleteUnusedGauges:
         deleteAllUnusedGauges(test);

@@ -4,8 +4,6 @@
 #include "package/FolderLayout.h"
 #include "package/Removal.h"
 #include "package/Scan.h"
-#include "platform/FaultInjection.h"
-#include "platform/MainControls.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
 
@@ -13,44 +11,13 @@
 
 namespace {
 
-const QString kDone = QStringLiteral("Done.");
-const QString kAskSimulator = QStringLiteral(
-    "You are about to erase this package from the stowbay but it exists in Flight Simulator.  Do "
-    "you want to remove it from Flight Simulator as well?  If you pick no, nothing will be "
-    "removed from MSFS or the Stowbay.");
-const QString kAskRemoveMsfs = QStringLiteral(
-    "Are you sure you want to remove this package from the Flight Simulator directory?");
-const QString kAskStore =
-    QStringLiteral("Are you sure you want to remove this package from the stowbay?");
+using Action = StowbayAction;
 
-// The test is the main window too: entering Stowbay mode selects the first option and scans
-// the package again, as the window does.
-class StoreActionsTest : public ::testing::Test, public platform::MainControls {
+class StoreActionsTest : public ::testing::Test {
 protected:
     StoreFixture fx;
     TreeBuilder &tree = fx.tree;
     TestContext &tc = fx.test;
-    int option = 0, captionUpdates = 0;
-    QString package, nameText;
-
-    int optionIndex() const override { return option; }
-    void setOptionIndex(int index) override { option = index; }
-    QString packageNameText() const override { return nameText; }
-    void setPackageNameText(const QString &text) override { nameText = text; }
-    QString categoryText() const override { return QStringLiteral("Props"); }
-    QStringList categories() const override { return {categoryText()}; }
-    QString packageText() const override { return package; }
-    void showStaging() override { ADD_FAILURE(); }
-    void showStowbay(bool) override
-    {
-        option = 0;
-        const QString name = GetPackageName(package);
-        const QString folder = FolderLayout(tc.state).packageFolder(categoryText(), name);
-        if (!name.isEmpty() && QFileInfo(folder).isDir())
-            ScanPackage(tc, folder);
-    }
-    void updateCaption() override { ++captionUpdates; }
-    void refreshPackageListIfShown() override {}
 
     void SetUp() override
     {
@@ -73,12 +40,17 @@ protected:
             .file(at + "Gauges/notes.gau", "notes");
     }
 
-    void run(const QString &text, int chosen)
+    // Picks the package in the box (which scans it, as Stowbay mode does) and presses Go; the
+    // outcome's message is told as the window tells it.
+    StowbayOutcome run(const QString &box, Action action)
     {
-        package = text;
-        showStowbay(false);
-        option = chosen;
-        DoStowbayAction(tc, *this);
+        const QString folder = FolderLayout(tc.state).packageFolder("Props", GetPackageName(box));
+        if (!box.isEmpty() && QFileInfo(folder).isDir())
+            ScanPackage(tc, folder);
+        const StowbayOutcome outcome = DoStowbayAction(tc, action, {"Props", {"Props"}, box, {}});
+        if (!outcome.message.isEmpty())
+            tc.context.messages.inform(outcome.message);
+        return outcome;
     }
     bool installed(const QString &name) const { return FolderLayout(tc.state).isInstalled(name); }
 };
@@ -88,80 +60,74 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     store("Cessna");
     tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg");
     const QStringList before = entriesBelow(tree.path("MSFS"));
-    tc.messages.expectOk(kDone)
-        .expectOk("This package is already installed in Flight Simulator.")
-        .expectOk("Package changes while the package is installed in MSFS are not permitted.")
-        .expectOk(kDone);
-    run("Cessna", 0);
-    run("< Cessna >", 0);
-    run("< Cessna >", 3);
-    run("< Cessna >", 5);
+    const struct {
+        const char *box;
+        Action action;
+        const char *answers;
+        bool installedAfter;
+    } steps[] = {
+        {"Cessna", Action::CopyToMsfs, "o", true},
+        {"< Cessna >", Action::CopyToMsfs, "o", true},  // installed already
+        {"< Cessna >", Action::RemoveImage, "o", true}, // not while installed
+        {"< Cessna >", Action::CopyImageToStaging, "o", true},
+        {"< Cessna >", Action::RemoveFromStowbay, "n", true}, // No keeps both
+        {"< Cessna >", Action::RemoveFromMsfs, "yo", false},
+        {"Cessna", Action::RemoveFromMsfs, "o", false}, // not installed
+        {"Cessna", Action::RemoveImage, "y", false},
+        {"Cessna", Action::CopyToMsfs, "o", true},
+        {"< Cessna >", Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
+        {"", Action::RemoveFromMsfs, "o", false},               // no package chosen
+    };
+    for (const auto &step : steps) {
+        tc.messages.expectAnswers(step.answers);
+        run(step.box, step.action);
+        tc.messages.verifyAllShown();
+        EXPECT_EQ(installed("Cessna"), step.installedAfter) << step.box << int(step.action);
+    }
     EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
-    EXPECT_TRUE(tree.exists("MSFS/Aircraft/Cessna/Panel/panel.cfg"));
-    EXPECT_TRUE(tree.exists("MSFS/Gauges/own.gau"));
-
-    tc.messages.expectYesNo(kAskSimulator, false).expectYesNo(kAskRemoveMsfs, true).expectOk(kDone);
-    run("< Cessna >", 2);
-    EXPECT_TRUE(installed("Cessna"));
-    run("< Cessna >", 1);
+    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
     // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
     // is not the package's.
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
     EXPECT_FALSE(tc.progress.visible);
-
-    tc.messages.expectOk("This package is not currently installed in Flight Simulator.")
-        .expectYesNo("Are you sure you want to erase the current image from the stowbay "
-                     "directory?",
-                     true)
-        .expectOk(kDone)
-        .expectYesNo(kAskSimulator, true)
-        .expectYesNo(kAskStore, false)
-        .expectYesNo(kAskStore, true)
-        .expectOk(kDone)
-        .expectOk("Please select a package first.");
-    run("Cessna", 1);
-    run("Cessna", 3);
-    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
-    run("Cessna", 0);
-    run("< Cessna >", 2);
-    EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
-    EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/own.gau"));
-    run("Cessna", 2);
+    tc.messages.expectAnswers("yo");
+    run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
-    run("", 1);
 }
 
 TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
 {
     store("Cessna");
-    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own")
-        .file("MSFS/Aircraft/Piper/Sound/Sound.cfg", "[fltsim]\r\nalias=CESSNA\\sound\r\n");
-    const QStringList before = entriesBelow(tree.root());
-    tc.messages.expectYesNo(kAskRemoveMsfs, true)
-        .expectOk("Cannot remove.  This sound in this package is used (via alias) by an "
-                  "aircraft(s) in the Flight Simulator directory as shown.");
-    run("< Cessna >", 1);
-    EXPECT_EQ(tc.packageList.rows, QStringList{"piper"});
-    EXPECT_EQ(tc.packageList.caption, "sound used in ...");
-    EXPECT_EQ(entriesBelow(tree.root()), before);
-
-    tree.file("MSFS/Aircraft/Piper/Panel/panel.cfg", "alias=cessna\\panel\r\n");
-    tc.messages.expectYesNo(kAskSimulator, true)
-        .expectOk("Cannot remove.  The panel in this package is used (via alias) by an "
-                  "aircraft(s) in the Flight Simulator directory as shown.");
-    run("< Cessna >", 2);
+    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own");
+    const struct {
+        const char *aliasFile, *alias;
+        Action action;
+        const char *answers, *shownAs;
+    } users[] = {
+        {"Piper/Sound/Sound.cfg", "CESSNA\\sound", Action::RemoveFromMsfs, "yo", "sound"},
+        {"Piper/Panel/panel.cfg", "cessna\\panel", Action::RemoveFromStowbay, "yo", "panel"},
+    };
+    for (const auto &user : users) {
+        tree.file("MSFS/Aircraft/" + QString::fromLatin1(user.aliasFile),
+                  QByteArray("[fltsim]\r\nalias=") + user.alias + "\r\n");
+        const QStringList before = entriesBelow(tree.root());
+        tc.messages.expectAnswers(user.answers);
+        run("< Cessna >", user.action);
+        EXPECT_EQ(entriesBelow(tree.root()), before);
+        EXPECT_EQ(tc.packageList.rows, QStringList{"piper"});
+        EXPECT_EQ(tc.packageList.caption, QString::fromLatin1(user.shownAs) + " used in ...");
+    }
     EXPECT_TRUE(installed("Cessna"));
 
-    // In the store only a panel alias protects the package.
+    // In the store only a panel alias protects the package; an install needs its panel alias's
+    // package installed first.
     store("Mooney", "[fltsim]\r\nalias=Cessna\\panel\r\n");
     QDir(tree.path("MSFS/Aircraft/Cessna")).removeRecursively();
-    tc.messages
-        .expectOk("Cannot remove.  This panel is used (via alias) by an aircraft(s) in the "
-                  "Stowbay as shown.")
-        .expectOk("This package has a panel alias which points to a panel (cessna\\panel) which "
-                  "is not installed.  Please install this panel first.");
-    run("Cessna", 2);
-    run("Mooney", 0);
+    tc.messages.expectOk().expectOk("This package has a panel alias which points to a panel "
+                                    "(cessna\\panel) which is not installed.  Please install "
+                                    "this panel first.");
+    run("Cessna", Action::RemoveFromStowbay);
+    run("Mooney", Action::CopyToMsfs);
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
     EXPECT_FALSE(installed("Mooney"));
 
@@ -170,43 +136,24 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     QDir(tree.path("MSFS/Aircraft/Piper")).removeRecursively();
     tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own")
         .link("MSFS/Aircraft/Gone/Sound/sound.cfg", tree.path("cd-rom/sound.cfg"));
-    tc.messages.expectYesNo(kAskRemoveMsfs, true)
+    tc.messages.expectYesNo(true)
         .expectOk(unreadableCfgMessage({tree.path("MSFS/Aircraft/Gone/Sound/sound.cfg")}, "sound"))
-        .expectOk("Cannot remove.  This sound in this package is used (via alias) by an "
-                  "aircraft(s) in the Flight Simulator directory as shown.");
-    run("< Cessna >", 1);
+        .expectOk();
+    run("< Cessna >", Action::RemoveFromMsfs);
     EXPECT_TRUE(installed("Cessna"));
 }
 
-TEST_F(StoreActionsTest, CopyToStagingGoesOnIntoRemovalFromTheStore)
+TEST_F(StoreActionsTest, CopyToStagingFillsTheNameAndHandsOverToRemovalFromTheStore)
 {
     store("Cessna");
-    tree.file("Staging/left.txt", "x").file("MSFS/Aircraft/Cessna/aircraft.cfg", "installed");
-    tc.messages.expectYesNo("The staging area is not clear.  Are you sure?", true)
-        .expectYesNo("Done.  Would you like to remove this package from the stowbay?", true)
-        .expectYesNo(kAskSimulator, true)
-        .expectYesNo(kAskStore, true)
-        .expectOk(kDone);
-    run("< Cessna >", 4);
-    EXPECT_EQ(nameText, "Cessna");
-    EXPECT_EQ(captionUpdates, 1);
+    tree.file("Staging/left.txt", "x");
+    tc.messages.expectYesNo(true); // Staging is not clear
+    const StowbayOutcome copied = run("Cessna", Action::CopyToStaging);
     EXPECT_TRUE(tree.exists("Staging/Cessna/Gauges/own.gau"));
-    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
-    EXPECT_FALSE(tree.exists("MSFS/Aircraft/Cessna"));
-}
-
-TEST_F(StoreActionsTest, ACopyThatCannotBeForcedToDiskKeepsItsSourceInTheStore)
-{
-    store("Cessna");
-    // The copy syncs before its commit and before its record goes; the third sync is the one
-    // before the store's package would be deleted.
-    const platform::faults::ArmedFault fault({platform::faults::Call::Sync, 3, EIO, false});
-    tc.messages.expectYesNo("Done.  Would you like to remove this package from the stowbay?", true)
-        .expectOk("Wingstash could not make sure that the copy in " + tc.state.StagingDir +
-                  "Cessna is on the disk, so nothing was deleted.  " + qt_error_string(EIO) + ".");
-    run("Cessna", 4);
-    EXPECT_TRUE(tree.exists("Staging/Cessna/Gauges/own.gau"));
-    EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/own.gau"));
+    EXPECT_EQ(copied.packageName, "Cessna");
+    ASSERT_TRUE(copied.handOver);
+    EXPECT_EQ(copied.handOver->copy, tc.state.StagingDir + "Cessna");
+    EXPECT_EQ(copied.handOver->next, Action::RemoveFromStowbay);
 }
 
 TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)
@@ -214,8 +161,8 @@ TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)
     // An installed package that is a link to a folder elsewhere: only the link goes.
     store("Cessna");
     tree.file("Elsewhere/panel.cfg", "keep").link("MSFS/Aircraft/Cessna", tree.path("Elsewhere"));
-    tc.messages.expectYesNo(kAskRemoveMsfs, true).expectOk(kDone);
-    run("< Cessna >", 1);
+    tc.messages.expectAnswers("yo");
+    run("< Cessna >", Action::RemoveFromMsfs);
     EXPECT_FALSE(installed("Cessna"));
     EXPECT_EQ(tree.read("Elsewhere/panel.cfg"), "keep");
 }
@@ -229,13 +176,13 @@ TEST_F(StoreActionsTest, ARemovalThatCannotDeleteEverythingDeletesNothing)
     tree.file("MSFS/Gauges/own.gau", "own");
     const struct {
         QString locked;
-        QString package;
-        int option;
-        QString question;
+        Action action;
+        const char *answers;
     } cases[] = {
-        {"MSFS/Aircraft/Cessna/Panel/panel.cfg", "< Cessna >", 1, kAskRemoveMsfs},
-        {"MSFS/Gauges/own.gau", "< Cessna >", 1, kAskRemoveMsfs},
-        {"Stowbay/Props/Cessna/Gauges/notes.gau", "< Cessna >", 2, kAskSimulator},
+        {"MSFS/Aircraft/Cessna/Panel/panel.cfg", Action::RemoveFromMsfs, "y"},
+        {"MSFS/Gauges/own.gau", Action::RemoveFromMsfs, "y"},
+        // The simulator's copy goes first, as the user agreed.
+        {"Stowbay/Props/Cessna/Gauges/notes.gau", Action::RemoveFromStowbay, "yy"},
     };
     for (const auto &c : cases) {
         tree.readOnly(c.locked);
@@ -243,14 +190,11 @@ TEST_F(StoreActionsTest, ARemovalThatCannotDeleteEverythingDeletesNothing)
         const std::optional<platform::RemovalObstacle> obstacle =
             platform::removalObstacle(tree.path(c.locked));
         ASSERT_TRUE(obstacle);
-        if (c.option == 2) // the simulator's copy goes first, as the user agreed
-            tc.messages.expectYesNo(kAskSimulator, true).expectYesNo(kAskStore, true);
-        else
-            tc.messages.expectYesNo(c.question, true);
-        tc.messages.expectOk(nothingRemovedMessage(*obstacle));
-        run(c.package, c.option);
+        tc.messages.expectAnswers(c.answers).expectOk(nothingRemovedMessage(*obstacle));
+        const StowbayOutcome outcome = run("< Cessna >", c.action);
         tc.messages.verifyAllShown();
-        if (c.option == 1) {
+        EXPECT_TRUE(outcome.refreshPackageList && outcome.showModeAgain);
+        if (c.action == Action::RemoveFromMsfs) {
             EXPECT_EQ(entriesBelow(tree.root()), before) << c.locked.toStdString();
         }
         EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/notes.gau"));
@@ -261,8 +205,8 @@ TEST_F(StoreActionsTest, ARemovalThatCannotDeleteEverythingDeletesNothing)
 
     // Hidden entries go with the folder: nothing of the package is left behind.
     tree.file("Stowbay/Props/Cessna/.DS_Store").file("Stowbay/Props/Cessna/__MACOSX/._x");
-    tc.messages.expectYesNo(kAskStore, true).expectOk(kDone);
-    run("Cessna", 2);
+    tc.messages.expectAnswers("yo");
+    run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
 }
 
@@ -270,26 +214,19 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
 {
     store("Cessna");
     store("Mooney", "mooney's own");
-    tc.messages.expectOk(
-        "Done.  Now you can easily create a new panel.cfg file containing the created alias for "
-        "any package (aircraft) by selecting the package and picking the 'Paste panel alias' "
-        "option.  The old panel.cfg file, if it exists, will be renamed to oldpanel.cfg and can "
-        "be easily restored by picking the 'Restore old panel' option.");
-    run("Cessna", 6);
-    tc.messages.expectOk("You cannot paste a panel alias to the package where you got the alias!")
-        .expectOk(kDone)
-        .expectOk(kDone);
-    run("Cessna", 8);
-    run("Mooney", 8);
-    run("Mooney", 8);
+    // Created; refused on its own package; pasted twice; restored, then nothing to restore.
+    tc.messages.expectAnswers("oooooo");
+    for (const auto &[box, action] : {std::pair{"Cessna", Action::CreatePanelAlias},
+                                      {"Cessna", Action::PastePanelAlias},
+                                      {"Mooney", Action::PastePanelAlias},
+                                      {"Mooney", Action::PastePanelAlias}}) {
+        EXPECT_EQ(run(box, action).showModeAgain, action == Action::PastePanelAlias);
+    }
     const QString panel = "Stowbay/Props/Mooney/Panel/";
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");
     EXPECT_EQ(tree.read(panel + "oldpanel.cfg"), "mooney's own");
-
-    tc.messages.expectOk(kDone).expectOk(
-        "This package does not contain an oldpanel.cfg file to restore.");
-    run("Mooney", 10);
-    run("Mooney", 10);
+    run("Mooney", Action::RestorePanel);
+    run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
     EXPECT_FALSE(tree.exists(panel + "oldpanel.cfg"));
 }

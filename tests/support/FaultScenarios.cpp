@@ -1,7 +1,6 @@
 #include "FaultScenarios.h"
 
 #include "ArchiveWriter.h"
-#include "OptionPositions.h"
 #include "app/Startup.h"
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
@@ -59,12 +58,6 @@ QString storedPlace(const AddOnFile &file)
 {
     const QString kind = QString::fromLatin1(file.kindFolder);
     return (kind.isEmpty() ? QString() : kind + '/') + QString::fromLatin1(file.name);
-}
-
-void stowbayAction(ActionWorld &world, int option)
-{
-    world.option = option;
-    DoStowbayAction(world.context, world);
 }
 
 // Where the add-on lies as a download, outside the three locations.
@@ -129,24 +122,39 @@ ActionWorld::ActionWorld(bool agree) : messages(agree)
     state.StateDir = tree.folder("State").path("State/");
 }
 
-QString ActionWorld::categoryText() const
+void ActionWorld::go(StagingAction action)
 {
-    return kCategory;
+    const StagingOutcome outcome =
+        DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText});
+    nameText = outcome.packageName.value_or(nameText);
+    if (!outcome.message.isEmpty())
+        messages.inform(outcome.message);
+    if (outcome.showModeAgain)
+        showStaging();
+}
+
+void ActionWorld::go(StowbayAction action)
+{
+    const StowbayOutcome outcome =
+        DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText});
+    nameText = outcome.packageName.value_or(nameText);
+    if (!outcome.message.isEmpty())
+        messages.inform(outcome.message);
+    if (outcome.showModeAgain)
+        showStowbay();
 }
 
 void ActionWorld::showStaging()
 {
     state.InStowbayMode = false;
-    option = 0;
     ScanPackage(context, state.StagingDir);
     if (nameText.isEmpty() && PackageHasFile(state, QStringLiteral("aircraft.cfg")))
         nameText = state.AircraftTitle;
 }
 
-void ActionWorld::showStowbay(bool)
+void ActionWorld::showStowbay()
 {
     state.InStowbayMode = true;
-    option = 0;
     const QString name = GetPackageName(boxText);
     const QString folder = FolderLayout(state).packageFolder(kCategory, name);
     if (name.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -159,7 +167,7 @@ void ActionWorld::showStowbay(bool)
 void ActionWorld::select(const QString &name)
 {
     boxText = FolderLayout(state).isInstalled(name) ? withInstalledMarker(name) : name;
-    showStowbay(true);
+    showStowbay();
 }
 
 void ActionWorld::scanStaging()
@@ -205,10 +213,9 @@ const std::vector<ActionRow> &actionRows()
              stageAddOn(world.tree);
              storeAddOn(world.tree, kOther);
              world.scanStaging();
-             world.option = 0;
          },
          // No to clearing Staging afterwards: the intake alone is the action.
-         [](ActionWorld &world) { DoStagingAction(world.context, world); }},
+         [](ActionWorld &world) { world.go(StagingAction::CopyToStowbay); }},
         {"UnpackIntoEmptyStaging", true, [](ActionWorld &world) { writeAddOnArchive(world); },
          [](ActionWorld &world) { UnpackIntoStaging(world.context, addOnArchive(world)); }},
         {"UnpackReplacingStagingFiles", true,
@@ -224,7 +231,7 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kInstall); }},
+         [](ActionWorld &world) { world.go(StowbayAction::CopyToMsfs); }},
         {"RemoveFromSimulator", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -233,7 +240,7 @@ const std::vector<ActionRow> &actionRows()
              world.tree.file("MSFS/Gauges/common.gau", "common gauge, new");
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kRemoveFromSimulator); }},
+         [](ActionWorld &world) { world.go(StowbayAction::RemoveFromMsfs); }},
         {"RemoveFromStore", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -241,23 +248,23 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kRemoveFromStore); }},
+         [](ActionWorld &world) { world.go(StowbayAction::RemoveFromStowbay); }},
         {"CopyToStaging", false,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              selectAddOn(world);
          },
          // No to removing the package from the store afterwards.
-         [](ActionWorld &world) { stowbayAction(world, kCopyToStaging); }},
+         [](ActionWorld &world) { world.go(StowbayAction::CopyToStaging); }},
         {"PastePanelAlias", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              storeAddOn(world.tree, kOther);
              world.select(kOther);
-             stowbayAction(world, kCreatePanelAlias);
+             world.go(StowbayAction::CreatePanelAlias);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kPastePanelAlias); }},
+         [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
     };
     return rows;
 }

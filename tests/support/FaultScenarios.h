@@ -4,9 +4,10 @@
 #include "Fakes.h"
 #include "RecordingMessageBoxes.h"
 #include "TreeBuilder.h"
+#include "install/StoreActions.h"
+#include "intake/StagingActions.h"
 #include "package/Context.h"
 #include "platform/FaultInjection.h"
-#include "platform/MainControls.h"
 
 #include <QList>
 #include <QString>
@@ -28,7 +29,7 @@
 // archives, the program's own folder and its state folder (records of copies), with a context
 // whose message boxes answer every question alike and record the texts. The world is also the
 // main window: showing a mode scans the package it shows again, as the real window does.
-class ActionWorld : public platform::MainControls {
+class ActionWorld {
 public:
     explicit ActionWorld(bool agree);
     ActionWorld(const ActionWorld &) = delete;
@@ -45,21 +46,14 @@ public:
     Context context{state, messages, view, progress, configChooser, packageList, launcher};
 
     // The main window's controls.
-    int option = 0;
     QString nameText;
     QString boxText; // the package box's selection, with any installed marker
 
-    int optionIndex() const override { return option; }
-    void setOptionIndex(int index) override { option = index; }
-    QString packageNameText() const override { return nameText; }
-    void setPackageNameText(const QString &text) override { nameText = text; }
-    QString categoryText() const override;
-    QStringList categories() const override { return {categoryText()}; }
-    QString packageText() const override { return boxText; }
-    void showStaging() override;
-    void showStowbay(bool rescan) override;
-    void updateCaption() override {}
-    void refreshPackageListIfShown() override {}
+    // Go with the action on the controls, showing its outcome.
+    void go(StagingAction action);
+    void go(StowbayAction action);
+    void showStaging();
+    void showStowbay();
 
     // Picks a stored package in the package box, which shows and scans it.
     void select(const QString &name);

@@ -86,20 +86,23 @@ void StowbayWindow::showFirstTab()
     componentArea().setCurrentIndex(0);
 }
 
-void StowbayWindow::setOptions(const QStringList &options)
+void StowbayWindow::setOptions(const QList<OptionEntry> &options)
 {
-    fill(cboOptions_, options);
+    cboOptions_->clear();
+    for (const OptionEntry &option : options)
+        cboOptions_->addItem(option.caption, option.action);
     cboOptions_->setCurrentIndex(0);
 }
 
-int StowbayWindow::optionIndex() const
+std::optional<int> StowbayWindow::selectedAction() const
 {
-    return cboOptions_->currentIndex();
+    const QVariant action = cboOptions_->currentData();
+    return action.isValid() ? std::optional<int>(action.toInt()) : std::nullopt;
 }
 
-void StowbayWindow::setOptionIndex(int index)
+void StowbayWindow::selectAction(int action)
 {
-    cboOptions_->setCurrentIndex(index);
+    cboOptions_->setCurrentIndex(cboOptions_->findData(action));
 }
 
 QString StowbayWindow::packageNameText() const

@@ -79,9 +79,9 @@ public:
     void setBackdrop(const QString &path) override;
     void setTabColour(unsigned rgb) override;
     void showFirstTab() override;
-    void setOptions(const QStringList &options) override;
-    int optionIndex() const override;
-    void setOptionIndex(int index) override;
+    void setOptions(const QList<OptionEntry> &options) override;
+    std::optional<int> selectedAction() const override;
+    void selectAction(int action) override;
     QString packageNameText() const override;
     void setPackageNameText(const QString &text) override;
     void setCategories(const QStringList &entries) override;

@@ -147,7 +147,8 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
               h.tree.path("staging/shot.jpg"));
     EXPECT_FALSE(tabs->isTabEnabled(Sound));
     h.child<QLineEdit>("txtPackageName")->setText("A/B");
-    h.child<QComboBox>("cboOptions")->setCurrentIndex(1); // Remove ALL from Staging
+    QComboBox *options = h.child<QComboBox>("cboOptions");
+    options->setCurrentIndex(options->findData(int(StagingAction::RemoveAll)));
     h.messages.expectYesNo("Are you sure you want to erase everything in the staging directory?",
                            false);
     h.click("cmdGo");
