@@ -1,7 +1,5 @@
-// The main window's start, its place on the screen as ws.ini keeps it, and writing ws.ini.
-#include "app/Startup.h"
+// The main window's start and its place on the screen as ws.ini keeps it.
 #include "app/ui/StowbayWindow.h"
-#include "package/ShutDown.h"
 #include "platform/qt/OuterSize.h"
 #include "platform/qt/Twips.h"
 
@@ -10,16 +8,10 @@
 
 bool StowbayWindow::start()
 {
-    MainWindowGeometry geometry;
-    try {
-        if (!startUp(context_, services_.locations, geometry))
-            return false;
-    } catch (const ShutDownRequest &) {
-        applyGeometry(geometry);
-        saveSettings();
+    const std::optional<MainWindowGeometry> geometry = run_.start();
+    if (!geometry)
         return false;
-    }
-    applyGeometry(geometry);
+    applyGeometry(*geometry);
     controller_.fillCategoryBox();
     show();
     return true;
@@ -30,8 +22,7 @@ void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
     readGeometry_ = geometry;
     const int d = dpi();
     // ws.ini holds the outer size. Until the window is shown its frame is unknown (taken as
-    // none); fitFrame corrects the size when the frame appears.
-    frameExtra_ = frameGeometry().size() - size();
+    // none); fitFrame corrects the place and size when the frame appears.
     QRect outer = frameGeometry();
     if (geometry.width)
         outer.setWidth(twips::toPixels(*geometry.width, d));
@@ -43,19 +34,14 @@ void StowbayWindow::applyGeometry(const MainWindowGeometry &geometry)
     if (!maximised && (geometry.top || geometry.left))
         outer.moveTo(geometry.left ? twips::toPixels(*geometry.left, d) : outer.left(),
                      geometry.top ? twips::toPixels(*geometry.top, d) : outer.top());
-    placedOuter_ = outer;
-    resize(outer.size() - frameExtra_);
+    placement_.place(*this, outer);
     if (maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
-    else
-        move(outer.topLeft());
 }
 
 void StowbayWindow::fitFrame()
 {
-    if (!placedOuter_.isValid() || !isVisible() || isMaximized())
-        return;
-    platform::keepOuterSize(*this, placedOuter_, frameExtra_);
+    placement_.fit(*this);
 }
 
 void StowbayWindow::showEvent(QShowEvent *event)
@@ -97,7 +83,7 @@ std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
     geometry.left = inTwips(outer.left());
     geometry.height = inTwips(outer.height());
     geometry.width = inTwips(outer.width());
-    if (readGeometry_ && placedOuter_.isValid()) {
+    if (readGeometry_ && placement_.outer().isValid()) {
         // What still stands as ws.ini placed it goes back as read, so that nothing drifts by a
         // pixel's rounding from one start to the next.
         const auto keep = [](std::optional<double> &saved, const std::optional<double> &read,
@@ -105,20 +91,10 @@ std::optional<MainWindowGeometry> StowbayWindow::geometryToSave() const
             if (read && unchanged)
                 saved = read;
         };
-        keep(geometry.top, readGeometry_->top, outer.top() == placedOuter_.top());
-        keep(geometry.left, readGeometry_->left, outer.left() == placedOuter_.left());
-        keep(geometry.height, readGeometry_->height, outer.height() == placedOuter_.height());
-        keep(geometry.width, readGeometry_->width, outer.width() == placedOuter_.width());
+        keep(geometry.top, readGeometry_->top, outer.top() == placement_.outer().top());
+        keep(geometry.left, readGeometry_->left, outer.left() == placement_.outer().left());
+        keep(geometry.height, readGeometry_->height, outer.height() == placement_.outer().height());
+        keep(geometry.width, readGeometry_->width, outer.width() == placement_.outer().width());
     }
     return geometry;
-}
-
-void StowbayWindow::saveSettings()
-{
-    SharedState &state = services_.state;
-    const QString path = settingsFilePath(state);
-    QString error;
-    if (!writeSettingsFile(path, state, geometryToSave(), &error))
-        services_.messages.inform(QStringLiteral("Wingstash could not write its settings file ") +
-                                  path + QStringLiteral(".  ") + error);
 }

@@ -1,6 +1,5 @@
-// The component viewer: the Images tab's paging and opening documents.
+// The Images tab's picture, and the component lists' events handed to the viewer.
 #include "app/ui/ComponentArea.h"
-#include "app/ui/ComponentViewer.h"
 #include "app/ui/StowbayWindow.h"
 #include "platform/FileSystem.h"
 
@@ -80,36 +79,20 @@ void StowbayWindow::fitImage()
 
 void StowbayWindow::cmdImgNext_Click()
 {
-    SharedState &state = services_.state;
-    const FileList &pictures = state.ComponentFiles.at(Images);
-    const int next = viewer::nextImageIndex(state.CurrentImage, int(pictures.size()));
-    if (next == 0)
-        return;
-    state.CurrentImage = next;
-    showImage(pictures.at(next - 1).realPath);
+    if (const std::optional<QString> picture = viewer_.nextPicture())
+        showImage(*picture);
 }
 
 void StowbayWindow::cmdImgPrevious_Click()
 {
-    SharedState &state = services_.state;
-    const FileList &pictures = state.ComponentFiles.at(Images);
-    const int previous = viewer::previousImageIndex(state.CurrentImage, int(pictures.size()));
-    if (previous == 0)
-        return;
-    state.CurrentImage = previous;
-    showImage(pictures.at(previous - 1).realPath);
+    if (const std::optional<QString> picture = viewer_.previousPicture())
+        showImage(*picture);
 }
 
 void StowbayWindow::OpenComponentFile(int index)
 {
     const QListWidget *list = componentArea().list(index);
     const QList<QListWidgetItem *> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const int row = list->row(selected.first());
-    const FileList &files = services_.state.ComponentFiles.at(index);
-    if (row < 0 || row >= files.size())
-        return;
-    if (viewer::opensInTextEditor(selected.first()->text()))
-        services_.launcher.openTextFile(files.at(row).realPath);
+    if (!selected.isEmpty())
+        viewer_.openRow(index, list->row(selected.first()), selected.first()->text());
 }

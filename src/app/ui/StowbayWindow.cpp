@@ -36,7 +36,8 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
       services_(services), context_{services.state,   services.messages,      *this,
                                     progress_,        services.configChooser, services.fileList,
                                     services.launcher},
-      controller_(context_, *this)
+      controller_(context_, *this), viewer_(services.state, services.launcher),
+      run_(context_, services.locations)
 {
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/ComponentViewer.h"
 #include "app/MainController.h"
 #include "app/MainWindowView.h"
+#include "app/ProgramRun.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
 #include "app/ui/PictureReadAhead.h"
@@ -9,6 +11,7 @@
 #include "app/ui/WindowProgress.h"
 #include "package/Context.h"
 #include "package/PackageView.h"
+#include "platform/qt/OuterSize.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -50,9 +53,6 @@ public:
 
     // Applies ws.ini's main-window geometry (twips, outer size) over the designed one.
     void applyGeometry(const MainWindowGeometry &geometry);
-    // Writes ws.ini from the locations and the window's geometry, reporting a failure. A window
-    // never shown (a shut-down during start-up) gives back the geometry ws.ini gave it.
-    void saveSettings();
     // The start-up sequence (ws.ini, the location checks), then the window shown at its saved
     // place with its categories. False: the program ends now; a shut-down asked for during
     // start-up has written ws.ini, keeping the geometry read from it.
@@ -132,8 +132,10 @@ private:
     // Sizing and pictures (StowbayView.cpp).
     void FormResize();
 
-    // Start, geometry and settings (StowbayPlacement.cpp).
+    // Start and geometry (StowbayPlacement.cpp).
     void fitFrame();
+    // The geometry ws.ini keeps: a window never shown gives back the geometry ws.ini gave it;
+    // a minimised one keeps none.
     std::optional<MainWindowGeometry> geometryToSave() const;
 
     // Menus and exit (StowbayMenus.cpp).
@@ -155,16 +157,16 @@ private:
     WindowProgress progress_;
     Context context_;
     MainController controller_;
+    ComponentViewer viewer_;
+    ProgramRun run_;
     ToolWindows tools_;
     layout::ComponentAreaSizes areaSizes_;
     QPixmap imagePicture_; // the picture of imgImageBox at its own size, scaled on show
     // The geometry ws.ini gave, and the outer pixels it was meant to give once the frame is
     // known; while the window still stands there, closing gives the read values back.
     std::optional<MainWindowGeometry> readGeometry_;
-    QRect placedOuter_;
-    QSize frameExtra_; // the frame around the client area, once a showing has revealed it
+    platform::OuterPlacement placement_;
     bool everShown_ = false;
-    bool endWithoutSettings_ = false;
     std::function<void()> programEnd_;
 
     QWidget *central_ = nullptr;

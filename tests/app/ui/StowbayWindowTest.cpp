@@ -1,7 +1,6 @@
 #include "app/ui/StowbayWindow.h"
 
 #include "app/ui/BackdropPicture.h"
-#include "app/ui/ComponentViewer.h"
 #include "platform/qt/Twips.h"
 #include "support/ArchiveWriter.h"
 #include "support/Fakes.h"
@@ -328,9 +327,4 @@ TEST(MainWindowSizing, FollowsTheWindowAndKeepsSizesWhenTooSmall)
     layout::ComponentAreaSizes narrow = large;
     narrow.tabWidth = 1000;
     EXPECT_EQ(layout::sizeComponentArea(narrow, 3000, 400).imageWidth, large.imageWidth);
-    // The view was emptied since the picture was shown: nothing to page through.
-    EXPECT_EQ(viewer::nextImageIndex(2, 0), 0);
-    EXPECT_EQ(viewer::previousImageIndex(0, 3), 0);
-    EXPECT_TRUE(viewer::opensInTextEditor("file_id.diz"));
-    EXPECT_FALSE(viewer::opensInTextEditor("needle.gau"));
 }
