@@ -1,8 +1,6 @@
 #include "install/StoreActions.h"
 
-#include "package/CfgUsers.h"
 #include "package/FolderLayout.h"
-#include "package/Removal.h"
 #include "package/Scan.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
@@ -58,7 +56,8 @@ protected:
 TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
 {
     store("Cessna");
-    tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg");
+    // Hidden entries go with the package's folder: nothing of it is left behind.
+    tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg").file("Stowbay/Props/Cessna/.DS_Store");
     const QStringList before = entriesBelow(tree.path("MSFS"));
     const struct {
         const char *box;
@@ -130,17 +129,6 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     run("Mooney", Action::CopyToMsfs);
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
     EXPECT_FALSE(installed("Mooney"));
-
-    // A sound.cfg that cannot be read (its link leads to a disc no longer there) may borrow the
-    // sound: it counts as a user.
-    QDir(tree.path("MSFS/Aircraft/Piper")).removeRecursively();
-    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg", "own")
-        .link("MSFS/Aircraft/Gone/Sound/sound.cfg", tree.path("cd-rom/sound.cfg"));
-    tc.messages.expectYesNo(true)
-        .expectOk(unreadableCfgMessage({tree.path("MSFS/Aircraft/Gone/Sound/sound.cfg")}, "sound"))
-        .expectOk();
-    run("< Cessna >", Action::RemoveFromMsfs);
-    EXPECT_TRUE(installed("Cessna"));
 }
 
 TEST_F(StoreActionsTest, CopyToStagingFillsTheNameAndHandsOverToRemovalFromTheStore)
@@ -154,60 +142,6 @@ TEST_F(StoreActionsTest, CopyToStagingFillsTheNameAndHandsOverToRemovalFromTheSt
     ASSERT_TRUE(copied.handOver);
     EXPECT_EQ(copied.handOver->copy, tc.state.StagingDir + "Cessna");
     EXPECT_EQ(copied.handOver->next, Action::RemoveFromStowbay);
-}
-
-TEST_F(StoreActionsTest, RemovalNeverReachesPastThePackagesOwnFolder)
-{
-    // An installed package that is a link to a folder elsewhere: only the link goes.
-    store("Cessna");
-    tree.file("Elsewhere/panel.cfg", "keep").link("MSFS/Aircraft/Cessna", tree.path("Elsewhere"));
-    tc.messages.expectAnswers("yo");
-    run("< Cessna >", Action::RemoveFromMsfs);
-    EXPECT_FALSE(installed("Cessna"));
-    EXPECT_EQ(tree.read("Elsewhere/panel.cfg"), "keep");
-}
-
-TEST_F(StoreActionsTest, ARemovalThatCannotDeleteEverythingDeletesNothing)
-{
-    // Whatever cannot go, the package's simulator folder, a gauge the removal would delete or a
-    // stored file, is named, and nothing at all is deleted.
-    store("Cessna");
-    tree.file("MSFS/Aircraft/Cessna/Panel/panel.cfg").file("MSFS/Aircraft/Cessna/.DS_Store");
-    tree.file("MSFS/Gauges/own.gau", "own");
-    const struct {
-        QString locked;
-        Action action;
-        const char *answers;
-    } cases[] = {
-        {"MSFS/Aircraft/Cessna/Panel/panel.cfg", Action::RemoveFromMsfs, "y"},
-        {"MSFS/Gauges/own.gau", Action::RemoveFromMsfs, "y"},
-        // The simulator's copy goes first, as the user agreed.
-        {"Stowbay/Props/Cessna/Gauges/notes.gau", Action::RemoveFromStowbay, "yy"},
-    };
-    for (const auto &c : cases) {
-        tree.readOnly(c.locked);
-        const QStringList before = entriesBelow(tree.root());
-        const std::optional<platform::RemovalObstacle> obstacle =
-            platform::removalObstacle(tree.path(c.locked));
-        ASSERT_TRUE(obstacle);
-        tc.messages.expectAnswers(c.answers).expectOk(nothingRemovedMessage(*obstacle));
-        const StowbayOutcome outcome = run("< Cessna >", c.action);
-        tc.messages.verifyAllShown();
-        EXPECT_TRUE(outcome.refreshPackageList && outcome.showModeAgain);
-        if (c.action == Action::RemoveFromMsfs) {
-            EXPECT_EQ(entriesBelow(tree.root()), before) << c.locked.toStdString();
-        }
-        EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Gauges/notes.gau"));
-        ASSERT_TRUE(
-            QFile::setPermissions(tree.path(c.locked), QFile::ReadOwner | QFile::WriteOwner));
-    }
-    EXPECT_FALSE(installed("Cessna"));
-
-    // Hidden entries go with the folder: nothing of the package is left behind.
-    tree.file("Stowbay/Props/Cessna/.DS_Store").file("Stowbay/Props/Cessna/__MACOSX/._x");
-    tc.messages.expectAnswers("yo");
-    run("Cessna", Action::RemoveFromStowbay);
-    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
 }
 
 TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
