@@ -60,19 +60,16 @@ struct Scenario : StoreFixture {
     int scans() const { return test.view.pictureShows; }
 };
 
-// The actions of a mode's table, in box order.
-template <typename Options> QList<int> actionsOf(const Options &options)
-{
-    QList<int> actions;
-    for (const auto &option : options)
-        actions.append(int(option.action));
-    return actions;
-}
-
 } // namespace
 
 TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
 {
+    // The options box lists the mode's table in order.
+    QList<int> staging, stowbay;
+    for (const StagingOption &option : kStagingOptions)
+        staging.append(int(option.action));
+    for (const StowbayOption &option : kStowbayOptions)
+        stowbay.append(int(option.action));
     using Event = void (MainController::*)();
     const struct {
         Event event;
@@ -80,10 +77,10 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
         QList<int> actions;
         int firstTab;
     } cases[]{
-        {&MainController::stagingClicked, MainMode::Staging, actionsOf(kStagingOptions), 0},
-        {&MainController::goToStagingClicked, MainMode::Staging, actionsOf(kStagingOptions), 1},
-        {&MainController::stowbayClicked, MainMode::Stowbay, actionsOf(kStowbayOptions), 0},
-        {&MainController::goToStowbayClicked, MainMode::Stowbay, actionsOf(kStowbayOptions), 1},
+        {&MainController::stagingClicked, MainMode::Staging, staging, 0},
+        {&MainController::goToStagingClicked, MainMode::Staging, staging, 1},
+        {&MainController::stowbayClicked, MainMode::Stowbay, stowbay, 0},
+        {&MainController::goToStowbayClicked, MainMode::Stowbay, stowbay, 1},
     };
     for (const auto &c : cases) {
         Scenario s;
@@ -129,15 +126,16 @@ TEST(MainController, BoxesScanThePickedPackageOnceAndRefreshKeepsIt)
 
 TEST(MainController, GoShowsWhatTheOptionAsksAndFollowsItsHandOver)
 {
-    // Copied to Staging, the package goes from the store once the user agrees; the name box,
-    // the package list and the package box show it.
+    // Copied to Staging (not empty, which the user accepts), the package goes from the store
+    // once the user agrees; the name box, the package list and the package box show it.
     Scenario s;
+    s.tree.file("Staging/left.txt");
     s.controller.stowbayClicked();
     s.pickCategory(1);
     s.test.packageList.visible = true;
     s.test.packageList.rows = {"Beaver"};
     s.window.option = int(StowbayAction::CopyToStaging);
-    s.test.messages.expectAnswers("yyo");
+    s.test.messages.expectAnswers("yyyo");
     s.controller.goClicked();
     EXPECT_TRUE(s.tree.exists("Staging/Beaver/beaver.air"));
     EXPECT_FALSE(s.tree.exists("Stowbay/Props/Beaver"));

@@ -131,19 +131,6 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     EXPECT_FALSE(installed("Mooney"));
 }
 
-TEST_F(StoreActionsTest, CopyToStagingFillsTheNameAndHandsOverToRemovalFromTheStore)
-{
-    store("Cessna");
-    tree.file("Staging/left.txt", "x");
-    tc.messages.expectYesNo(true); // Staging is not clear
-    const StowbayOutcome copied = run("Cessna", Action::CopyToStaging);
-    EXPECT_TRUE(tree.exists("Staging/Cessna/Gauges/own.gau"));
-    EXPECT_EQ(copied.packageName, "Cessna");
-    ASSERT_TRUE(copied.handOver);
-    EXPECT_EQ(copied.handOver->copy, tc.state.StagingDir + "Cessna");
-    EXPECT_EQ(copied.handOver->next, Action::RemoveFromStowbay);
-}
-
 TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
 {
     store("Cessna");
