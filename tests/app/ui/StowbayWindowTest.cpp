@@ -61,25 +61,19 @@ struct Harness {
 
     Harness()
     {
-        tree.folder("staging")
-            .folder("msfs/aircraft")
-            .folder("stowbay/Jets")
-            .folder("state")
-            .folder("app");
+        tree.folder("staging").folder("msfs/aircraft").folder("stowbay/Jets").folder("app");
         state.StagingDir = tree.path("staging/");
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
-        state.AppDir = state.ResourceDir = tree.path("app/");
-        state.StateDir = tree.path("state/");
+        state.AppDir = state.ResourceDir = state.StateDir = tree.path("app/");
         window = std::make_unique<StowbayWindow>(StowbayWindow::Services{
             state, messages, chooser, launcher, locations, fileList, pictures});
         window->setProgramEnd([this] { ++programEnds; });
     }
-    StowbayWindow &open()
+    void open()
     {
         window->controller().fillCategoryBox();
         window->show();
-        return *window;
     }
     template <typename T = QWidget> T *child(const char *name) const
     {
@@ -117,10 +111,9 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     h.click("cmdGo");
     EXPECT_EQ(h.child<QLineEdit>("txtPackageName")->text(), "A B");
 
-    auto *tabs = h.child<QTabWidget>("tabComponents");
-    tabs->setCurrentIndex(Model);
+    h.child<QTabWidget>("tabComponents")->setCurrentIndex(Model);
     h.click("cmdGoToStowbay");
-    EXPECT_EQ(tabs->currentIndex(), Images);
+    EXPECT_EQ(h.child<QTabWidget>("tabComponents")->currentIndex(), Images);
     auto *category = h.child<QComboBox>("cboPackageCategory");
     category->setCurrentIndex(1);
     emit category->activated(1);
