@@ -1,62 +1,19 @@
 #include "app/MainController.h"
 
-#include "support/StoreFixture.h"
+#include "support/MainWindowFake.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The main window as plain data.
-struct FakeWindow : MainWindowView {
-    QString name;
-    MainMode controls = MainMode::Welcome;
-    int firstTabShown = 0, category = -1, package = -1;
-    std::optional<int> option;
-    QList<int> options;
-    QStringList categoryList, packageList;
-
-    void setHeader(const QString &) override {}
-    void showControlsFor(MainMode mode) override { controls = mode; }
-    void setBackdrop(const QString &) override {}
-    void setTabColour(unsigned) override {}
-    void showFirstTab() override { ++firstTabShown; }
-    void setOptions(const QList<OptionEntry> &list) override
-    {
-        options.clear();
-        for (const OptionEntry &entry : list)
-            options.append(entry.action);
-        option = options.first();
-    }
-    std::optional<int> selectedAction() const override { return option; }
-    void selectAction(int action) override { option = action; }
-    QString packageNameText() const override { return name; }
-    void setPackageNameText(const QString &text) override { name = text; }
-    void setCategories(const QStringList &list) override { categoryList = list, category = -1; }
-    QStringList categories() const override { return categoryList; }
-    int categoryIndex() const override { return category; }
-    void setCategoryIndex(int index) override { category = index; }
-    void setPackages(const QStringList &list) override { packageList = list, package = -1; }
-    QStringList packages() const override { return packageList; }
-    int packageIndex() const override { return package; }
-    void setPackageIndex(int index) override { package = index; }
-};
-
-// Staging, a store of two categories (Props holding an installed Cub and a Beaver) and a
-// simulator, with the controller started as the window starts it.
-struct Scenario : StoreFixture {
-    FakeWindow window;
-    MainController controller{test.context, window};
+// A store of two categories (Props holding an installed Cub and a Beaver), the window started.
+struct Scenario : MainWindowScenario {
     Scenario()
     {
-        tree.folder("Staging").folder("Stowbay/Jets").folder("MSFS/Aircraft/Cub");
+        tree.folder("Stowbay/Jets").folder("MSFS/Aircraft/Cub");
         tree.file("Stowbay/Props/Cub/cub.air").file("Stowbay/Props/Beaver/beaver.air");
-        test.state.StagingDir = tree.path("Staging/");
-        test.state.ResourceDir = tree.path("");
-        controller.showWelcome();
-        controller.fillCategoryBox();
+        start();
     }
-    void pickCategory(int index) { window.category = index, controller.categoryPicked(); }
-    void pickPackage(int index) { window.package = index, controller.packagePicked(); }
     int scans() const { return test.view.pictureShows; }
 };
 
@@ -134,9 +91,8 @@ TEST(MainController, GoShowsWhatTheOptionAsksAndFollowsItsHandOver)
     s.pickCategory(1);
     s.test.packageList.visible = true;
     s.test.packageList.rows = {"Beaver"};
-    s.window.option = int(StowbayAction::CopyToStaging);
     s.test.messages.expectAnswers("yyyo");
-    s.controller.goClicked();
+    s.go(StowbayAction::CopyToStaging);
     EXPECT_TRUE(s.tree.exists("Staging/Beaver/beaver.air"));
     EXPECT_FALSE(s.tree.exists("Stowbay/Props/Beaver"));
     EXPECT_EQ(s.window.name, "Beaver");

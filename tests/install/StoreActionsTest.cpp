@@ -1,9 +1,7 @@
 #include "install/StoreActions.h"
 
-#include "package/FolderLayout.h"
-#include "package/Scan.h"
+#include "support/MainWindowFake.h"
 #include "support/PackageTestHelpers.h"
-#include "support/StoreFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +9,13 @@ namespace {
 
 using Action = StowbayAction;
 
-class StoreActionsTest : public ::testing::Test {
+// The actions run by Go in Stowbay mode, on packages of the category Props.
+class StoreActionsTest : public ::testing::Test, public MainWindowScenario {
 protected:
-    StoreFixture fx;
-    TreeBuilder &tree = fx.tree;
-    TestContext &tc = fx.test;
+    TestContext &tc = test;
 
     void SetUp() override
     {
-        tc.state.StagingDir = tree.folder("Staging").path("Staging/");
         // Two other aircraft name two of the package's gauges; the simulator has one of its own.
         tree.file("MSFS/Aircraft/Other/Panel/Panel.CFG", "gauge00=SHARED!x\r\n")
             .file("MSFS/Aircraft/Zed/panel/panel.cfg", "// notes2=1\r\n")
@@ -28,7 +24,6 @@ protected:
             .file("MSFS/Gauges/foreign.gau", "foreign")
             .folder("MSFS/Sound");
     }
-
     void store(const QString &name, const QByteArray &panel = "g=own!x\r\ng=shared\r\ng=notes\r\n")
     {
         const QString at = "Stowbay/Props/" + name + "/";
@@ -37,18 +32,14 @@ protected:
             .file(at + "Gauges/shared.gau", "shared")
             .file(at + "Gauges/notes.gau", "notes");
     }
-
-    // Picks the package in the box (which scans it, as Stowbay mode does) and presses Go; the
-    // outcome's message is told as the window tells it.
-    StowbayOutcome run(const QString &box, Action action)
+    void run(const QString &package, Action action)
     {
-        const QString folder = FolderLayout(tc.state).packageFolder("Props", GetPackageName(box));
-        if (!box.isEmpty() && QFileInfo(folder).isDir())
-            ScanPackage(tc, folder);
-        const StowbayOutcome outcome = DoStowbayAction(tc, action, {"Props", {"Props"}, box, {}});
-        if (!outcome.message.isEmpty())
-            tc.context.messages.inform(outcome.message);
-        return outcome;
+        if (controller.mode() != MainMode::Stowbay) {
+            start();
+            controller.stowbayClicked();
+        }
+        pick("Props", package);
+        go(action);
     }
     bool installed(const QString &name) const { return FolderLayout(tc.state).isInstalled(name); }
 };
@@ -60,28 +51,26 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg").file("Stowbay/Props/Cessna/.DS_Store");
     const QStringList before = entriesBelow(tree.path("MSFS"));
     const struct {
-        const char *box;
         Action action;
         const char *answers;
         bool installedAfter;
     } steps[] = {
-        {"Cessna", Action::CopyToMsfs, "o", true},
-        {"< Cessna >", Action::CopyToMsfs, "o", true},  // installed already
-        {"< Cessna >", Action::RemoveImage, "o", true}, // not while installed
-        {"< Cessna >", Action::CopyImageToStaging, "o", true},
-        {"< Cessna >", Action::RemoveFromStowbay, "n", true}, // No keeps both
-        {"< Cessna >", Action::RemoveFromMsfs, "yo", false},
-        {"Cessna", Action::RemoveFromMsfs, "o", false}, // not installed
-        {"Cessna", Action::RemoveImage, "y", false},
-        {"Cessna", Action::CopyToMsfs, "o", true},
-        {"< Cessna >", Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
-        {"", Action::RemoveFromMsfs, "o", false},               // no package chosen
+        {Action::CopyToMsfs, "o", true},
+        {Action::CopyToMsfs, "o", true},  // installed already
+        {Action::RemoveImage, "o", true}, // not while installed
+        {Action::CopyImageToStaging, "o", true},
+        {Action::RemoveFromStowbay, "n", true}, // No keeps both
+        {Action::RemoveFromMsfs, "yo", false},
+        {Action::RemoveFromMsfs, "o", false}, // not installed
+        {Action::RemoveImage, "y", false},
+        {Action::CopyToMsfs, "o", true},
+        {Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
     };
     for (const auto &step : steps) {
         tc.messages.expectAnswers(step.answers);
-        run(step.box, step.action);
+        run("Cessna", step.action);
         tc.messages.verifyAllShown();
-        EXPECT_EQ(installed("Cessna"), step.installedAfter) << step.box << int(step.action);
+        EXPECT_EQ(installed("Cessna"), step.installedAfter) << int(step.action);
     }
     EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
@@ -89,9 +78,10 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     // is not the package's.
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
     EXPECT_FALSE(tc.progress.visible);
-    tc.messages.expectAnswers("yo");
+    tc.messages.expectAnswers("yoo");
     run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
+    run({}, Action::RemoveFromMsfs); // no package chosen
 }
 
 TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
@@ -111,7 +101,7 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
                   QByteArray("[fltsim]\r\nalias=") + user.alias + "\r\n");
         const QStringList before = entriesBelow(tree.root());
         tc.messages.expectAnswers(user.answers);
-        run("< Cessna >", user.action);
+        run("Cessna", user.action);
         EXPECT_EQ(entriesBelow(tree.root()), before);
         EXPECT_EQ(tc.packageList.rows, QStringList{"piper"});
         EXPECT_EQ(tc.packageList.caption, QString::fromLatin1(user.shownAs) + " used in ...");
@@ -141,7 +131,7 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
                                       {"Cessna", Action::PastePanelAlias},
                                       {"Mooney", Action::PastePanelAlias},
                                       {"Mooney", Action::PastePanelAlias}}) {
-        EXPECT_EQ(run(box, action).showModeAgain, action == Action::PastePanelAlias);
+        run(box, action);
     }
     const QString panel = "Stowbay/Props/Mooney/Panel/";
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");

@@ -1,9 +1,7 @@
 #include "intake/StagingActions.h"
 
-#include "package/Scan.h"
 #include "platform/FaultInjection.h"
-#include "support/TestContext.h"
-#include "support/TreeBuilder.h"
+#include "support/MainWindowFake.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,8 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString kCategory = QStringLiteral("Aircraft - Light Props");
 
 // Relative paths of the files below dir, sorted.
 QStringList filesBelow(const QString &dir)
@@ -25,98 +21,91 @@ QStringList filesBelow(const QString &dir)
     return files;
 }
 
-class StagingActionsTest : public ::testing::Test {
+// The actions run by Go in Staging mode, a package going to the store's category Props.
+class StagingActionsTest : public ::testing::Test, public MainWindowScenario {
 protected:
-    TreeBuilder staging, stowbay, msfs;
-    TestContext tc;
+    TestContext &tc = test;
 
-    void SetUp() override
+    void SetUp() override { tree.folder("Stowbay/Props").folder("MSFS/Gauges"); }
+    // Staging shown afresh, the name typed, the option chosen, Go.
+    void run(StagingAction action, const QString &name = {})
     {
-        tc.state.StagingDir = tc.state.AppDir = staging.root();
-        tc.state.StowbayDir = stowbay.folder(kCategory).root();
-        tc.state.MsfsDir = msfs.folder("aircraft").folder("gauges").root();
+        if (controller.mode() == MainMode::Welcome)
+            start();
+        controller.stagingClicked();
+        window.name = name;
+        go(action);
     }
-    void scan() { ScanPackage(tc, tc.state.StagingDir); }
-    StagingOutcome run(StagingAction action, const QString &name = {})
-    {
-        return DoStagingAction(tc, action, {kCategory, {kCategory}, {}, name});
-    }
-    StagingOutcome copy(const QString &name) { return run(StagingAction::CopyToStowbay, name); }
+    void copy(const QString &name) { run(StagingAction::CopyToStowbay, name); }
+    QStringList staged() const { return filesBelow(tree.path("Staging")); }
 };
 
 TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
 {
-    staging.file("readme.txt", "docs");
-    scan();
-    stowbay.folder(kCategory + "/docs");
+    tree.file("Staging/readme.txt", "docs").folder("Stowbay/Props/docs");
     // No pictures; no name; a name of blanks, which is cleared; a name the store holds.
     tc.messages.expectAnswers("oooo");
-    EXPECT_FALSE(run(StagingAction::RemoveImage).showModeAgain);
-    EXPECT_FALSE(copy({}).packageName);
-    EXPECT_EQ(copy("   ").packageName, QString());
-    EXPECT_FALSE(copy("Docs").handOver);
+    run(StagingAction::RemoveImage);
+    copy({});
+    copy("   ");
+    EXPECT_EQ(window.name, QString());
+    copy("Docs");
     // Cancel at any of the questions about the four missing configuration files stores nothing.
     for (const char *answers : {"c", "kc", "kkc", "kkkc"}) {
         tc.messages.expectAnswers(answers);
-        EXPECT_FALSE(copy("Just Docs").handOver);
+        copy("Just Docs");
     }
-    EXPECT_EQ(filesBelow(stowbay.root()), QStringList{});
+    EXPECT_EQ(filesBelow(tree.path("Stowbay")), QStringList{});
 
-    // A sound set leaves three questions; the copy offers to clear Staging, which stays as it was.
-    staging.file("Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n").file("a3_Wind.wav");
-    scan();
-    tc.messages.expectAnswers("kkk");
-    const StagingOutcome stored = copy("A3 Sounds");
-    EXPECT_EQ(filesBelow(stowbay.path(kCategory)),
+    // A sound set leaves three questions; No to clearing Staging leaves it as it was. The package
+    // list window shows the new package.
+    tree.file("Staging/Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n")
+        .file("Staging/a3_Wind.wav");
+    tc.packageList.visible = true;
+    tc.messages.expectAnswers("kkkn");
+    copy("A3 Sounds");
+    EXPECT_EQ(filesBelow(tree.path("Stowbay/Props")),
               (QStringList{"A3 Sounds/Documentation/readme.txt", "A3 Sounds/Sound/a3_wind.wav",
                            "A3 Sounds/Sound/sound.cfg"}));
-    EXPECT_TRUE(stored.refreshPackageList);
-    ASSERT_TRUE(stored.handOver);
-    EXPECT_EQ(stored.handOver->next, StagingAction::RemoveAll);
-    EXPECT_EQ(filesBelow(staging.root()), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
+    EXPECT_TRUE(tc.packageList.rows.contains("A3 Sounds"));
+    EXPECT_EQ(staged(), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
 }
 
 TEST_F(StagingActionsTest, StagingIsClearedOnlyOnceTheStoredCopyIsOnDisk)
 {
-    staging.file("readme.txt", "docs");
-    scan();
     for (const bool synced : {false, true}) {
+        tree.file("Staging/readme.txt", "docs");
         const QString name = synced ? "Docs" : "Docs Again";
         // The copy syncs before its commit and before its record goes; the third sync comes
         // before Staging may be cleared.
         const platform::faults::ArmedFault fault(
             {platform::faults::Call::Sync, synced ? 0 : 3, EIO, false});
-        tc.messages.expectAnswers("kkkk");
-        const StagingOutcome stored = copy(name);
-        ASSERT_TRUE(stored.handOver);
-        tc.messages.expectYesNo(true);
+        tc.messages.expectAnswers(synced ? "kkkkyyo" : "kkkky");
         if (!synced)
             tc.messages.expectOk("Wingstash could not make sure that the copy in " +
-                                 stowbay.path(kCategory + "/" + name) +
+                                 tree.path("Stowbay/Props/" + name) +
                                  " is on the disk, so nothing was deleted.  " +
                                  qt_error_string(EIO) + ".");
-        EXPECT_EQ(handOverTaken(tc, stored.handOver->question, stored.handOver->copy), synced);
+        copy(name);
+        EXPECT_TRUE(tree.exists("Stowbay/Props/" + name + "/Documentation/readme.txt"));
+        EXPECT_EQ(staged(), synced ? QStringList{} : QStringList{"readme.txt"});
     }
-    tc.messages.expectYesNo(true);
-    const StagingOutcome cleared = run(StagingAction::RemoveAll);
-    EXPECT_EQ(filesBelow(staging.root()), QStringList{});
-    EXPECT_EQ(cleared.packageName, QString());
-    EXPECT_TRUE(cleared.showModeAgain);
 }
 
 TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
 {
-    staging.files({"a3.air", "A3_check.txt", "file_id.diz", "readme.txt", "Images/view.jpg",
-                   "Images/cockpit.gif", "model/A3.mdl", "panel/Main.bmp", "panel/a3gauges.gau",
-                   "texture/a3_t.bmp", "texture/a3_t.oaf", "sound/A3_eng.wav", "sound/click.wav"});
-    staging.file("aircraft.cfg", "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
-        .file("model/model.cfg", "[models]\r\n")
-        .file("panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!asi, 0,0\r\n")
-        .file("panel/oldpanel.cfg", "[Window00]\r\nfile=main.bmp\r\n")
-        .file("sound/sound.cfg", "[engine]\r\nfilename=a3_eng\r\n")
-        .file("sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
-    scan();
-    QStringList files = filesBelow(staging.root());
+    for (const char *name :
+         {"a3.air", "A3_check.txt", "file_id.diz", "readme.txt", "Images/view.jpg",
+          "Images/cockpit.gif", "model/A3.mdl", "panel/Main.bmp", "panel/a3gauges.gau",
+          "texture/a3_t.bmp", "texture/a3_t.oaf", "sound/A3_eng.wav", "sound/click.wav"})
+        tree.file("Staging/" + QString::fromLatin1(name));
+    tree.file("Staging/aircraft.cfg", "[fltsim.0]\r\ntitle=Ridgeway A3\r\n")
+        .file("Staging/model/model.cfg", "[models]\r\n")
+        .file("Staging/panel/Panel.cfg", "[Window00]\r\nfile=Main.bmp\r\ngauge00=a3gauges!x\r\n")
+        .file("Staging/panel/oldpanel.cfg", "[Window00]\r\nfile=main.bmp\r\n")
+        .file("Staging/sound/sound.cfg", "[engine]\r\nfilename=a3_eng\r\n")
+        .file("Staging/sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
+    QStringList files = staged();
     // Each clean-up but the picture's says Done; the panel and aircraft ones add a note about the
     // pictures left.
     const struct {
@@ -140,22 +129,21 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
     };
     for (const auto &c : cases) {
         tc.messages.expectAnswers(c.answers);
-        EXPECT_TRUE(run(c.action).showModeAgain);
+        run(c.action);
         for (const QString &file : c.gone)
             files.removeOne(file);
-        EXPECT_EQ(filesBelow(staging.root()), files);
-        scan();
+        EXPECT_EQ(staged(), files);
     }
 }
 
 TEST_F(StagingActionsTest, RemovePanelWithoutSoundCfgTakesEveryWav)
 {
-    staging.files({"panel/a.gau", "sound/engine.wav", "sound/click.wav", "notes.txt"})
-        .file("panel/panel.cfg", "gauge00=a!b\r\n");
-    scan();
+    tree.files({"Staging/panel/a.gau", "Staging/sound/engine.wav", "Staging/sound/click.wav",
+                "Staging/notes.txt"})
+        .file("Staging/panel/panel.cfg", "gauge00=a!b\r\n");
     tc.messages.expectAnswers("yo");
     run(StagingAction::RemovePanel);
-    EXPECT_EQ(filesBelow(staging.root()), QStringList{"notes.txt"});
+    EXPECT_EQ(staged(), QStringList{"notes.txt"});
 }
 
 } // namespace
