@@ -8,7 +8,6 @@
 #include "tools/ui/FileListOnDemand.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QImage>
@@ -21,30 +20,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
-// The Locations dialog as a user who types a new store or simulator folder into it.
-struct RecordingLocationsEditor : platform::LocationsEditor {
-    QString newStowbay, newMsfs;
-    void edit(platform::Locations &locations) override
-    {
-        locations.stowbay = newStowbay.isEmpty() ? locations.stowbay : newStowbay;
-        locations.msfs = newMsfs.isEmpty() ? locations.msfs : newMsfs;
-    }
+// The Locations dialog as a user who changes the locations in it (or leaves them).
+struct EditingLocations : platform::LocationsEditor {
+    std::function<void(platform::Locations &)> change = [](platform::Locations &) {};
+    void edit(platform::Locations &locations) override { change(locations); }
 };
-
-QByteArray pictureBytes(Qt::GlobalColor colour)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 // The real window on real Staging, store, simulator and program folders.
 struct Harness {
@@ -53,7 +38,7 @@ struct Harness {
     ScriptedMessageBoxes messages;
     ScriptedConfigChooser chooser;
     RecordingLauncher launcher;
-    RecordingLocationsEditor locations;
+    EditingLocations locations;
     FileListOnDemand fileList{state};
     PictureReadAhead pictures;
     std::unique_ptr<StowbayWindow> window;
@@ -91,6 +76,12 @@ struct Harness {
     }
     void trigger(const char *action) const { child<QAction>(action)->trigger(); }
     QString ini() const { return QString::fromLatin1(tree.read("app/ws.ini")); }
+    void picture(const QString &path, Qt::GlobalColor colour) const
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(colour);
+        image.save(tree.path(path), "PNG");
+    }
 };
 
 } // namespace
@@ -143,11 +134,11 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
 TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
 {
     Harness h;
-    h.tree.file("staging/a.jpg", pictureBytes(Qt::red))
-        .file("staging/b.gif", pictureBytes(Qt::green))
-        .file("staging/c.jpg", pictureBytes(Qt::blue).left(40)) // truncated: the placeholder
+    h.picture("staging/a.jpg", Qt::red);
+    h.picture("staging/b.gif", Qt::green);
+    h.picture("app/StowbayEE.jpg", Qt::white);
+    h.tree.file("staging/c.jpg", "no picture: the placeholder shows")
         .file("staging/Aircraft.CFG", "[fltsim.0]\r\ntitle=Cub\r\n")
-        .file("app/StowbayEE.jpg", pictureBytes(Qt::white))
         .file("app/readme.txt");
     h.open();
     h.click("cmdStaging");
@@ -213,12 +204,15 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
         }
         h.open();
         if (way == NewStore) {
-            h.locations.newStowbay = h.tree.folder("store2").path("store2");
+            h.tree.folder("store2");
+            h.locations.change = [&h](platform::Locations &l) {
+                l.stowbay = h.tree.path("store2");
+            };
             h.messages.expectOk();
             h.trigger("mnuLocations");
             EXPECT_TRUE(h.ini().contains("STOWBAYDIR=" + h.tree.path("store2/")));
         } else if (way == NoSimulator) {
-            h.locations.newMsfs = h.tree.path("nosim");
+            h.locations.change = [&h](platform::Locations &l) { l.msfs = h.tree.path("nosim"); };
             h.messages.expectOkCancel(false);
             h.trigger("mnuLocations");
         } else {
