@@ -33,7 +33,7 @@ void StowbayWindow::closeEvent(QCloseEvent *event)
 {
     // A tool window stores its place as it closes, so the tool windows close first.
     tools_.closeAll();
-    run_.saveSettings(geometryToSave());
+    run_.saveSettings(place_.toSave());
     event->accept();
     if (programEnd_)
         programEnd_();

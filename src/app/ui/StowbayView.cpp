@@ -3,6 +3,7 @@
 #include "app/ui/BackdropPicture.h"
 #include "app/ui/ComponentArea.h"
 #include "app/ui/StowbayWindow.h"
+#include "platform/FileSystem.h"
 #include "platform/qt/Twips.h"
 
 #include <QComboBox>
@@ -182,5 +183,46 @@ void StowbayWindow::sizeComponentArea()
     for (int kind = Aircraft; kind < kKindCount; ++kind)
         tabComponents_->list(kind)->resize(pixels(areaSizes_.listWidth),
                                            pixels(areaSizes_.listHeight));
-    fitImage();
+    tabComponents_->fitPicture();
+}
+
+// The Images tab and the component lists, their events handed to the viewer.
+QString StowbayWindow::placeholderPath() const
+{
+    return platform::resolveCase(services_.state.ResourceDir + QStringLiteral("StowbayEE.jpg"));
+}
+
+void StowbayWindow::showPlaceholderPicture()
+{
+    showImage(placeholderPath());
+}
+
+void StowbayWindow::showPicture(const QString &path)
+{
+    showImage(path);
+}
+
+void StowbayWindow::showImage(const QString &path)
+{
+    componentArea().showPicture(path, placeholderPath());
+}
+
+void StowbayWindow::cmdImgNext_Click()
+{
+    if (const std::optional<QString> picture = viewer_.nextPicture())
+        showImage(*picture);
+}
+
+void StowbayWindow::cmdImgPrevious_Click()
+{
+    if (const std::optional<QString> picture = viewer_.previousPicture())
+        showImage(*picture);
+}
+
+void StowbayWindow::OpenComponentFile(int index)
+{
+    const QListWidget *list = componentArea().list(index);
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (!selected.isEmpty())
+        viewer_.openRow(index, list->row(selected.first()), selected.first()->text());
 }

@@ -6,15 +6,14 @@
 #include "app/ProgramRun.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
+#include "app/ui/MainWindowPlace.h"
 #include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
 #include "app/ui/WindowProgress.h"
 #include "package/Context.h"
 #include "package/PackageView.h"
-#include "platform/qt/OuterSize.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QRect>
 #include <QSize>
 
@@ -52,7 +51,7 @@ public:
     explicit StowbayWindow(const Services &services, QWidget *parent = nullptr);
 
     // Applies ws.ini's main-window geometry (twips, outer size) over the designed one.
-    void applyGeometry(const MainWindowGeometry &geometry);
+    void applyGeometry(const MainWindowGeometry &geometry) { place_.apply(geometry); }
     // The start-up sequence (ws.ini, the location checks), then the window shown at its saved
     // place with its categories. False: the program ends now; a shut-down asked for during
     // start-up has written ws.ini, keeping the geometry read from it.
@@ -129,14 +128,8 @@ private:
     template <typename Handler> void guarded(Handler handler);
     void endAfterShutDown();
 
-    // Sizing and pictures (StowbayView.cpp).
+    // Sizing (StowbayView.cpp).
     void FormResize();
-
-    // Start and geometry (StowbayPlacement.cpp).
-    void fitFrame();
-    // The geometry ws.ini keeps: a window never shown gives back the geometry ws.ini gave it;
-    // a minimised one keeps none.
-    std::optional<MainWindowGeometry> geometryToSave() const;
 
     // Menus and exit (StowbayMenus.cpp).
     void mnuLocations_Click();
@@ -145,13 +138,12 @@ private:
     void mnuUnusedGauges_Click();
     void mnuAbout_Click();
 
-    // Component viewer (StowbayViewer.cpp).
+    // The Images tab and the component lists (StowbayView.cpp).
     void cmdImgNext_Click();
     void cmdImgPrevious_Click();
     void OpenComponentFile(int index);
     void showImage(const QString &path);
     QString placeholderPath() const;
-    void fitImage();
 
     Services services_;
     WindowProgress progress_;
@@ -161,12 +153,7 @@ private:
     ProgramRun run_;
     ToolWindows tools_;
     layout::ComponentAreaSizes areaSizes_;
-    QPixmap imagePicture_; // the picture of imgImageBox at its own size, scaled on show
-    // The geometry ws.ini gave, and the outer pixels it was meant to give once the frame is
-    // known; while the window still stands there, closing gives the read values back.
-    std::optional<MainWindowGeometry> readGeometry_;
-    platform::OuterPlacement placement_;
-    bool everShown_ = false;
+    MainWindowPlace place_{*this};
     std::function<void()> programEnd_;
 
     QWidget *central_ = nullptr;
