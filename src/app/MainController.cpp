@@ -169,7 +169,7 @@ template <typename Action, typename Run> void MainController::go(Action action, 
         if (!outcome.message.isEmpty())
             context_.messages.inform(outcome.message);
         if (outcome.showModeAgain)
-            refreshClicked();
+            refreshClicked(); // the mode read from disk again, as Refresh reads it
         const std::optional<HandOver<Action>> &handOver = outcome.handOver;
         if (!handOver || !handOverTaken(context_, handOver->question, handOver->copy))
             return;
