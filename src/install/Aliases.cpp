@@ -2,7 +2,10 @@
 
 #include "package/Files.h"
 #include "package/FolderLayout.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -27,12 +30,13 @@ struct KindFiles {
     KindFiles(const SharedState &state, AliasKind kind, const QString &category,
               const QString &package)
     {
-        const QString name = aliasKindName(kind);
-        packageFolder = FolderLayout(state).packageFolder(category, package);
-        const QString folder = platform::resolveCase(packageFolder + name + platform::separator());
-        current = platform::resolveCase(folder + name + QStringLiteral(".cfg"));
-        kept =
-            platform::resolveCase(folder + QStringLiteral("old") + name + QStringLiteral(".cfg"));
+        const FolderLayout layout(state);
+        const bool panel = kind == AliasKind::Panel;
+        packageFolder = layout.packageFolder(category, package);
+        current = layout.storedConfigFile(category, package,
+                                          panel ? ConfigFile::Panel : ConfigFile::Sound);
+        kept = layout.storedConfigFile(category, package,
+                                       panel ? ConfigFile::OldPanel : ConfigFile::OldSound);
     }
 };
 
@@ -50,11 +54,6 @@ bool refusedWhileInstalled(Context &context, const QString &package, const QStri
 }
 
 } // namespace
-
-QString aliasKindName(AliasKind kind)
-{
-    return kind == AliasKind::Panel ? QStringLiteral("panel") : QStringLiteral("sound");
-}
 
 void CreateAlias(Context &context, AliasKind kind, const QString &package)
 {
@@ -79,7 +78,7 @@ void CreateAlias(Context &context, AliasKind kind, const QString &package)
             "file that uses an alias itself is not permitted."));
         return;
     }
-    clipOf(state, kind) = package + QLatin1Char('\\') + name;
+    clipOf(state, kind) = aliasTarget(package, kind);
     // The option named in the middle is the panel one for both kinds, as users know the text.
     context.messages.inform(
         QStringLiteral("Done.  Now you can easily create a new ") + name +
@@ -102,7 +101,7 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
                                 name + QStringLiteral(" configuration first."));
         return;
     }
-    if (clip == package + QLatin1Char('\\') + name) {
+    if (clip == aliasTarget(package, kind)) {
         context.messages.inform(QStringLiteral("You cannot paste a ") + name +
                                 QStringLiteral(" alias to the package where you got the alias!"));
         return;

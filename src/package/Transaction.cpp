@@ -1,6 +1,11 @@
 #include "package/Transaction.h"
 
+#include "platform/CaseLookup.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
+#include "platform/Folders.h"
+#include "platform/Path.h"
 #include "platform/PathIdentity.h"
 
 #include <QFile>
