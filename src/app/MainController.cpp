@@ -8,8 +8,6 @@
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
 #include "package/Store.h"
-#include "platform/CaseLookup.h"
-#include "platform/FileListing.h"
 #include "tools/PackageList.h"
 
 namespace {

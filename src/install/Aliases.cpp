@@ -2,10 +2,8 @@
 
 #include "package/Files.h"
 #include "package/FolderLayout.h"
-#include "platform/CaseLookup.h"
 #include "platform/FileCopy.h"
 #include "platform/FileListing.h"
-#include "platform/Path.h"
 #include "platform/TextFile.h"
 
 namespace {

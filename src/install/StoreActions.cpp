@@ -10,7 +10,6 @@
 #include "package/Removal.h"
 #include "package/Scan.h"
 #include "package/WholeRemoval.h"
-#include "platform/CaseLookup.h"
 #include "platform/FileCopy.h"
 #include "platform/Path.h"
 #include "platform/Result.h"

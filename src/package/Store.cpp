@@ -3,7 +3,6 @@
 #include "package/Files.h"
 #include "platform/CaseLookup.h"
 #include "platform/FileListing.h"
-#include "platform/Path.h"
 
 #include <algorithm>
 

@@ -44,16 +44,11 @@ QString stagedFolderName(const QString &id, const QString &name)
     return hiddenName(kStaged, id, cut);
 }
 
-bool isSeparator(QChar c)
-{
-    return c == platform::separator() || c == QLatin1Char('/');
-}
-
 // The folder holding an entry (given without a trailing separator), with the separator.
 QString folderOf(const QString &entry)
 {
     qsizetype cut = entry.size();
-    while (cut > 0 && !isSeparator(entry[cut - 1]))
+    while (cut > 0 && !platform::isSeparator(entry[cut - 1]))
         --cut;
     return entry.left(cut);
 }
