@@ -19,6 +19,17 @@ QString &clipOf(SharedState &state, AliasKind kind)
     return kind == AliasKind::Panel ? state.PanelAliasClip : state.SoundAliasClip;
 }
 
+// panel.cfg (sound.cfg), which an alias replaces, and oldpanel.cfg (oldsound.cfg), which keeps it.
+ConfigFile currentFile(AliasKind kind)
+{
+    return kind == AliasKind::Panel ? ConfigFile::Panel : ConfigFile::Sound;
+}
+
+ConfigFile keptFile(AliasKind kind)
+{
+    return kind == AliasKind::Panel ? ConfigFile::OldPanel : ConfigFile::OldSound;
+}
+
 // The package's Panel (Sound) folder in the store and the two files an alias works with.
 struct KindFiles {
     QString packageFolder; // the stored package's folder, the only one these actions delete in
@@ -29,12 +40,9 @@ struct KindFiles {
               const QString &package)
     {
         const FolderLayout layout(state);
-        const bool panel = kind == AliasKind::Panel;
         packageFolder = layout.packageFolder(category, package);
-        current = layout.storedConfigFile(category, package,
-                                          panel ? ConfigFile::Panel : ConfigFile::Sound);
-        kept = layout.storedConfigFile(category, package,
-                                       panel ? ConfigFile::OldPanel : ConfigFile::OldSound);
+        current = layout.storedConfigFile(category, package, currentFile(kind));
+        kept = layout.storedConfigFile(category, package, keptFile(kind));
     }
 };
 
@@ -57,7 +65,7 @@ void CreateAlias(Context &context, AliasKind kind, const QString &package)
 {
     SharedState &state = context.state;
     const QString name = aliasKindName(kind);
-    if (!PackageHasFile(state, name + QStringLiteral(".cfg"))) {
+    if (!PackageHasFile(state, configFileName(currentFile(kind)))) {
         context.messages.inform(QStringLiteral("The current package does not contain a ") + name +
                                 QStringLiteral(".cfg file.  Cannot create ") + name +
                                 QStringLiteral(" alias."));
@@ -109,7 +117,7 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
 
     const KindFiles files(state, kind, category, package);
     bool keptNow = false;
-    if (PackageHasFile(state, name + QStringLiteral(".cfg"))) {
+    if (PackageHasFile(state, configFileName(currentFile(kind)))) {
         // The kept file is the package's own configuration from the first paste; the disk, not
         // the last scan, decides whether it is there, so it is never overwritten.
         if (!platform::entryExists(files.kept)) {
@@ -137,7 +145,7 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
 {
     const SharedState &state = context.state;
     const QString name = aliasKindName(kind);
-    if (!PackageHasFile(state, QStringLiteral("old") + name + QStringLiteral(".cfg"))) {
+    if (!PackageHasFile(state, configFileName(keptFile(kind)))) {
         context.messages.inform(QStringLiteral("This package does not contain an old") + name +
                                 QStringLiteral(".cfg file to restore."));
         return;
