@@ -7,7 +7,6 @@
 #include "package/PackageCopy.h"
 #include "package/Removal.h"
 #include "package/Store.h"
-#include "platform/FileSystem.h"
 
 #include <functional>
 
@@ -134,7 +133,7 @@ StagingOutcome copyToStowbay(Context &context, const MainSelection &selection)
         return outcome;
     if (!confirmMissingConfigurationFiles(context))
         return outcome;
-    const QString target = FolderLayout(context.state).newPackageEntry(selection.category, name);
+    const QString target = FolderLayout(context.state).packageEntry(selection.category, name);
     if (!CopyPackage(context, target))
         return outcome;
     outcome.refreshPackageList = true;

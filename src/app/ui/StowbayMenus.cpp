@@ -1,6 +1,6 @@
 // The menus of the main window and its orderly end.
 #include "app/ui/StowbayWindow.h"
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
 #include "tools/ui/AboutBox.h"
 #include "tools/ui/UnusedGaugesWindow.h"
 
@@ -20,8 +20,7 @@ void StowbayWindow::mnuExit_Click()
 
 void StowbayWindow::mnuReadMe_Click()
 {
-    services_.launcher.openTextFile(
-        platform::resolveCase(services_.state.ResourceDir + QStringLiteral("readme.txt")));
+    services_.launcher.openTextFile(FolderLayout(services_.state).readmeFile());
 }
 
 void StowbayWindow::endAfterShutDown()

@@ -3,7 +3,7 @@
 #include "app/ui/BackdropPicture.h"
 #include "app/ui/ComponentArea.h"
 #include "app/ui/StowbayWindow.h"
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
 #include "platform/qt/Twips.h"
 
 #include <QComboBox>
@@ -189,7 +189,7 @@ void StowbayWindow::sizeComponentArea()
 // The Images tab and the component lists, their events handed to the viewer.
 QString StowbayWindow::placeholderPath() const
 {
-    return platform::resolveCase(services_.state.ResourceDir + QStringLiteral("StowbayEE.jpg"));
+    return FolderLayout(services_.state).picture(ProgramPicture::Placeholder);
 }
 
 void StowbayWindow::showPlaceholderPicture()
