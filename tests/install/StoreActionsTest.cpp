@@ -134,9 +134,11 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
         run(box, action);
     }
     const QString panel = "Stowbay/Props/Mooney/Panel/";
+    EXPECT_EQ(tc.view.panelAlias2, "cessna\\panel"); // the package is shown again
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");
     EXPECT_EQ(tree.read(panel + "oldpanel.cfg"), "mooney's own");
     run("Mooney", Action::RestorePanel);
+    EXPECT_EQ(tc.view.panelAlias2, QString());
     run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
     EXPECT_FALSE(tree.exists(panel + "oldpanel.cfg"));
