@@ -89,6 +89,7 @@ TEST_F(StagingActionsTest, StagingIsClearedOnlyOnceTheStoredCopyIsOnDisk)
         copy(name);
         EXPECT_TRUE(tree.exists("Stowbay/Props/" + name + "/Documentation/readme.txt"));
         EXPECT_EQ(staged(), synced ? QStringList{} : QStringList{"readme.txt"});
+        EXPECT_EQ(window.name, synced ? QString() : name); // cleared with Staging
     }
 }
 

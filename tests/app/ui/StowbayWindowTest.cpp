@@ -139,6 +139,7 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
     h.picture("app/StowbayEE.jpg", Qt::white);
     h.tree.file("staging/c.jpg", "no picture: the placeholder shows")
         .file("staging/Aircraft.CFG", "[fltsim.0]\r\ntitle=Cub\r\n")
+        .file("staging/a.mdl")
         .file("app/readme.txt");
     h.open();
     h.click("cmdStaging");
@@ -147,15 +148,17 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
     QTest::keyClick(aircraft, Qt::Key_Down); // no character typed: nothing opens
     aircraft->setCurrentRow(0);
     QTest::keyClick(aircraft, Qt::Key_Return);
+    h.list(Model)->setCurrentRow(0);
+    QTest::keyClick(h.list(Model), Qt::Key_Return); // a model is no document
     h.trigger("mnuReadMe");
     EXPECT_EQ(h.launcher.textFiles,
               QStringList({h.tree.path("staging/Aircraft.CFG"), h.tree.path("app/readme.txt")}));
     QStringList shown;
-    for (const char *button : {"cmdImgNext", "cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
+    for (const char *button : {"cmdImgPrevious", "cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
         h.click(button);
         shown << QFileInfo(h.child("imgImageBox")->property("picturePath").toString()).fileName();
     }
-    EXPECT_EQ(shown, QStringList({"b.gif", "StowbayEE.jpg", "a.jpg", "StowbayEE.jpg"}));
+    EXPECT_EQ(shown, QStringList({"StowbayEE.jpg", "a.jpg", "b.gif", "a.jpg"}));
 }
 
 TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
