@@ -125,14 +125,19 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
 {
     store("Cessna");
     store("Mooney", "mooney's own");
+    tree.file("Stowbay/Props/Cessna/Sound/sound.cfg", "[fltsim]\r\n")
+        .folder("Stowbay/Props/Mooney/Sound");
     // Created; refused on its own package; pasted twice; restored, then nothing to restore.
-    tc.messages.expectAnswers("oooooo");
+    tc.messages.expectAnswers("oooooooo");
     for (const auto &[box, action] : {std::pair{"Cessna", Action::CreatePanelAlias},
                                       {"Cessna", Action::PastePanelAlias},
                                       {"Mooney", Action::PastePanelAlias},
-                                      {"Mooney", Action::PastePanelAlias}}) {
+                                      {"Mooney", Action::PastePanelAlias},
+                                      {"Cessna", Action::CreateSoundAlias},
+                                      {"Mooney", Action::PasteSoundAlias}})
         run(box, action);
-    }
+    EXPECT_EQ(tree.read("Stowbay/Props/Mooney/Sound/sound.cfg"),
+              "[fltsim]\r\nalias=Cessna\\sound\r\n");
     const QString panel = "Stowbay/Props/Mooney/Panel/";
     EXPECT_EQ(tc.view.panelAlias2, "cessna\\panel"); // the package is shown again
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");

@@ -108,23 +108,27 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
         .file("Staging/sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
     QStringList files = staged();
     // Each clean-up but the picture's says Done; the panel and aircraft ones add a note about the
-    // pictures left.
+    // pictures left. Staging is shown again: the list of what went is empty.
     const struct {
         StagingAction action;
         const char *answers;
+        int emptiedList;
         QStringList gone;
     } cases[] = {
         // The sounds sound.cfg does not name go with the panel (they belong to its gauges).
         {StagingAction::RemovePanel,
          "yok",
+         Panel,
          {"panel/Main.bmp", "panel/Panel.cfg", "panel/a3gauges.gau", "panel/oldpanel.cfg",
           "sound/click.wav"}},
-        {StagingAction::RemoveImage, "y", {"Images/cockpit.gif"}},
+        {StagingAction::RemoveImage, "y", Images, {"Images/cockpit.gif"}},
         {StagingAction::RemoveSound,
          "yo",
+         Sound,
          {"sound/A3_eng.wav", "sound/oldsound.cfg", "sound/sound.cfg"}},
         {StagingAction::RemoveAircraft,
          "yok",
+         Aircraft,
          {"A3_check.txt", "a3.air", "aircraft.cfg", "file_id.diz", "model/A3.mdl",
           "model/model.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}},
     };
@@ -134,6 +138,7 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
         for (const QString &file : c.gone)
             files.removeOne(file);
         EXPECT_EQ(staged(), files);
+        EXPECT_TRUE(c.emptiedList == Images || tc.view.rows.at(c.emptiedList).isEmpty());
     }
 }
 
