@@ -96,6 +96,7 @@ TEST(MainController, GoShowsWhatTheOptionAsksAndFollowsItsHandOver)
     EXPECT_TRUE(s.tree.exists("Staging/Beaver/beaver.air"));
     EXPECT_FALSE(s.tree.exists("Stowbay/Props/Beaver"));
     EXPECT_EQ(s.window.name, "Beaver");
+    EXPECT_EQ(s.window.selected, QList<int>{int(StowbayAction::RemoveFromStowbay)});
     EXPECT_FALSE(s.test.packageList.rows.contains("Beaver"));
     EXPECT_EQ(s.window.packageList, QStringList({"< Cub >"}));
     EXPECT_EQ(s.window.option, s.window.options.first());

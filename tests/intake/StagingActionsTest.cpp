@@ -43,13 +43,17 @@ protected:
 TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
 {
     tree.file("Staging/readme.txt", "docs").folder("Stowbay/Props/docs");
-    // No pictures; no name; a name of blanks, which is cleared; a name the store holds.
-    tc.messages.expectAnswers("oooo");
+    // No pictures; no name; a name of blanks, which is cleared; a name the store holds; no
+    // category chosen.
+    tc.messages.expectAnswers("ooooo");
     run(StagingAction::RemoveImage);
     copy({});
     copy("   ");
     EXPECT_EQ(window.name, QString());
     copy("Docs");
+    window.category = -1;
+    copy("Just Docs");
+    window.category = 0;
     // Cancel at any of the questions about the four missing configuration files stores nothing.
     for (const char *answers : {"c", "kc", "kkc", "kkkc"}) {
         tc.messages.expectAnswers(answers);

@@ -10,7 +10,7 @@ struct FakeMainWindow : MainWindowView {
     MainMode controls = MainMode::Welcome;
     int firstTabShown = 0, category = -1, package = -1;
     std::optional<int> option;
-    QList<int> options;
+    QList<int> options, selected; // the box's entries; the actions selected in it by the logic
     QStringList categoryList, packageList;
 
     void setHeader(const QString &) override {}
@@ -26,7 +26,11 @@ struct FakeMainWindow : MainWindowView {
         option = options.first();
     }
     std::optional<int> selectedAction() const override { return option; }
-    void selectAction(int action) override { option = action; }
+    void selectAction(int action) override
+    {
+        option = action;
+        selected.append(action);
+    }
     QString packageNameText() const override { return name; }
     void setPackageNameText(const QString &text) override { name = text; }
     void setCategories(const QStringList &list) override { categoryList = list, category = -1; }
