@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QString>
 
-// What the Unix files (*Unix.cpp) and the Qt files for other systems (*Qt.cpp) each provide to
-// the rest of platform/; the build compiles one set.
+// What the Unix files (*Unix.cpp) and the QtCore files for other systems (qt/core/*Qt.cpp) each
+// provide to the rest of platform/; the build compiles one set.
 namespace platform::system {
 
 // The directory's entries in the order the system gives them, with the attribute bits the
