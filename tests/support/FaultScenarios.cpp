@@ -13,6 +13,7 @@
 #include "package/ShutDown.h"
 #include "package/Store.h"
 #include "package/Transaction.h"
+#include "tools/UnusedGauges.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,8 @@ const QList<AddOnFile> &addOnFiles()
         {"Sound", "cub_eng.wav", "sound/cub_eng.wav", "engine"},
         {"Sound", "click.wav", "sound/click.wav", "click"},
         {"Texture", "cub_t.bmp", "texture/cub_t.bmp", "texture"},
+        {"Images", "cub1.jpg", "images/cub1.jpg", "first picture"},
+        {"Images", "cub2.jpg", "images/cub2.jpg", "second picture"},
     };
     return files;
 }
@@ -65,6 +68,18 @@ void stowbayAction(ActionWorld &world, int option)
 {
     world.option = option;
     DoStowbayAction(world.context, world);
+}
+
+void stagingAction(ActionWorld &world, int option)
+{
+    world.option = option;
+    DoStagingAction(world.context, world);
+}
+
+void stageAndScan(ActionWorld &world)
+{
+    stageAddOn(world.tree);
+    world.scanStaging();
 }
 
 // Where the add-on lies as a download, outside the three locations.
@@ -134,10 +149,20 @@ QString ActionWorld::categoryText() const
     return kCategory;
 }
 
+void ActionWorld::placeLocations(const QString &staging, const QString &stowbay,
+                                 const QString &msfs)
+{
+    state.StagingDir = staging;
+    state.StowbayDir = stowbay;
+    state.MsfsDir = msfs;
+}
+
 void ActionWorld::showStaging()
 {
     state.InStowbayMode = false;
     option = 0;
+    if (!rescans)
+        return;
     ScanPackage(context, state.StagingDir);
     if (nameText.isEmpty() && PackageHasFile(state, QStringLiteral("aircraft.cfg")))
         nameText = state.AircraftTitle;
@@ -147,6 +172,8 @@ void ActionWorld::showStowbay(bool)
 {
     state.InStowbayMode = true;
     option = 0;
+    if (!rescans)
+        return;
     const QString name = GetPackageName(boxText);
     const QString folder = FolderLayout(state).packageFolder(kCategory, name);
     if (name.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -249,6 +276,23 @@ const std::vector<ActionRow> &actionRows()
          },
          // No to removing the package from the store afterwards.
          [](ActionWorld &world) { stowbayAction(world, kCopyToStaging); }},
+        {"RemoveAll", true, stageAndScan,
+         [](ActionWorld &world) { stagingAction(world, kRemoveAll); }, false},
+        {"RemovePanel", true, stageAndScan,
+         [](ActionWorld &world) { stagingAction(world, kRemovePanel); }, false},
+        {"RemoveStoreImage", true,
+         [](ActionWorld &world) {
+             storeAddOn(world.tree, kAddOn);
+             selectAddOn(world);
+         },
+         [](ActionWorld &world) { stowbayAction(world, kRemoveStoreImage); }},
+        {"DeleteUnusedGauges", true,
+         [](ActionWorld &world) {
+             installAddOn(world.tree, kAddOn);
+             addOtherAircraft(world.tree);
+             world.tree.file("MSFS/Gauges/old.gau", "old").file("MSFS/Gauges/spare.gau", "spare");
+         },
+         [](ActionWorld &world) { deleteAllUnusedGauges(world.context); }, false},
         {"PastePanelAlias", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -301,6 +345,25 @@ QStringList recoverAsAtStartUp(Context &context)
     return listening.texts;
 }
 
+void deleteAllUnusedGauges(Context &context)
+{
+    RecordingGaugesView view;
+    view.selectAll = true;
+    ListUnusedGauges(context, view);
+    if (view.rowCount() > 0)
+        DeleteSelectedGauges(context, view);
+}
+
+bool survives(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const ShutDownRequest &) {
+        return false;
+    }
+    return true;
+}
+
 QString callName(platform::faults::Call call)
 {
     using platform::faults::Call;
@@ -348,14 +411,22 @@ void prepareAction(const ActionRow &row, ActionWorld &world)
 
 void runAction(const ActionRow &row, ActionWorld &world)
 {
-    try {
-        row.act(world);
-    } catch (const ShutDownRequest &) {
+    if (!survives([&] { row.act(world); }))
         world.messages.shown.append(QStringLiteral("(the program ended)"));
-    }
 }
 
 namespace {
+
+// Whether a disk holds only what was there at the start and all that is there on completion.
+bool isBetween(const DiskSnapshot &disk, const Reference &reference)
+{
+    const auto within = [](const DiskSnapshot &inner, const DiskSnapshot &outer) {
+        return std::all_of(inner.keyValueBegin(), inner.keyValueEnd(), [&](const auto &entry) {
+            return outer.value(entry.first) == entry.second;
+        });
+    };
+    return within(disk, reference.before) && within(reference.after, disk);
+}
 
 // Differences of a snapshot from the two it should equal one of, a few of them named.
 QString describeDifferences(const DiskSnapshot &disk, const Reference &reference)
@@ -374,6 +445,7 @@ QString describeDifferences(const DiskSnapshot &disk, const Reference &reference
 Reference referenceRun(const ActionRow &row)
 {
     Reference reference;
+    reference.wholeOrNothing = row.wholeOrNothing;
     ActionWorld world(row.agree);
     prepareAction(row, world);
     reference.before = snapshotOf(world.tree.root());
@@ -401,11 +473,12 @@ QStringList problemsAfterRun(ActionWorld &world, const Reference &reference, boo
 
     const bool asBegan = disk == reference.before;
     const bool complete = disk == reference.after;
-    if (!asBegan && !complete && leftovers.isEmpty())
+    const bool between = !reference.wholeOrNothing && !complete && isBetween(disk, reference);
+    if (!asBegan && !complete && !between && leftovers.isEmpty())
         problems.append(describeDifferences(disk, reference));
 
     // Told: a message the unarmed run did not show (a failure is never reported as "Done.").
-    if (userSees && asBegan) {
+    if (userSees && (asBegan || between)) {
         const bool told =
             std::any_of(world.messages.shown.cbegin(), world.messages.shown.cend(),
                         [&](const QString &text) { return !reference.messages.contains(text); });

@@ -44,6 +44,12 @@ public:
     RecordingLauncher launcher;
     Context context{state, messages, view, progress, configChooser, packageList, launcher};
 
+    // Puts the three locations elsewhere (folders ending with "/"), as a user may choose them.
+    void placeLocations(const QString &staging, const QString &stowbay, const QString &msfs);
+    // False: showing a mode scans nothing, so that a rescan's own question (duplicates) cannot
+    // change the disk after the action.
+    bool rescans = true;
+
     // The main window's controls.
     int option = 0;
     QString nameText;
@@ -84,9 +90,18 @@ struct ActionRow {
     bool agree; // how the message boxes answer questions
     std::function<void(ActionWorld &)> prepare;
     std::function<void(ActionWorld &)> act;
+    // False for clean-ups that delete file by file: stopped by a failure, they may end anywhere
+    // between the locations as they began and as completed.
+    bool wholeOrNothing = true;
 };
 const std::vector<ActionRow> &actionRows();
 const ActionRow &actionRow(const QString &name);
+
+// Lists the unused gauges and deletes every one listed, as the gauge tool does with all rows
+// selected.
+void deleteAllUnusedGauges(Context &context);
+// Runs a step; false when it asked to end the program (a second aircraft.cfg, say).
+bool survives(const std::function<void()> &step);
 
 // How GoogleTest names a row in its messages.
 inline void PrintTo(const ActionRow &row, std::ostream *out)
@@ -134,13 +149,15 @@ struct Reference {
     QStringList afterView;
     QStringList messages;
     CallCounts counts{};
+    bool wholeOrNothing = true;
     int totalCalls() const;
 };
 Reference referenceRun(const ActionRow &row);
 
 // Runs the recovery as at the next start, then says what is wrong with a world after a
 // disturbed run: a recovery that could not settle everything, the locations neither
-// exactly as they began nor exactly as after the unarmed run, temporary leftovers, the
+// exactly as they began nor exactly as after the unarmed run (nor, for a clean-up, between the
+// two), temporary leftovers, the
 // program's view disagreeing with the disk, and (when userSees) an unchanged disk that the user
 // was not told about. Empty when all is well.
 QStringList problemsAfterRun(ActionWorld &world, const Reference &reference, bool userSees);

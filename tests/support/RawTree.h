@@ -44,6 +44,17 @@ inline void removeWhole(const QByteArray &path)
     ::nftw(path.constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
+// Writes a file whose name may be any bytes; its folder must exist.
+inline bool writeFile(const QByteArray &path, const QByteArray &content)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool whole =
+        ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
+    return ::close(fd) == 0 && whole;
+}
+
 } // namespace rawtree
 
 // A fresh folder below the temporary folder, removed whole when it goes. Paths are written
@@ -72,15 +83,7 @@ public:
 
     bool file(const QByteArray &relative, const QByteArray &content = {})
     {
-        return withParents(relative, [&] {
-            const int fd =
-                ::open(bytes(relative).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd < 0)
-                return false;
-            const bool whole =
-                ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
-            return ::close(fd) == 0 && whole;
-        });
+        return withParents(relative, [&] { return rawtree::writeFile(bytes(relative), content); });
     }
     bool folder(const QByteArray &relative)
     {
