@@ -184,26 +184,6 @@ TEST_F(PackageCopyTest, AFailedCopyTakesBackWhatItAddedOrSaysWhatIsLeft)
     EXPECT_TRUE(recorded.shown[0].contains(stowbay.path(kCategory + "/" + left[0]).chopped(1)));
 }
 
-TEST_F(PackageCopyTest, FailedInstallRemovesOnlyWhatItAddedToTheSharedFolders)
-{
-    stageFullAircraft();
-    // A gauge that is a dangling link cannot be read: the gauge step fails after the
-    // package folder, the shared sounds and the first gauges were written.
-    staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
-    ScanPackage(tc, tc.state.StagingDir);
-    msfs.file("Gauges/c4_main.gau", "older gauge")
-        .file("Gauges/other.gau", "another aircraft's")
-        .file("Sound/beep.wav", "the simulator's own beep");
-    tc.messages.expectOk(staging.path("Panel/zz.gau") + " to " + msfs.path("Gauges/zz.gau"));
-    EXPECT_FALSE(CopyPackage(tc, msfs.path("Aircraft/Corvid")));
-    EXPECT_EQ(entriesBelow(msfs.root()),
-              (QStringList{"Aircraft/", "Gauges/", "Gauges/c4_main.gau", "Gauges/other.gau",
-                           "Sound/", "Sound/beep.wav"}));
-    EXPECT_EQ(msfs.read("Sound/beep.wav"), "the simulator's own beep");
-    EXPECT_EQ(msfs.read("Gauges/c4_main.gau"), "older gauge");
-    EXPECT_FALSE(tc.progress.visible);
-}
-
 TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
 {
     stageFullAircraft();
