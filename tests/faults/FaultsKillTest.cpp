@@ -98,7 +98,7 @@ TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
         EXPECT_EXIT(
             {
                 const ArmedFault armed(recoveryPlan);
-                recoverAsAtStartUp(world.context);
+                recoverAsAtStartUp(world);
                 std::_Exit(0);
             },
             killedOrDone, "");

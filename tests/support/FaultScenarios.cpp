@@ -316,33 +316,12 @@ const ActionRow &actionRow(const QString &name)
     return actionRows().front();
 }
 
-namespace {
-
-// Passes every box on and keeps its text: what the recovery said.
-class ListeningBoxes : public platform::MessageBoxes {
-public:
-    explicit ListeningBoxes(platform::MessageBoxes &inner) : inner_(inner) {}
-    QStringList texts;
-    platform::Answer show(const QString &text, platform::Buttons buttons) override
-    {
-        texts.append(text);
-        return inner_.show(text, buttons);
-    }
-
-private:
-    platform::MessageBoxes &inner_;
-};
-
-} // namespace
-
-QStringList recoverAsAtStartUp(Context &context)
+QStringList recoverAsAtStartUp(ActionWorld &world)
 {
     // What startUp settles, as it does it; anything it says means something was not put right.
-    ListeningBoxes listening(context.messages);
-    Context listened{context.state,         listening,           context.view,    context.progress,
-                     context.configChooser, context.packageList, context.launcher};
-    settleInterruptedWork(listened);
-    return listening.texts;
+    const qsizetype shownBefore = world.messages.shown.size();
+    settleInterruptedWork(world.context);
+    return world.messages.shown.mid(shownBefore);
 }
 
 void deleteAllUnusedGauges(Context &context)
@@ -366,22 +345,9 @@ bool survives(const std::function<void()> &step)
 
 QString callName(platform::faults::Call call)
 {
-    using platform::faults::Call;
-    switch (call) {
-    case Call::Open:
-        return QStringLiteral("Open");
-    case Call::Write:
-        return QStringLiteral("Write");
-    case Call::Rename:
-        return QStringLiteral("Rename");
-    case Call::MakeFolder:
-        return QStringLiteral("MakeFolder");
-    case Call::Remove:
-        return QStringLiteral("Remove");
-    case Call::Sync:
-        return QStringLiteral("Sync");
-    }
-    return QStringLiteral("?");
+    static const std::array<const char *, kCallKinds.size()> names{"Open",       "Write",  "Rename",
+                                                                   "MakeFolder", "Remove", "Sync"};
+    return QString::fromLatin1(names.at(std::size_t(call)));
 }
 
 QStringList programView(ActionWorld &world)
@@ -454,7 +420,7 @@ Reference referenceRun(const ActionRow &row)
     runAction(row, world);
     for (std::size_t kind = 0; kind < kCallKinds.size(); ++kind)
         reference.counts.at(kind) = platform::faults::callCount(kCallKinds.at(kind));
-    EXPECT_EQ(recoverAsAtStartUp(world.context), QStringList{});
+    EXPECT_EQ(recoverAsAtStartUp(world), QStringList{});
     reference.after = snapshotOf(world.tree.root());
     reference.afterView = programView(world);
     reference.messages = world.messages.shown;
@@ -464,7 +430,7 @@ Reference referenceRun(const ActionRow &row)
 QStringList problemsAfterRun(ActionWorld &world, const Reference &reference, bool userSees)
 {
     QStringList problems;
-    if (const QStringList unsettled = recoverAsAtStartUp(world.context); !unsettled.isEmpty())
+    if (const QStringList unsettled = recoverAsAtStartUp(world); !unsettled.isEmpty())
         problems.append("the recovery could not settle " + unsettled.join(QStringLiteral(", ")));
     const DiskSnapshot disk = snapshotOf(world.tree.root());
     const QStringList leftovers = temporaryLeftovers(disk);

@@ -123,7 +123,7 @@ void runAction(const ActionRow &row, ActionWorld &world);
 // What an interrupted action leaves is put right at start-up: this runs that recovery, as the
 // next start of the program would, and returns the folders it could not put right. The one
 // place the suite reaches it.
-QStringList recoverAsAtStartUp(Context &context);
+QStringList recoverAsAtStartUp(ActionWorld &world);
 
 // The call kinds of the fault seam, in order, with their names for messages.
 inline constexpr auto kCallKinds = [] {
