@@ -247,18 +247,16 @@ bool mountInPrivateNamespace(Mount mount, const QByteArray &folder)
 void expectInMountNamespace(Mount mount, const QByteArray &folder,
                             const std::function<QStringList()> &check)
 {
-    EXPECT_EXIT(
-        {
-            if (!mountInPrivateNamespace(mount, folder)) {
-                std::fprintf(stderr, "could not mount on %s\n", folder.constData());
-                std::_Exit(2);
-            }
-            const QStringList problems = check();
-            std::fprintf(stderr, "%s\n", described(problems).c_str());
-            std::fflush(stderr);
-            std::_Exit(problems.isEmpty() ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    const int status = runInChild([&] {
+        if (!mountInPrivateNamespace(mount, folder)) {
+            std::fprintf(stderr, "could not mount on %s\n", folder.constData());
+            std::_Exit(2);
+        }
+        const QStringList problems = check();
+        std::fprintf(stderr, "%s\n", described(problems).c_str());
+        std::_Exit(problems.isEmpty() ? 0 : 1);
+    });
+    EXPECT_EQ(status, 0) << "the check in the mount namespace failed (see above)";
 }
 
 struct MountCase {
@@ -289,7 +287,6 @@ TEST(FaultsRealTest, AFullOrReadOnlyFileSystemChangesNothingAndIsNamed)
 {
     if (const auto why = mountNamespaceUnavailable())
         GTEST_SKIP() << *why;
-    GTEST_FLAG_SET(death_test_style, "fast");
     for (const MountCase &c : kMountCases) {
         SCOPED_TRACE(std::string(c.row) +
                      (c.mount == Mount::FullTmpfs ? ", full tmpfs on " : ", read-only mount on ") +
@@ -308,7 +305,6 @@ TEST(FaultsRealTest, StagingOnAnotherFileSystemTakesInAndGivesBackWholePackages)
 {
     if (const auto why = mountNamespaceUnavailable())
         GTEST_SKIP() << *why;
-    GTEST_FLAG_SET(death_test_style, "fast");
     // The add-on is staged on the new file system, below its top folder.
     ActionWorld intake(actionRow("Intake").agree);
     expectInMountNamespace(Mount::RoomyTmpfs, bytesOf(intake, "Staging"), [&] {

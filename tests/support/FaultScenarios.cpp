@@ -21,6 +21,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -484,6 +488,19 @@ std::string FailingRuns::summary(int runs) const
     return (QString::number(count_) + QStringLiteral(" of ") + QString::number(runs) +
             QStringLiteral(" runs went wrong, among them:\n") + described_.join(QLatin1Char('\n')))
         .toStdString();
+}
+
+int runInChild(const std::function<void()> &step)
+{
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        step();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child ? status : -1;
 }
 
 QList<platform::faults::Plan> spreadKillPoints(const CallCounts &counts, int count)

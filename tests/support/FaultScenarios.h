@@ -176,6 +176,10 @@ private:
     int count_ = 0;
 };
 
+// Runs step in a forked child process, which then exits with 0; the child's wait status, or -1.
+// (Not a death test: those keep the child's output in /tmp, which a sandbox may not let us write.)
+int runInChild(const std::function<void()> &step);
+
 // count points spread evenly over every call of the unarmed run (kind by kind, so the kinds
 // mix as they were made), each as a plan that ends the process there.
 QList<platform::faults::Plan> spreadKillPoints(const CallCounts &counts, int count);
