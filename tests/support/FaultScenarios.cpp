@@ -83,7 +83,7 @@ void stagingAction(ActionWorld &world, int option)
 void stageAndScan(ActionWorld &world)
 {
     stageAddOn(world.tree);
-    world.scanStaging();
+    world.showStaging();
 }
 
 // Where the add-on lies as a download, outside the three locations.
@@ -193,11 +193,6 @@ void ActionWorld::select(const QString &name)
     showStowbay(true);
 }
 
-void ActionWorld::scanStaging()
-{
-    showStaging();
-}
-
 void stageAddOn(TreeBuilder &tree)
 {
     for (const AddOnFile &file : addOnFiles())
@@ -235,7 +230,7 @@ const std::vector<ActionRow> &actionRows()
          [](ActionWorld &world) {
              stageAddOn(world.tree);
              storeAddOn(world.tree, kOther);
-             world.scanStaging();
+             world.showStaging();
              world.option = 0;
          },
          // No to clearing Staging afterwards: the intake alone is the action.
