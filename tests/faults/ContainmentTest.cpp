@@ -23,43 +23,42 @@ constexpr int kTrees = 200;
 constexpr quint32 kFirstSeed = 20261207;
 constexpr int kFailuresShownPerAction = 3;
 
-// Where the three locations really are (below the root, no trailing "/"), and how the user
-// wrote them. A link named linkName, pointing at linkTarget, is how some of them are reached.
+// Where Staging, the store and the simulator really are (below the root), and how the user
+// wrote them; a link named linkName, pointing at linkTarget, is how some of them are reached.
 struct LocationChoice {
     const char *name;
     bool overlapping;
-    const char *staging, *stowbay, *msfs;
-    const char *givenStaging, *givenStowbay, *givenMsfs;
-    const char *linkName, *linkTarget;
+    const char *real, *given; // the three, separated by spaces
+    const char *linkName = nullptr, *linkTarget = nullptr;
+
+    QByteArray at(const char *three, int which) const
+    {
+        return QByteArray(three).split(' ')[which];
+    }
 };
 
 const LocationChoice kLocationChoices[] = {
-    {"separate", false, "Staging", "Stowbay", "MSFS", "Staging", "Stowbay", "MSFS", nullptr,
-     nullptr},
-    {"Staging through a link", false, "Staging", "Stowbay", "MSFS", "StagingLink", "Stowbay",
-     "MSFS", "StagingLink", "@/Staging"},
-    {"Staging in other letter case", false, "Staging", "Stowbay", "MSFS", "STAGING", "Stowbay",
-     "MSFS", nullptr, nullptr},
-    {"store through a link, in other letter case", false, "Staging", "Stowbay", "MSFS", "Staging",
-     "STORELINK", "MSFS", "storelink", "@/Stowbay"},
-    {"Staging is the store", true, "Stowbay", "Stowbay", "MSFS", "Stowbay", "Stowbay", "MSFS",
-     nullptr, nullptr},
-    {"Staging is the store in other letter case", true, "Stowbay", "Stowbay", "MSFS", "STOWBAY",
-     "Stowbay", "MSFS", nullptr, nullptr},
-    {"Staging is the store through a link", true, "Stowbay", "Stowbay", "MSFS", "StageLink",
-     "Stowbay", "MSFS", "StageLink", "@/Stowbay"},
-    {"Staging inside the store", true, "Stowbay/Staging", "Stowbay", "MSFS", "Stowbay/Staging",
-     "Stowbay", "MSFS", nullptr, nullptr},
-    {"store inside Staging", true, "Staging", "Staging/Stowbay", "MSFS", "Staging",
-     "Staging/Stowbay", "MSFS", nullptr, nullptr},
-    {"simulator inside Staging", true, "Staging", "Stowbay", "Staging/MSFS", "Staging", "Stowbay",
-     "Staging/MSFS", nullptr, nullptr},
-    {"Staging inside the simulator", true, "MSFS/Staging", "Stowbay", "MSFS", "MSFS/Staging",
-     "Stowbay", "MSFS", nullptr, nullptr},
-    {"store is the simulator", true, "Staging", "MSFS", "MSFS", "Staging", "MSFS", "MSFS", nullptr,
-     nullptr},
-    {"store inside the simulator, through a link", true, "Staging", "MSFS/Store", "MSFS", "Staging",
-     "SimLink/Store", "MSFS", "SimLink", "@/MSFS"},
+    {"separate", false, "Staging Stowbay MSFS", "Staging Stowbay MSFS"},
+    {"Staging through a link", false, "Staging Stowbay MSFS", "StagingLink Stowbay MSFS",
+     "StagingLink", "@/Staging"},
+    {"Staging in other letter case", false, "Staging Stowbay MSFS", "STAGING Stowbay MSFS"},
+    {"store through a link, in other letter case", false, "Staging Stowbay MSFS",
+     "Staging STORELINK MSFS", "storelink", "@/Stowbay"},
+    {"Staging is the store", true, "Stowbay Stowbay MSFS", "Stowbay Stowbay MSFS"},
+    {"Staging is the store in other letter case", true, "Stowbay Stowbay MSFS",
+     "STOWBAY Stowbay MSFS"},
+    {"Staging is the store through a link", true, "Stowbay Stowbay MSFS", "StageLink Stowbay MSFS",
+     "StageLink", "@/Stowbay"},
+    {"Staging inside the store", true, "Stowbay/Staging Stowbay MSFS",
+     "Stowbay/Staging Stowbay MSFS"},
+    {"store inside Staging", true, "Staging Staging/Stowbay MSFS", "Staging Staging/Stowbay MSFS"},
+    {"simulator inside Staging", true, "Staging Stowbay Staging/MSFS",
+     "Staging Stowbay Staging/MSFS"},
+    {"Staging inside the simulator", true, "MSFS/Staging Stowbay MSFS",
+     "MSFS/Staging Stowbay MSFS"},
+    {"store is the simulator", true, "Staging MSFS MSFS", "Staging MSFS MSFS"},
+    {"store inside the simulator, through a link", true, "Staging MSFS/Store MSFS",
+     "Staging SimLink/Store MSFS", "SimLink", "@/MSFS"},
 };
 
 // One generated tree: the entries made, the locations, and where the package's folders are.
@@ -83,13 +82,13 @@ public:
         const LocationChoice &where =
             chance(0.5) ? kLocationChoices[0] : kLocationChoices[1 + below(int(choices) - 1)];
         result_.locations = &where;
-        result_.stagingFolder = QString::fromUtf8(where.staging);
+        result_.stagingFolder = QString::fromUtf8(where.at(where.real, 0));
         if (where.linkName != nullptr)
             tree_.link(where.linkName, where.linkTarget);
         outside();
-        staging(where.staging);
-        store(where.stowbay);
-        simulator(where.msfs);
+        staging(where.at(where.real, 0));
+        store(where.at(where.real, 1));
+        simulator(where.at(where.real, 2));
         return result_;
     }
 
@@ -413,9 +412,10 @@ TEST(FaultsContainmentTest, DeletingActionsStayInsideTheirFolderOnGeneratedTrees
             const LocationChoice &where = *tree.locations;
             ActionWorld world(action.agree);
             world.rescans = false;
-            world.placeLocations(disk.path(QString::fromUtf8(where.givenStaging) + '/'),
-                                 disk.path(QString::fromUtf8(where.givenStowbay) + '/'),
-                                 disk.path(QString::fromUtf8(where.givenMsfs) + '/'));
+            const auto given = [&](int which) {
+                return disk.path(QString::fromUtf8(where.at(where.given, which)) + '/');
+            };
+            world.placeLocations(given(0), given(1), given(2));
             world.boxText = tree.packageName;
             const QString packageFolder = world.state.StowbayDir + world.categoryText() +
                                           QLatin1Char('/') + tree.packageName + QLatin1Char('/');

