@@ -65,7 +65,7 @@ TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNamesWhateverTheLo
         {"one top folder stays",
          {{"Cub", {}, ArchiveEntry::Folder}, {"Cub/./cub.air"}},
          {"Cub/", "Cub/cub.air"}},
-        {"UTF-8 name", {{"Texture/Ü.bmp"}}, {"Texture/", "Texture/Ü.bmp"}},
+        {"UTF-8 name, one byte", {{"Texture/Ü.bmp", "x"}}, {"Texture/", "Texture/Ü.bmp"}},
         {"DOS name without the UTF-8 flag: 0x9A is Ü in code page 437",
          {{"@BER.TXT"}},
          {"ÜBER.TXT"},
@@ -97,6 +97,7 @@ TEST(ArchiveUnpack, WritesFoldersAndFilesBelowStagingWithTheirNamesWhateverTheLo
         EXPECT_EQ(unpacking.staging(), c.expected);
         EXPECT_EQ(unpacking.tree.read("Staging/" + c.expected.last()), c.entries.last().content);
         EXPECT_FALSE(unpacking.test.progress.visible);
+        EXPECT_EQ(unpacking.test.progress.value, c.entries.last().content.isEmpty() ? 0 : 100);
     }
     setlocale(LC_CTYPE, locale.c_str());
 }
@@ -251,8 +252,14 @@ TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
     }
 }
 
-TEST(ArchiveUnpack, StagingHoldingFilesIsClearedOnlyWhenTheUserAgrees)
+TEST(ArchiveUnpack, StagingHoldingFilesIsClearedOnlyWhenTheUserAgreesAndNeverForItsOwnArchive)
 {
+    Unpacking inside;
+    writeArchive(inside.tree.path("Staging/in.zip"), {{"a.txt"}});
+    inside.test.messages.expectOk("in.zip");
+    EXPECT_FALSE(UnpackIntoStaging(inside.test, inside.tree.path("Staging/in.zip")));
+    EXPECT_EQ(inside.staging(), QStringList{"in.zip"});
+
     for (const bool ok : {true, false}) {
         Unpacking unpacking;
         unpacking.tree.file("Staging/Old/old.air");
