@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/ui/ProgramParts.h"
+#include "platform/Path.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -55,14 +56,15 @@ int main(int argc, char **argv)
         return 2;
     }
     useProgramType();
-    const QString sandbox = AddBackslash(QString::fromLocal8Bit(argv[1]));
-    const QString output = AddBackslash(QString::fromLocal8Bit(argv[2]));
+    const QString sandbox = platform::withTrailingSeparator(QString::fromLocal8Bit(argv[1]));
+    const QString output = platform::withTrailingSeparator(QString::fromLocal8Bit(argv[2]));
     const QString prefix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
     const QTemporaryDir settings;
     SharedState state;
-    state.AppDir = AddBackslash(settings.path());
-    state.ResourceDir = findResourceFolder(AddBackslash(QCoreApplication::applicationDirPath()));
+    state.AppDir = platform::withTrailingSeparator(settings.path());
+    state.ResourceDir =
+        findResourceFolder(platform::withTrailingSeparator(QCoreApplication::applicationDirPath()));
     state.StagingDir = sandbox + QStringLiteral("Staging/");
     state.StowbayDir = sandbox + QStringLiteral("Stowbay/");
     state.MsfsDir = sandbox + QStringLiteral("FS2000/");

@@ -8,9 +8,7 @@
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
 #include "package/Store.h"
-#include "platform/FileSystem.h"
 #include "tools/PackageList.h"
-
 
 namespace {
 
@@ -125,9 +123,9 @@ void MainController::showWorkMode(MainMode mode)
     const bool stowbay = mode == MainMode::Stowbay;
     view_.setHeader(stowbay ? kStowbayHeader : kStagingHeader);
     view_.setTabColour(stowbay ? 0x0000FFu : 0x404040u);
-    view_.setBackdrop(platform::resolveCase(
-        context_.state.ResourceDir +
-        (stowbay ? QStringLiteral("stowbayblue.jpg") : QStringLiteral("StowbayGrey.jpg"))));
+    view_.setBackdrop(
+        FolderLayout(context_.state)
+            .picture(stowbay ? ProgramPicture::StowbayMode : ProgramPicture::StagingMode));
     view_.showControlsFor(mode);
 }
 
@@ -220,14 +218,13 @@ void MainController::exploreClicked()
     const SharedState &state = context_.state;
     const QString name = GetPackageName(packageText());
     if (mode_ == MainMode::Stowbay && !name.isEmpty() &&
-        platform::directoryExists(FolderLayout(state).installedEntry(name)))
+        FolderLayout(state).isInstalled(name, InstalledAs::Directory))
         context_.messages.inform(QStringLiteral(
             "WARNING:  This package is currently installed in MSFS.  Any manual changes to this "
             "package in the Stowbay directory may prevent unused gauges from being removed when "
             "you choose to remove the package from MSFS."));
-    context_.launcher.openFolder(mode_ == MainMode::Staging
-                                     ? platform::resolveCase(state.StagingDir)
-                                     : chosenPackageFolder());
+    context_.launcher.openFolder(mode_ == MainMode::Staging ? FolderLayout(state).stagingFolder()
+                                                            : chosenPackageFolder());
 }
 
 void MainController::allPackagesClicked()

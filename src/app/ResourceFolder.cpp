@@ -1,15 +1,16 @@
 #include "app/ResourceFolder.h"
 
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 
 #include <QDir>
 
 QString findResourceFolder(const QString &programDir)
 {
-    const QString readme = QStringLiteral("readme.txt");
-    if (platform::entryExists(programDir + readme))
+    if (platform::entryExists(FolderLayout::readmeFileIn(programDir)))
         return programDir;
     const QString installed = platform::withTrailingSeparator(QDir::toNativeSeparators(
         QDir::cleanPath(programDir + QStringLiteral("../share/wingstash"))));
-    return platform::entryExists(installed + readme) ? installed : programDir;
+    return platform::entryExists(FolderLayout::readmeFileIn(installed)) ? installed : programDir;
 }

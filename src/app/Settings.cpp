@@ -1,6 +1,8 @@
 #include "app/Settings.h"
 
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -112,13 +114,12 @@ QString settingsFilePath(const SharedState &state)
 {
     const QFileInfo appDir(state.AppDir.isEmpty() ? QStringLiteral(".") : state.AppDir);
     if (appDir.isDir() && appDir.isWritable())
-        return platform::resolveCase(state.AppDir + QStringLiteral("ws.ini"));
+        return FolderLayout(state).settingsFile();
 
     // A system-wide install cannot keep the user's settings beside the program.
     const QString configDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(configDir);
-    return platform::resolveCase(platform::withTrailingSeparator(configDir) +
-                                 QStringLiteral("ws.ini"));
+    return FolderLayout::settingsFileIn(configDir);
 }
 
 void applySettingsLines(const QStringList &lines, SharedState &state,

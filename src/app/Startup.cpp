@@ -8,7 +8,10 @@
 #include "package/Store.h"
 #include "package/Transaction.h"
 #include "package/WholeRemoval.h"
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
+#include "platform/Folders.h"
+#include "platform/Path.h"
+#include "platform/Result.h"
 
 #include <QFileInfo>
 
@@ -153,13 +156,6 @@ bool hasLocationForm(const QString &location, QChar separator)
     return location.size() >= 4 && rootLength(location, separator) > 0 && !isMalformed(location);
 }
 
-QString AddBackslash(const QString &path)
-{
-    if (path.isEmpty() || path.endsWith(platform::separator()))
-        return path;
-    return path + platform::separator();
-}
-
 bool ValidateLocations(Context &context, platform::LocationsEditor &locations, bool showDialogFirst)
 {
     SharedState &state = context.state;
@@ -176,9 +172,9 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
         showLocationsDialog(state, locations);
     }
 
-    state.StagingDir = AddBackslash(state.StagingDir);
-    state.StowbayDir = AddBackslash(state.StowbayDir);
-    state.MsfsDir = AddBackslash(state.MsfsDir);
+    state.StagingDir = platform::withTrailingSeparator(state.StagingDir);
+    state.StowbayDir = platform::withTrailingSeparator(state.StowbayDir);
+    state.MsfsDir = platform::withTrailingSeparator(state.MsfsDir);
 
     const QString clash = usableClash(state);
     if (!allValid(state) || !clash.isEmpty()) {
@@ -193,7 +189,7 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
         if (!context.messages.confirmOk(kNoAircraftFolder))
             return false;
         showLocationsDialog(state, locations);
-        state.MsfsDir = AddBackslash(state.MsfsDir);
+        state.MsfsDir = platform::withTrailingSeparator(state.MsfsDir);
     }
     return true;
 }
@@ -201,7 +197,7 @@ bool ValidateLocations(Context &context, platform::LocationsEditor &locations, b
 bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowGeometry &mainWindow)
 {
     SharedState &state = context.state;
-    state.AppDir = AddBackslash(state.AppDir);
+    state.AppDir = platform::withTrailingSeparator(state.AppDir);
 
     const bool firstRun = !readSettingsFile(settingsFilePath(state), state, mainWindow);
     if (firstRun)

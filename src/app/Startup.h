@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "package/Context.h"
 #include "platform/Choices.h"
-#include "platform/FileSystem.h"
+#include "platform/Path.h"
 
 #include <QString>
 
@@ -12,9 +12,6 @@
 // relative path would depend on the folder the program was started in) and free of control
 // characters.
 bool hasLocationForm(const QString &location, QChar separator = platform::separator());
-
-// The path with the separator appended when it is not empty and does not end with one.
-QString AddBackslash(const QString &path);
 
 // Checks the three locations (showing the Locations dialog first when asked, and again when one
 // is invalid), appends the separators and returns true when they are usable. False: the caller

@@ -1,6 +1,6 @@
 #include "app/StateFolder.h"
 
-#include "platform/FileSystem.h"
+#include "platform/Path.h"
 
 #include <QDir>
 #include <QStandardPaths>

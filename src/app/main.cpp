@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "app/StateFolder.h"
 #include "app/ui/ProgramParts.h"
+#include "platform/Path.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QuitWhenPainted.h"
 
@@ -71,7 +72,8 @@ int main(int argc, char **argv)
     useProgramType();
 
     SharedState state;
-    const QString programFolder = AddBackslash(QCoreApplication::applicationDirPath());
+    const QString programFolder =
+        platform::withTrailingSeparator(QCoreApplication::applicationDirPath());
     state.ResourceDir = findResourceFolder(programFolder);
     // ws.ini stays beside a program run from its build folder; an installed one keeps it in
     // the user's configuration folder, never in a bin folder.

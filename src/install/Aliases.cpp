@@ -2,7 +2,8 @@
 
 #include "package/Files.h"
 #include "package/FolderLayout.h"
-#include "platform/FileSystem.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -18,6 +19,17 @@ QString &clipOf(SharedState &state, AliasKind kind)
     return kind == AliasKind::Panel ? state.PanelAliasClip : state.SoundAliasClip;
 }
 
+// panel.cfg (sound.cfg), which an alias replaces, and oldpanel.cfg (oldsound.cfg), which keeps it.
+ConfigFile currentFile(AliasKind kind)
+{
+    return kind == AliasKind::Panel ? ConfigFile::Panel : ConfigFile::Sound;
+}
+
+ConfigFile keptFile(AliasKind kind)
+{
+    return kind == AliasKind::Panel ? ConfigFile::OldPanel : ConfigFile::OldSound;
+}
+
 // The package's Panel (Sound) folder in the store and the two files an alias works with.
 struct KindFiles {
     QString packageFolder; // the stored package's folder, the only one these actions delete in
@@ -27,12 +39,10 @@ struct KindFiles {
     KindFiles(const SharedState &state, AliasKind kind, const QString &category,
               const QString &package)
     {
-        const QString name = aliasKindName(kind);
-        packageFolder = FolderLayout(state).packageFolder(category, package);
-        const QString folder = platform::resolveCase(packageFolder + name + platform::separator());
-        current = platform::resolveCase(folder + name + QStringLiteral(".cfg"));
-        kept =
-            platform::resolveCase(folder + QStringLiteral("old") + name + QStringLiteral(".cfg"));
+        const FolderLayout layout(state);
+        packageFolder = layout.packageFolder(category, package);
+        current = layout.storedConfigFile(category, package, currentFile(kind));
+        kept = layout.storedConfigFile(category, package, keptFile(kind));
     }
 };
 
@@ -51,16 +61,11 @@ bool refusedWhileInstalled(Context &context, const QString &package, const QStri
 
 } // namespace
 
-QString aliasKindName(AliasKind kind)
-{
-    return kind == AliasKind::Panel ? QStringLiteral("panel") : QStringLiteral("sound");
-}
-
 void CreateAlias(Context &context, AliasKind kind, const QString &package)
 {
     SharedState &state = context.state;
     const QString name = aliasKindName(kind);
-    if (!PackageHasFile(state, name + QStringLiteral(".cfg"))) {
+    if (!PackageHasFile(state, configFileName(currentFile(kind)))) {
         context.messages.inform(QStringLiteral("The current package does not contain a ") + name +
                                 QStringLiteral(".cfg file.  Cannot create ") + name +
                                 QStringLiteral(" alias."));
@@ -79,7 +84,7 @@ void CreateAlias(Context &context, AliasKind kind, const QString &package)
             "file that uses an alias itself is not permitted."));
         return;
     }
-    clipOf(state, kind) = package + QLatin1Char('\\') + name;
+    clipOf(state, kind) = aliasTarget(package, kind);
     // The option named in the middle is the panel one for both kinds, as users know the text.
     context.messages.inform(
         QStringLiteral("Done.  Now you can easily create a new ") + name +
@@ -102,7 +107,7 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
                                 name + QStringLiteral(" configuration first."));
         return;
     }
-    if (clip == package + QLatin1Char('\\') + name) {
+    if (clip == aliasTarget(package, kind)) {
         context.messages.inform(QStringLiteral("You cannot paste a ") + name +
                                 QStringLiteral(" alias to the package where you got the alias!"));
         return;
@@ -112,7 +117,7 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
 
     const KindFiles files(state, kind, category, package);
     bool keptNow = false;
-    if (PackageHasFile(state, name + QStringLiteral(".cfg"))) {
+    if (PackageHasFile(state, configFileName(currentFile(kind)))) {
         // The kept file is the package's own configuration from the first paste; the disk, not
         // the last scan, decides whether it is there, so it is never overwritten.
         if (!platform::entryExists(files.kept)) {
@@ -140,7 +145,7 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
 {
     const SharedState &state = context.state;
     const QString name = aliasKindName(kind);
-    if (!PackageHasFile(state, QStringLiteral("old") + name + QStringLiteral(".cfg"))) {
+    if (!PackageHasFile(state, configFileName(keptFile(kind)))) {
         context.messages.inform(QStringLiteral("This package does not contain an old") + name +
                                 QStringLiteral(".cfg file to restore."));
         return;

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "package/Context.h"
+#include "package/FolderLayout.h"
 
 #include <QString>
 
-// What one aircraft can lend another through an alias= line: its panel or its sound set.
-enum class AliasKind { Panel, Sound };
-
-// "panel" or "sound": the kind's folder, its configuration file's stem, and how messages name it.
-QString aliasKindName(AliasKind kind);
+// AliasKind, aliasKindName and the alias's target are part of the layout (package/FolderLayout.h).
 
 // Remembers the current package's panel (sound) as the alias to paste ("package\panel"). Changes
 // no file.

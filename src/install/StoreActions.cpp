@@ -10,7 +10,9 @@
 #include "package/Removal.h"
 #include "package/Scan.h"
 #include "package/WholeRemoval.h"
-#include "platform/FileSystem.h"
+#include "platform/FileCopy.h"
+#include "platform/Path.h"
+#include "platform/Result.h"
 
 #include <optional>
 #include <utility>
@@ -51,17 +53,6 @@ bool isEntryName(const QString &name)
 {
     return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
            !name.contains(platform::separator()) && !name.contains(QLatin1Char('/'));
-}
-
-// An alias names a folder below the simulator's aircraft folder the Windows way ("other\panel");
-// Windows ignores blanks at the end of a name.
-QString aliasAsPath(const QString &alias)
-{
-    QString path = alias;
-    path.replace(QLatin1Char('\\'), platform::separator());
-    while (path.endsWith(QLatin1Char(' ')))
-        path.chop(1);
-    return path;
 }
 
 // Ends a removal that failed or was refused, showing the window as a finished action does.
@@ -185,15 +176,15 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
     // Aircraft that borrow this package's panel or sound would lose it: checked before anything
     // is deleted.
     const QString aircraft = layout.aircraftFolder();
-    if (FindCfgUsers(context, aircraft, QStringLiteral("panel.cfg"),
-                     package.name + QStringLiteral("\\panel"), true)) {
+    if (FindCfgUsers(context, aircraft, configFileName(ConfigFile::Panel),
+                     aliasTarget(package.name, AliasKind::Panel), true)) {
         context.messages.inform(
             QStringLiteral("Cannot remove.  The panel in this package is used (via alias) by an "
                            "aircraft(s) in the Flight Simulator directory as shown."));
         return false;
     }
-    if (FindCfgUsers(context, aircraft, QStringLiteral("sound.cfg"),
-                     package.name + QStringLiteral("\\sound"), true)) {
+    if (FindCfgUsers(context, aircraft, configFileName(ConfigFile::Sound),
+                     aliasTarget(package.name, AliasKind::Sound), true)) {
         context.messages.inform(
             QStringLiteral("Cannot remove.  This sound in this package is used (via alias) by an "
                            "aircraft(s) in the Flight Simulator directory as shown."));
@@ -225,8 +216,8 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
 void removeFromStore(Context &context, platform::MainControls &controls, const Package &package)
 {
     const FolderLayout layout(context.state);
-    if (FindCfgUsers(context, context.state.StowbayDir, QStringLiteral("panel.cfg"),
-                     package.name + QStringLiteral("\\panel"), true)) {
+    if (FindCfgUsers(context, context.state.StowbayDir, configFileName(ConfigFile::Panel),
+                     aliasTarget(package.name, AliasKind::Panel), true)) {
         context.messages.inform(QStringLiteral("Cannot remove.  This panel is used (via alias) by "
                                                "an aircraft(s) in the Stowbay as shown."));
         return;
@@ -234,8 +225,7 @@ void removeFromStore(Context &context, platform::MainControls &controls, const P
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
         return;
-    const QString entry =
-        platform::withoutTrailingSeparator(layout.packageFolder(package.category, package.name));
+    const QString entry = layout.packageEntry(package.category, package.name);
     const RemovalArea category(layout.categoryFolder(package.category));
     if (refusedForObstacle(context, controls, {{category, entry}}))
         return;
@@ -278,7 +268,7 @@ void copyToStaging(Context &context, platform::MainControls &controls, const Pac
     if (!IsStagingEmpty(context.state) && !context.messages.confirmYes(QStringLiteral(
                                               "The staging area is not clear.  Are you sure?")))
         return;
-    const QString copy = context.state.StagingDir + package.name;
+    const QString copy = FolderLayout(context.state).stagingEntry(package.name);
     if (!CopyPackage(context, copy))
         return;
     // Ready for taking the package into the store again from Staging mode.
@@ -302,7 +292,7 @@ void copyImageToStaging(Context &context, platform::MainControls &controls)
         return;
     }
     const QString destination =
-        platform::resolveCase(context.state.StagingDir + FileNameOf(image->path, false));
+        FolderLayout(context.state).stagingFile(FileNameOf(image->path, false));
     const platform::Result copied = platform::copyFile(image->realPath, destination);
     if (!copied.ok) {
         context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +

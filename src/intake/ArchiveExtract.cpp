@@ -2,8 +2,11 @@
 
 #include "intake/ArchiveReader.h"
 #include "intake/EntryPaths.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 #include "platform/FileWriting.h"
+#include "platform/Path.h"
+#include "platform/Result.h"
 
 #include <QDir>
 #include <QFile>

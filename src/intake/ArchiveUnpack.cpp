@@ -5,7 +5,8 @@
 #include "intake/StagingReplacement.h"
 #include "package/Files.h"
 #include "package/FolderClearing.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 
 #include <QDir>
 #include <QFileInfo>

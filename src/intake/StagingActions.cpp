@@ -7,7 +7,6 @@
 #include "package/PackageCopy.h"
 #include "package/Removal.h"
 #include "package/Store.h"
-#include "platform/FileSystem.h"
 
 #include <functional>
 
@@ -146,7 +145,7 @@ void copyToStowbay(Context &context, platform::MainControls &controls)
         return;
     if (!confirmMissingConfigurationFiles(context))
         return;
-    const QString target = FolderLayout(context.state).newPackageEntry(category, name);
+    const QString target = FolderLayout(context.state).packageEntry(category, name);
     if (!CopyPackage(context, target))
         return;
     controls.refreshPackageListIfShown();

@@ -1,7 +1,10 @@
 #include "intake/StagingReplacement.h"
 
+#include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
 #include "platform/FileWriting.h"
+#include "platform/Folders.h"
+#include "platform/Path.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "package/Removal.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 
 #include <QString>

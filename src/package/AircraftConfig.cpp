@@ -6,7 +6,8 @@
 #include "package/FolderClearing.h"
 #include "package/ShutDown.h"
 #include "package/Walk.h"
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 #include "platform/TextFile.h"
 
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "package/Files.h"
 #include "package/Walk.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
 #include "platform/TextFile.h"
 
 namespace {

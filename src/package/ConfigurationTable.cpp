@@ -1,6 +1,6 @@
 #include "package/ConfigurationTable.h"
 
-#include "platform/FileSystem.h"
+#include "platform/Path.h"
 
 namespace {
 

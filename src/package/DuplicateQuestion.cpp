@@ -1,6 +1,6 @@
 #include "package/DuplicateQuestion.h"
 
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,6 +1,8 @@
 #include "package/Files.h"
 
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "package/Removal.h"
 #include "package/SharedState.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Path.h"
 
 #include <QString>
 

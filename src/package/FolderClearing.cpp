@@ -4,6 +4,8 @@
 #include "package/LocationSafety.h"
 #include "package/Removal.h"
 #include "package/ShutDown.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
 #include "platform/PathIdentity.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
-#include "platform/FileSystem.h"
+#include "platform/Path.h"
 
 #include <QString>
 

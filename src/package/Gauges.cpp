@@ -4,7 +4,9 @@
 #include "package/FolderLayout.h"
 #include "package/NameOccurrences.h"
 #include "package/Removal.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 #include "platform/Progress.h"
 #include "platform/TextFile.h"
 
@@ -17,7 +19,7 @@ QString gaugeBaseName(const QString &fileName)
 ReachableFiles installedPanels(const SharedState &state, const QString &leaving)
 {
     const QString aircraft = platform::resolveCase(FolderLayout(state).aircraftFolder());
-    ReachableFiles panels = reachableFilesNamed(aircraft, QStringLiteral("panel.cfg"));
+    ReachableFiles panels = reachableFilesNamed(aircraft, configFileName(ConfigFile::Panel));
     if (leaving.isEmpty())
         return panels;
     const QString below = platform::withTrailingSeparator(platform::resolveCase(leaving));

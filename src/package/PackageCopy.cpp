@@ -6,8 +6,13 @@
 #include "package/FolderLayout.h"
 #include "package/Gauges.h"
 #include "package/Transaction.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
 #include "platform/FileWriting.h"
+#include "platform/Folders.h"
+#include "platform/Path.h"
+#include "platform/Result.h"
 
 #include <map>
 #include <optional>
@@ -20,11 +25,6 @@ namespace {
 constexpr qsizetype kMaxNameBytes = 255;
 
 constexpr qsizetype kFilesPerRepaint = 64;
-
-QString sep()
-{
-    return QString(platform::separator());
-}
 
 // Why the target's folder name cannot be used, or an empty text when it can. Checked before
 // anything is written, so a refused name leaves nothing behind.
@@ -134,11 +134,11 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
     const FileList &files = state.ComponentFiles.at(kind);
     if (kind == Gauges && inSimulator)
         return std::nullopt; // the simulator keeps gauges in its shared folder
-    const QString kindFolder = folder + QString::fromLatin1(KindNames.at(kind));
+    const QString kindFolder = FolderLayout::kindFolder(folder, ComponentKind(kind));
     bool kindFolderMade = false;
     // The package's own panel.cfg is already in the target when the gauges come.
     const QStringList panelLines =
-        kind == Gauges ? cfgLinesBelow(folder, QStringLiteral("panel.cfg")) : QStringList{};
+        kind == Gauges ? cfgLinesBelow(folder, configFileName(ConfigFile::Panel)) : QStringList{};
 
     qsizetype count = 0;
     for (const PackageFile &file : files) {
@@ -152,12 +152,12 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
         QString destinationFolder = folder;
         if (kind != Aircraft) {
             if (!kindFolderMade) {
-                if (Failure failure = makeOneFolder(kindFolder))
+                if (Failure failure = makeOneFolder(platform::withoutTrailingSeparator(kindFolder)))
                     return failure;
                 entries.add(folder, QString::fromLatin1(KindNames.at(kind)));
                 kindFolderMade = true;
             }
-            destinationFolder = kindFolder + sep();
+            destinationFolder = kindFolder;
         }
         if (Failure failure = copyIntoNewFolder(file.realPath, destinationFolder, name, entries))
             return failure;
@@ -165,7 +165,7 @@ Failure copyKind(Context &context, int kind, const QString &folder, bool inSimul
         // Sounds that the package's sound.cfg does not name are the gauges' sounds; the
         // simulator looks for them in its shared sound folder. One already there stays.
         if (kind == Sound && inSimulator && name.right(4) == QStringLiteral(".wav")) {
-            const QString shared = platform::resolveCase(FolderLayout(state).soundFolder() + name);
+            const QString shared = FolderLayout(state).sharedSound(name);
             if (!platform::entryExists(shared) && !IsSoundInSoundCfg(state, name)) {
                 if (Failure failure =
                         stageShared(transaction, file.realPath, shared, platform::Existing::Keep))
@@ -183,11 +183,11 @@ Failure copyGaugesIn(Context &context, Transaction &transaction)
     if (reportMissingGaugesFolder(context))
         return QString();
     const FileList &gauges = context.state.ComponentFiles.at(Gauges);
-    const QString folder = FolderLayout(context.state).gaugesFolder();
+    const FolderLayout layout(context.state);
     const platform::ShownProgress shown(context.progress, 0, int(gauges.size()) + 1);
     int step = 1;
     for (const PackageFile &gauge : gauges) {
-        const QString destination = platform::resolveCase(folder + FileNameOf(gauge.path, false));
+        const QString destination = layout.sharedGauge(FileNameOf(gauge.path, false));
         if (Failure failure =
                 stageShared(transaction, gauge.realPath, destination, platform::Existing::Replace))
             return failure;
@@ -256,7 +256,7 @@ bool CopyPackage(Context &context, const QString &target)
         context.messages.inform(exists);
         return false;
     }
-    const QString folder = transaction.stagedFolder() + sep();
+    const QString folder = platform::withTrailingSeparator(transaction.stagedFolder());
 
     context.progress.show(0, kKindCount - 1);
     Failure failure;

@@ -1,7 +1,8 @@
 #include "package/Removal.h"
 
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
 #include "platform/PathIdentity.h"
+#include "platform/Result.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include "package/ConfigReaders.h"
 #include "package/Files.h"
 #include "package/Walk.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/Path.h"
 
 #include <QSet>
 

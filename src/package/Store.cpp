@@ -1,16 +1,12 @@
 #include "package/Store.h"
 
 #include "package/Files.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 
 #include <algorithm>
 
 namespace {
-
-QString folderPath(const QString &parent, const QString &name)
-{
-    return parent + name + platform::separator();
-}
 
 // The names of the entries of a folder that count as folders, in listing order.
 QStringList folderNames(const QString &dir)
@@ -48,8 +44,9 @@ QStringList packageBoxEntries(const SharedState &state, const QString &category)
     const FolderLayout layout(state);
     QStringList entries = folderNames(layout.categoryFolder(category));
     sortIgnoringCase(entries);
-    // Any entry of that name counts, as for a single package.
-    const std::unordered_set<std::u32string> installed = layout.installedKeys(false);
+    // Any entry of that name counts, as for installing a single package.
+    const std::unordered_set<std::u32string> installed =
+        layout.installedKeys(InstalledAs::AnyEntry);
     for (QString &entry : entries) {
         if (installed.contains(platform::caseKey(entry)))
             entry = withInstalledMarker(entry);
@@ -60,9 +57,10 @@ QStringList packageBoxEntries(const SharedState &state, const QString &category)
 bool PackageNameExists(Context &context, const QStringList &categories, const QString &name)
 {
     const SharedState &state = context.state;
+    const FolderLayout layout(state);
     bool clash = false;
     for (const QString &category : categories) {
-        if (SubfolderExists(folderPath(state.StowbayDir, category), name)) {
+        if (SubfolderExists(layout.categoryFolder(category), name)) {
             context.messages.inform(QStringLiteral("Package name already exists in ") +
                                     state.StowbayDir + category +
                                     QStringLiteral(".  Please use another name."));

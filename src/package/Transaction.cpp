@@ -1,6 +1,11 @@
 #include "package/Transaction.h"
 
+#include "platform/CaseLookup.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
+#include "platform/Folders.h"
+#include "platform/Path.h"
 #include "platform/PathIdentity.h"
 
 #include <QFile>
@@ -39,16 +44,11 @@ QString stagedFolderName(const QString &id, const QString &name)
     return hiddenName(kStaged, id, cut);
 }
 
-bool isSeparator(QChar c)
-{
-    return c == platform::separator() || c == QLatin1Char('/');
-}
-
 // The folder holding an entry (given without a trailing separator), with the separator.
 QString folderOf(const QString &entry)
 {
     qsizetype cut = entry.size();
-    while (cut > 0 && !isSeparator(entry[cut - 1]))
+    while (cut > 0 && !platform::isSeparator(entry[cut - 1]))
         --cut;
     return entry.left(cut);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/FileSystem.h"
 #include "platform/FileWriting.h"
 #include "platform/HeldFile.h"
+#include "platform/Result.h"
 
 #include <QList>
 #include <QString>

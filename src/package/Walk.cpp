@@ -1,6 +1,8 @@
 #include "package/Walk.h"
 
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 #include "platform/PathIdentity.h"
 
 #include <QFileInfo>

@@ -1,7 +1,9 @@
 #include "package/WholeRemoval.h"
 
+#include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
 #include "platform/FileWriting.h"
+#include "platform/Path.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <optional>
 
@@ -46,6 +47,15 @@ int inject(Call call)
         ::kill(::getpid(), SIGKILL);
 #endif
     return state.plan->error;
+}
+
+bool allows(Call call)
+{
+    if (const int error = inject(call)) {
+        errno = error;
+        return false;
+    }
+    return true;
 }
 
 ArmedFault::ArmedFault(const Plan &plan)

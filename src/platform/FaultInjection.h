@@ -13,6 +13,10 @@ inline constexpr int kCallKinds = 6;
 // asks for the process to end kills it here, as a crash or a power cut would.
 int inject(Call call);
 
+// The same question for code that reports failures through errno: false, with errno set to the
+// injected error, when the seam fails the call.
+bool allows(Call call);
+
 // What a test arms: the nth call (from 1) of a kind fails with error, or ends the process when
 // killProcess is set.
 struct Plan {

@@ -1,6 +1,9 @@
 #include "platform/FileRemoval.h"
 
+#include "platform/CaseLookup.h"
 #include "platform/FaultInjection.h"
+#include "platform/FileListing.h"
+#include "platform/Path.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,13 +145,13 @@ Result removeTree(const QString &path)
         return {};
     const TreeEntries tree = entriesOf(top, topAttributes);
     if (!tree.unlisted.isEmpty())
-        return {false, QStringLiteral("Access is denied.")};
+        return {false, kAccessDenied};
     // Each folder comes before what it holds, so from the end inner entries go first.
     for (qsizetype i = tree.paths.size() - 1; i >= 0; --i) {
         const unsigned attributes = tree.attributes[std::size_t(i)];
         const bool isFolder = (attributes & (Directory | Link)) == Directory;
         if (!isFolder && !(attributes & Link) && (attributes & ReadOnly))
-            return {false, QStringLiteral("Access is denied.")};
+            return {false, kAccessDenied};
         if (const int error = faults::inject(faults::Call::Remove))
             return {false, qt_error_string(error)};
         const QString &entry = tree.paths[i];
@@ -156,6 +159,23 @@ Result removeTree(const QString &path)
         if (!removed)
             return {false, qt_error_string()};
     }
+    return {};
+}
+
+RemoveResult removeFile(const QString &path)
+{
+    const QString real = resolveCase(withoutTrailingSeparator(path));
+    bool exists = false;
+    const unsigned attributes = attributesOf(real, &exists);
+    if (!exists)
+        return {true, true, {}};
+    if (attributes & (ReadOnly | Directory))
+        return {false, false, kAccessDenied};
+    if (const int error = faults::inject(faults::Call::Remove))
+        return {false, false, qt_error_string(error)};
+    QFile file(real);
+    if (!file.remove()) // unlinks a link itself, never its target
+        return {false, false, file.errorString()};
     return {};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileSystem.h"
+#include "platform/Result.h"
 
 #include <QString>
 
@@ -10,6 +10,15 @@
 // program know beforehand: removalObstacle finds what would stop the deletion before anything
 // goes, removeTree then deletes.
 namespace platform {
+
+// Deletes one file (or link, never its target), looked up without regard to case. A missing file
+// counts as success with missing set. A read-only file is refused, as Windows refuses it.
+struct RemoveResult {
+    bool ok = true;
+    bool missing = false;
+    QString error;
+};
+RemoveResult removeFile(const QString &path);
 
 struct RemovalObstacle {
     QString path;   // the entry that cannot be deleted

@@ -1,6 +1,7 @@
 #include "platform/FileWriting.h"
 
 #include "platform/FaultInjection.h"
+#include "platform/Path.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,16 +29,6 @@ Result errorResult(int error)
     return {false, qt_error_string(error), error};
 }
 
-// errno set to the injected error when the seam fails the call.
-bool seamAllows(faults::Call call)
-{
-    if (const int error = faults::inject(call)) {
-        errno = error;
-        return false;
-    }
-    return true;
-}
-
 QString nameOf(const QString &path)
 {
     return QFileInfo(withoutTrailingSeparator(path)).fileName();
@@ -61,12 +52,12 @@ QString temporaryNameBeside(const QString &path, const QString &tag, WithName wi
 
 Result makeFolderAsGiven(const QString &path)
 {
-    if (!seamAllows(faults::Call::MakeFolder))
+    if (!faults::allows(faults::Call::MakeFolder))
         return errorResult(errno);
 #ifdef Q_OS_UNIX
     return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 ? Result{} : errorResult(errno);
 #else
-    return QDir().mkdir(path) ? Result{} : Result{false, QStringLiteral("Access is denied.")};
+    return QDir().mkdir(path) ? Result{} : Result{false, kAccessDenied};
 #endif
 }
 
@@ -74,7 +65,7 @@ Result makeFolderAsGiven(const QString &path)
 
 Result renameEntry(const QString &from, const QString &to, Existing existing)
 {
-    if (!seamAllows(faults::Call::Rename))
+    if (!faults::allows(faults::Call::Rename))
         return errorResult(errno);
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
@@ -95,7 +86,7 @@ Result renameEntry(const QString &from, const QString &to, Existing existing)
 
 Result syncFileSystem(const QString &path)
 {
-    if (!seamAllows(faults::Call::Sync))
+    if (!faults::allows(faults::Call::Sync))
         return errorResult(errno);
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -119,7 +110,7 @@ NewFile::NewFile(const QString &path)
     : handle_(std::make_unique<Handle>()), path_(path),
       temporary_(temporaryNameBeside(path, QStringLiteral("part"), WithName::No))
 {
-    if (seamAllows(faults::Call::Open))
+    if (faults::allows(faults::Call::Open))
         handle_->fd = ::open(QFile::encodeName(temporary_).constData(),
                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (handle_->fd < 0) {
@@ -136,7 +127,7 @@ bool NewFile::isOpen() const
 bool NewFile::write(const char *data, qint64 size)
 {
     for (qint64 done = 0; done < size;) {
-        const ssize_t put = seamAllows(faults::Call::Write)
+        const ssize_t put = faults::allows(faults::Call::Write)
                                 ? ::write(handle_->fd, data + done, std::size_t(size - done))
                                 : -1;
         if (put < 0 && errno == EINTR)
@@ -176,7 +167,7 @@ NewFile::~NewFile()
     if (finished_)
         return;
     handle_.reset();
-    if (seamAllows(faults::Call::Remove))
+    if (faults::allows(faults::Call::Remove))
         ::unlink(QFile::encodeName(temporary_).constData());
 }
 
@@ -184,14 +175,14 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
 {
     const QString temporary = temporaryNameBeside(path, QStringLiteral("part"), WithName::No);
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    if (!seamAllows(faults::Call::Open))
+    if (!faults::allows(faults::Call::Open))
         return errorResult(errno);
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return errorResult(errno);
     const auto failed = [&](int error) {
         ::close(fd);
-        if (seamAllows(faults::Call::Remove))
+        if (faults::allows(faults::Call::Remove))
             ::unlink(temporaryName.constData());
         return errorResult(error);
     };
@@ -201,7 +192,7 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
         ::fchmod(fd, status.st_mode & 07777) != 0)
         return failed(errno);
     for (qsizetype done = 0; done < bytes.size();) {
-        if (!seamAllows(faults::Call::Write))
+        if (!faults::allows(faults::Call::Write))
             return failed(errno);
         const ssize_t put = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (put < 0 && errno == EINTR)
@@ -218,7 +209,7 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
         return errorResult(error);
     }
     const Result renamed = renameEntry(temporary, path, Existing::Replace);
-    if (!renamed.ok && seamAllows(faults::Call::Remove))
+    if (!renamed.ok && faults::allows(faults::Call::Remove))
         ::unlink(temporaryName.constData());
     return renamed;
 }
@@ -229,16 +220,16 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
 
 Result renameEntry(const QString &from, const QString &to, Existing existing)
 {
-    if (!seamAllows(faults::Call::Rename))
+    if (!faults::allows(faults::Call::Rename))
         return errorResult(errno);
     if (existing == Existing::Replace && QFileInfo::exists(to) && !QFile::remove(to))
-        return {false, QStringLiteral("Access is denied.")};
-    return QDir().rename(from, to) ? Result{} : Result{false, QStringLiteral("Access is denied.")};
+        return {false, kAccessDenied};
+    return QDir().rename(from, to) ? Result{} : Result{false, kAccessDenied};
 }
 
 Result syncFileSystem(const QString &)
 {
-    if (!seamAllows(faults::Call::Sync))
+    if (!faults::allows(faults::Call::Sync))
         return errorResult(errno);
     return {};
 }
@@ -252,7 +243,7 @@ NewFile::NewFile(const QString &path)
       temporary_(temporaryNameBeside(path, QStringLiteral("part"), WithName::No))
 {
     handle_->file.setFileName(temporary_);
-    if (!seamAllows(faults::Call::Open) ||
+    if (!faults::allows(faults::Call::Open) ||
         !handle_->file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         error_ = handle_->file.errorString();
 }
@@ -264,7 +255,7 @@ bool NewFile::isOpen() const
 
 bool NewFile::write(const char *data, qint64 size)
 {
-    if (seamAllows(faults::Call::Write) && handle_->file.write(data, size) == size)
+    if (faults::allows(faults::Call::Write) && handle_->file.write(data, size) == size)
         return true;
     error_ = handle_->file.errorString();
     return false;
@@ -288,7 +279,7 @@ NewFile::~NewFile()
 
 Result writeFileReplacing(const QString &path, const QByteArray &bytes)
 {
-    if (!seamAllows(faults::Call::Open))
+    if (!faults::allows(faults::Call::Open))
         return errorResult(errno);
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

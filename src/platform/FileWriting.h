@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileSystem.h"
+#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>

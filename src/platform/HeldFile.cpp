@@ -19,20 +19,6 @@
 
 namespace platform {
 
-namespace {
-
-// errno set to the injected error when the seam fails the call.
-bool seamAllows(faults::Call call)
-{
-    if (const int error = faults::inject(call)) {
-        errno = error;
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 HeldFile::~HeldFile()
 {
     release();
@@ -66,13 +52,13 @@ HeldFile HeldFile::create(const QString &path, const QByteArray &bytes, QString 
     const QString temporary = temporaryNameBeside(path, QStringLiteral("part"));
     const QByteArray temporaryName = QFile::encodeName(temporary);
     const auto failed = [&](int code, bool made) {
-        if (made && seamAllows(faults::Call::Remove))
+        if (made && faults::allows(faults::Call::Remove))
             ::unlink(temporaryName.constData());
         if (error)
             *error = qt_error_string(code);
         return HeldFile();
     };
-    if (!seamAllows(faults::Call::Open))
+    if (!faults::allows(faults::Call::Open))
         return failed(errno, false);
     const int fd =
         ::open(temporaryName.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -83,7 +69,7 @@ HeldFile HeldFile::create(const QString &path, const QByteArray &bytes, QString 
     if (::flock(fd, LOCK_EX) != 0)
         return failed(errno, true);
     for (qsizetype done = 0; done < bytes.size();) {
-        if (!seamAllows(faults::Call::Write))
+        if (!faults::allows(faults::Call::Write))
             return failed(errno, true);
         const ssize_t put = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (put < 0 && errno == EINTR)
@@ -108,7 +94,7 @@ HeldFile HeldFile::create(const QString &path, const QByteArray &bytes, QString 
     if (folder >= 0)
         ::close(folder);
     if (!folderSynced) {
-        if (seamAllows(faults::Call::Remove))
+        if (faults::allows(faults::Call::Remove))
             ::unlink(QFile::encodeName(path).constData());
         if (error)
             *error = qt_error_string(folderError);
@@ -152,7 +138,8 @@ Result HeldFile::remove()
 {
     if (fd_ < 0)
         return {false, qt_error_string(EBADF)};
-    if (!seamAllows(faults::Call::Remove) || ::unlink(QFile::encodeName(path_).constData()) != 0)
+    if (!faults::allows(faults::Call::Remove) ||
+        ::unlink(QFile::encodeName(path_).constData()) != 0)
         return {false, qt_error_string(errno)};
     release();
     return {};
@@ -196,8 +183,8 @@ QByteArray HeldFile::contents() const
 
 Result HeldFile::remove()
 {
-    if (!seamAllows(faults::Call::Remove) || !QFile::remove(path_))
-        return {false, QStringLiteral("Access is denied.")};
+    if (!faults::allows(faults::Call::Remove) || !QFile::remove(path_))
+        return {false, kAccessDenied};
     release();
     return {};
 }

@@ -1,6 +1,7 @@
 #include "platform/PathIdentity.h"
 
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/Path.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,9 @@
 #include "platform/TextFile.h"
 
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 #include "platform/FileWriting.h"
+#include "platform/Result.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -54,7 +56,7 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error,
     // Replacing the file by rename would get past its read-only mark; Windows refuses.
     if (attributesOf(real) & ReadOnly) {
         if (error)
-            *error = QStringLiteral("Access is denied.");
+            *error = kAccessDenied;
         return false;
     }
     QByteArray bytes;

@@ -1,13 +1,15 @@
 #include "tools/PackageList.h"
 
 #include "package/FolderLayout.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
+#include "platform/FileListing.h"
 
 QStringList packageListRows(const SharedState &state, const QStringList &categories)
 {
     // A row is marked installed when a folder (not just any entry, as the package boxes take)
     // matches its name; one listing serves the whole list.
-    const std::unordered_set<std::u32string> installed = FolderLayout(state).installedKeys(true);
+    const std::unordered_set<std::u32string> installed =
+        FolderLayout(state).installedKeys(InstalledAs::Folder);
     QStringList rows;
     for (const QString &category : categories) {
         QStringList packages;
@@ -79,8 +81,8 @@ selectionForRow(const SharedState &state, const QStringList &categories, const Q
     const QString name = GetPackageName(rowText);
     PackageSelection selection;
     selection.category = categoryOfPackage(state, categories, name);
-    const QString installedFolder = FolderLayout(state).installedEntry(name);
-    selection.packageText =
-        platform::directoryExists(installedFolder) ? withInstalledMarker(name) : name;
+    selection.packageText = FolderLayout(state).isInstalled(name, InstalledAs::Directory)
+                                ? withInstalledMarker(name)
+                                : name;
     return selection;
 }

@@ -5,7 +5,7 @@
 #include "package/Gauges.h"
 #include "package/LocationSafety.h"
 #include "package/Removal.h"
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
 
 #include <algorithm>
 #include <array>

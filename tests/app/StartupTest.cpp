@@ -3,7 +3,8 @@
 #include "app/Settings.h"
 #include "package/LocationSafety.h"
 #include "package/ShutDown.h"
-#include "platform/FileSystem.h"
+#include "platform/FileListing.h"
+#include "platform/Folders.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 

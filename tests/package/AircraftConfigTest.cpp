@@ -1,7 +1,6 @@
 #include "package/AircraftConfig.h"
 
 #include "package/ConfigurationTable.h"
-#include "platform/FileSystem.h"
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 

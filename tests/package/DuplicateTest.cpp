@@ -1,7 +1,7 @@
 #include "PackageTestHelpers.h"
 #include "TestContext.h"
 #include "package/Scan.h"
-#include "platform/FileSystem.h"
+#include "platform/CaseLookup.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -2,7 +2,8 @@
 
 #include "package/Scan.h"
 #include "platform/FaultInjection.h"
-#include "platform/FileSystem.h"
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
 #include "support/DiskSnapshot.h"
 #include "support/PackageTestHelpers.h"
 #include "support/RecordingMessageBoxes.h"

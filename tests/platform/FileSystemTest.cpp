@@ -1,5 +1,7 @@
-#include "platform/FileSystem.h"
-
+#include "platform/FileCopy.h"
+#include "platform/FileListing.h"
+#include "platform/FileRemoval.h"
+#include "platform/Result.h"
 #include "support/PackageTestHelpers.h"
 
 #include <gtest/gtest.h>

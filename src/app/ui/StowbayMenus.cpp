@@ -1,7 +1,7 @@
 // The menus of the main window and its orderly end.
 #include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
 #include "tools/ui/AboutBox.h"
 #include "tools/ui/UnusedGaugesWindow.h"
 
@@ -30,8 +30,7 @@ void StowbayWindow::mnuExit_Click()
 
 void StowbayWindow::mnuReadMe_Click()
 {
-    services_.launcher.openTextFile(
-        platform::resolveCase(services_.state.ResourceDir + QStringLiteral("readme.txt")));
+    services_.launcher.openTextFile(FolderLayout(services_.state).readmeFile());
 }
 
 void StowbayWindow::endAfterShutDown()

@@ -2,7 +2,7 @@
 #include "app/ui/ComponentArea.h"
 #include "app/ui/ComponentViewer.h"
 #include "app/ui/StowbayWindow.h"
-#include "platform/FileSystem.h"
+#include "package/FolderLayout.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -39,7 +39,7 @@ QImage readPicture(const QString &path)
 
 QString StowbayWindow::placeholderPath() const
 {
-    return platform::resolveCase(services_.state.ResourceDir + QStringLiteral("StowbayEE.jpg"));
+    return FolderLayout(services_.state).picture(ProgramPicture::Placeholder);
 }
 
 void StowbayWindow::showPlaceholderPicture()
