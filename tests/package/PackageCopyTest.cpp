@@ -60,7 +60,7 @@ protected:
             .file("Panel/c4Glass.gau", "named gauge 2")
             .fixture("synthetic-cfg/sound-names/sound.cfg", "Sound/Sound.cfg")
             .file("Sound/Click.wav", "gauge sound")
-            .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/spare.gau",
+            .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/a_spare.gau",
                     "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",
                     "ReadMe.txt", "extra.xyz"});
         ScanPackage(tc, tc.state.StagingDir);
@@ -101,7 +101,7 @@ TEST_F(PackageCopyTest, SimulatorInstallSharesGaugesAndUnnamedSoundsWhateverTheF
     // Every gauge of the package goes to the shared folder, replacing one of the same name,
     // under a progress bar of its own.
     EXPECT_EQ(entriesBelow(msfs.path("Gauges")),
-              (QStringList{"C4GLASS.gau", "c4_main.gau", "spare.gau"}));
+              (QStringList{"C4GLASS.gau", "a_spare.gau", "c4_main.gau"}));
     EXPECT_EQ(msfs.read("Gauges/C4GLASS.gau"), "named gauge 2");
     EXPECT_EQ(std::tuple(tc.progress.maximum, tc.progress.value, tc.progress.visible),
               std::tuple(4, 4, false));
@@ -198,7 +198,7 @@ TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
     ProcessGauges(context, 1);
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())),
-              (QStringList{"Gauges/c4_main.gau", "Gauges/c4glass.gau", "Gauges/spare.gau"}));
+              (QStringList{"Gauges/a_spare.gau", "Gauges/c4_main.gau", "Gauges/c4glass.gau"}));
     EXPECT_TRUE(
         QDir(tc.state.StateDir).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
