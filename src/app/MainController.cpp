@@ -29,35 +29,16 @@ QString entryAt(const QStringList &entries, int index)
     return index >= 0 && index < entries.size() ? entries.at(index) : QString();
 }
 
+// The options box's entries for a mode's table, each holding its action.
+template <typename Options> QList<OptionEntry> optionEntries(const Options &options)
+{
+    QList<OptionEntry> entries;
+    for (const auto &option : options)
+        entries.append({QString::fromLatin1(option.caption), static_cast<int>(option.action)});
+    return entries;
+}
+
 } // namespace
-
-const QStringList &stagingOptions()
-{
-    static const QStringList options{QStringLiteral("Copy package to Stowbay"),
-                                     QStringLiteral("Remove ALL from Staging"),
-                                     QStringLiteral("Remove current IMAGE"),
-                                     QStringLiteral("Remove PANEL from Staging"),
-                                     QStringLiteral("Remove AIRCRAFT from Staging"),
-                                     QStringLiteral("Remove SOUND from Staging")};
-    return options;
-}
-
-const QStringList &stowbayOptions()
-{
-    static const QStringList options{QStringLiteral("Copy package to MSFS"),
-                                     QStringLiteral("Remove package from MSFS"),
-                                     QStringLiteral("Remove package from STOWBAY"),
-                                     QStringLiteral("Remove current IMAGE"),
-                                     QStringLiteral("Copy package to STAGING"),
-                                     QStringLiteral("Copy current image to STAGING"),
-                                     QStringLiteral("Create PANEL alias"),
-                                     QStringLiteral("Create SOUND alias"),
-                                     QStringLiteral("Paste PANEL alias"),
-                                     QStringLiteral("Paste SOUND alias"),
-                                     QStringLiteral("Restore old PANEL"),
-                                     QStringLiteral("Restore old SOUND")};
-    return options;
-}
 
 MainController::MainController(Context &context, MainWindowView &view)
     : context_(context), view_(view)
@@ -88,7 +69,7 @@ void MainController::showStaging()
     SharedState &state = context_.state;
     state.InStowbayMode = false;
     ScanPackage(context_, state.StagingDir);
-    view_.setOptions(stagingOptions());
+    view_.setOptions(optionEntries(kStagingOptions));
     showWorkMode(MainMode::Staging);
 
     // Offer the aircraft's title as the name, but never over a name the user typed.
@@ -113,7 +94,7 @@ void MainController::showStowbay(bool rescan)
             ScanPackage(context_, chosenPackageFolder());
         }
     }
-    view_.setOptions(stowbayOptions());
+    view_.setOptions(optionEntries(kStowbayOptions));
     showWorkMode(MainMode::Stowbay);
 }
 
@@ -161,14 +142,45 @@ void MainController::refreshClicked()
 
 void MainController::goClicked()
 {
+    const std::optional<int> chosen = view_.selectedAction();
+    if (!chosen)
+        return;
     if (mode_ == MainMode::Stowbay) {
-        DoStowbayAction(context_, *this);
+        go(static_cast<StowbayAction>(*chosen),
+           [this](StowbayAction action) { return DoStowbayAction(context_, action, selection()); });
         return;
     }
     const QString typed = view_.packageNameText();
     if (!typed.isEmpty())
         view_.setPackageNameText(cleanPackageName(typed));
-    DoStagingAction(context_, *this);
+    go(static_cast<StagingAction>(*chosen),
+       [this](StagingAction action) { return DoStagingAction(context_, action, selection()); });
+}
+
+template <typename Action, typename Run> void MainController::go(Action action, Run run)
+{
+    for (;;) {
+        const ActionOutcome<Action> outcome = run(action);
+        if (outcome.packageName)
+            view_.setPackageNameText(*outcome.packageName);
+        if (outcome.refreshPackageList)
+            refreshPackageListIfShown();
+        if (!outcome.message.isEmpty())
+            context_.messages.inform(outcome.message);
+        if (outcome.showModeAgain)
+            refreshClicked(); // the mode read from disk again, as Refresh reads it
+        const std::optional<HandOver<Action>> &handOver = outcome.handOver;
+        if (!handOver || !handOverTaken(context_, handOver->question, handOver->copy))
+            return;
+        // The option box shows the option Go goes on with.
+        action = handOver->next;
+        view_.selectAction(static_cast<int>(action));
+    }
+}
+
+MainSelection MainController::selection() const
+{
+    return {categoryText(), view_.categories(), packageText(), view_.packageNameText()};
 }
 
 void MainController::selectCategory(int index)
@@ -229,7 +241,7 @@ void MainController::exploreClicked()
 
 void MainController::allPackagesClicked()
 {
-    ShowPackageList(context_, categories());
+    ShowPackageList(context_, view_.categories());
 }
 
 void MainController::unpackClicked()
@@ -249,15 +261,17 @@ void MainController::unpackArchive(const QString &archivePath)
 void MainController::packageListRowClicked(const QString &rowText)
 {
     SharedState &state = context_.state;
-    const std::optional<PackageSelection> selection = selectionForRow(state, categories(), rowText);
+    const std::optional<PackageSelection> selection =
+        selectionForRow(state, view_.categories(), rowText);
     if (!selection)
         return;
 
     // The category change fills the package box without choosing or scanning; the package
     // itself is chosen next, which scans it once in Stowbay mode.
     state.FileListSelecting = true;
-    const int category =
-        selection->category.isEmpty() ? -1 : findIgnoringCase(categories(), selection->category);
+    const int category = selection->category.isEmpty()
+                             ? -1
+                             : findIgnoringCase(view_.categories(), selection->category);
     if (category >= 0) {
         selectCategory(category);
     } else {
@@ -273,36 +287,9 @@ void MainController::packageListRowClicked(const QString &rowText)
         view_.setPackageIndex(-1);
 }
 
-// platform::MainControls
-
-int MainController::optionIndex() const
-{
-    return view_.optionIndex();
-}
-
-void MainController::setOptionIndex(int index)
-{
-    view_.setOptionIndex(index);
-}
-
-QString MainController::packageNameText() const
-{
-    return view_.packageNameText();
-}
-
-void MainController::setPackageNameText(const QString &text)
-{
-    view_.setPackageNameText(text);
-}
-
 QString MainController::categoryText() const
 {
     return entryAt(view_.categories(), view_.categoryIndex());
-}
-
-QStringList MainController::categories() const
-{
-    return view_.categories();
 }
 
 QString MainController::packageText() const
@@ -310,13 +297,8 @@ QString MainController::packageText() const
     return entryAt(view_.packages(), view_.packageIndex());
 }
 
-void MainController::updateCaption()
-{
-    UpdateCaption(context_);
-}
-
 void MainController::refreshPackageListIfShown()
 {
     if (context_.packageList.isShown())
-        ShowPackageList(context_, categories());
+        ShowPackageList(context_, view_.categories());
 }

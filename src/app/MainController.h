@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/MainWindowView.h"
+#include "install/StowbayAction.h"
+#include "intake/StagingAction.h"
+#include "package/ActionOutcome.h"
 #include "package/Context.h"
-#include "platform/MainControls.h"
 
 #include <QString>
 
@@ -11,9 +13,9 @@ QString welcomePicture();
 
 // The main window's behaviour: the welcome state, the Staging and Stowbay modes with their
 // option lists, Go, Refresh, the category and package boxes, Explore and the package list
-// window's row picks. It drives the window through MainWindowView and is the MainControls that
-// the actions read and change. The window only forwards its events here.
-class MainController : public platform::MainControls {
+// window's row picks. It drives the window through MainWindowView, runs the option chosen and
+// shows what the option's outcome asks for. The window only forwards its events here.
+class MainController {
 public:
     MainController(Context &context, MainWindowView &view);
 
@@ -44,30 +46,22 @@ public:
     bool canUnpack() const { return !context_.state.StagingDir.isEmpty(); }
     void packageListRowClicked(const QString &rowText);
 
-    // platform::MainControls
-    int optionIndex() const override;
-    void setOptionIndex(int index) override;
-    QString packageNameText() const override;
-    void setPackageNameText(const QString &text) override;
-    QString categoryText() const override;
-    QStringList categories() const override;
-    QString packageText() const override;
-    void showStaging() override;
-    void showStowbay(bool rescan) override;
-    void updateCaption() override;
-    void refreshPackageListIfShown() override;
+    QString categoryText() const; // cboPackageCategory's entry
+    QString packageText() const;  // cboPackageName's entry, with any installed marker
 
 private:
     void selectCategory(int index);
     void selectPackage(int index);
+    void showStaging();
+    void showStowbay(bool rescan);
     void showWorkMode(MainMode mode);
+    MainSelection selection() const;
+    // Runs the option and what it hands Go on to, showing each outcome.
+    template <typename Action, typename Run> void go(Action action, Run run);
+    void refreshPackageListIfShown();
     QString chosenPackageFolder() const;
 
     Context &context_;
     MainWindowView &view_;
     MainMode mode_ = MainMode::Welcome;
 };
-
-// The actions each mode offers, in the order the actions dispatch on.
-const QStringList &stagingOptions();
-const QStringList &stowbayOptions();

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+// An entry of the options box: its caption, and the action it stands for (the mode's action as
+// a number), which the box holds as the item's data.
+struct OptionEntry {
+    QString caption;
+    int action;
+};
 
 // The three states of the main window: the welcome before a mode is chosen, then Staging or
 // Stowbay.
@@ -21,9 +29,9 @@ public:
     virtual void setTabColour(unsigned rgb) = 0;       // the tab pages' colour, 0xRRGGBB
     virtual void showFirstTab() = 0;                   // tabComponents on Images
 
-    virtual void setOptions(const QStringList &options) = 0; // cboOptions, the first selected
-    virtual int optionIndex() const = 0;                     // -1 when none is selected
-    virtual void setOptionIndex(int index) = 0;
+    virtual void setOptions(const QList<OptionEntry> &options) = 0; // cboOptions, first selected
+    virtual std::optional<int> selectedAction() const = 0;          // none when none is selected
+    virtual void selectAction(int action) = 0;
 
     virtual QString packageNameText() const = 0; // txtPackageName
     virtual void setPackageNameText(const QString &text) = 0;

@@ -19,22 +19,6 @@
 
 namespace {
 
-// The options of Stowbay mode, by their position in cboOptions.
-enum StowbayOption : int {
-    CopyToMsfs = 0,
-    RemoveFromMsfs = 1,
-    RemoveFromStowbay = 2,
-    RemoveImage = 3,
-    CopyToStaging = 4,
-    CopyImageToStaging = 5,
-    CreatePanelAlias = 6,
-    CreateSoundAlias = 7,
-    PastePanelAlias = 8,
-    PasteSoundAlias = 9,
-    RestorePanel = 10,
-    RestoreSound = 11,
-};
-
 const QString kDone = QStringLiteral("Done.");
 const QString kNoImages = QStringLiteral("No images available.");
 const QString kRemovalProblem =
@@ -56,57 +40,57 @@ bool isEntryName(const QString &name)
 }
 
 // Ends a removal that failed or was refused, showing the window as a finished action does.
-void reportRemovalProblem(Context &context, platform::MainControls &controls,
-                          const QString &message = kRemovalProblem)
+StowbayOutcome reportRemovalProblem(Context &context, const QString &message = kRemovalProblem)
 {
     context.progress.hide();
     context.messages.inform(message);
-    controls.refreshPackageListIfShown();
-    controls.showStowbay(false);
+    StowbayOutcome outcome;
+    outcome.refreshPackageList = true;
+    outcome.showModeAgain = true;
+    return outcome;
 }
 
 // Deletes the entries as one (a link standing for a package folder is removed itself, never
-// followed). False, after saying so and showing the window again, when a move failed and
-// nothing was removed, or when something is left hidden for the next start to delete.
-bool removeWhole(Context &context, platform::MainControls &controls,
-                 const QList<std::pair<RemovalArea, QString>> &entries)
+// followed). Nothing, when all went; else, having said so, what ends the action: a move failed
+// and nothing was removed, or something is left hidden for the next start to delete.
+std::optional<StowbayOutcome> removeWhole(Context &context,
+                                          const QList<std::pair<RemovalArea, QString>> &entries)
 {
     WholeRemoval removal(context.messages, context.state.StateDir);
     for (const auto &[area, path] : entries)
         removal.add(area, path);
     switch (removal.run()) {
     case WholeRemoval::Outcome::Removed:
-        return true;
+        return std::nullopt;
     case WholeRemoval::Outcome::NothingChanged:
-        reportRemovalProblem(context, controls, removal.error());
-        return false;
+        return reportRemovalProblem(context, removal.error());
     case WholeRemoval::Outcome::LeftHidden:
         break;
     }
-    reportRemovalProblem(context, controls);
-    return false;
+    return reportRemovalProblem(context);
 }
 
 // Checks that everything a removal would delete can go; when something cannot, says what and
-// ends the action, deleting nothing.
-bool refusedForObstacle(Context &context, platform::MainControls &controls,
-                        const QList<std::pair<RemovalArea, QString>> &entries)
+// returns what ends the action, deleting nothing.
+std::optional<StowbayOutcome>
+refusedForObstacle(Context &context, const QList<std::pair<RemovalArea, QString>> &entries)
 {
     if (refusedWhileLocationsClash(context))
-        return true;
+        return StowbayOutcome{};
     const std::optional<platform::RemovalObstacle> obstacle = firstObstacle(entries);
     if (!obstacle)
-        return false;
-    reportRemovalProblem(context, controls, nothingRemovedMessage(*obstacle));
-    return true;
+        return std::nullopt;
+    return reportRemovalProblem(context, nothingRemovedMessage(*obstacle));
 }
 
 // After an install or a removal: the lists and the installed marker show the disk again.
-void finishWithDone(Context &context, platform::MainControls &controls)
+StowbayOutcome finishedWithDone()
 {
-    controls.refreshPackageListIfShown();
-    context.messages.inform(kDone);
-    controls.showStowbay(false);
+    StowbayOutcome outcome;
+    outcome.refreshPackageList = true;
+    outcome.message = kDone;
+    outcome.showModeAgain = true;
+    return outcome;
 }
 
 // The picture shown in the image box, or nothing when the package has none.
@@ -119,14 +103,14 @@ const PackageFile *currentImage(const SharedState &state)
     return &images.at(current - 1);
 }
 
-void copyToSimulator(Context &context, platform::MainControls &controls, const Package &package)
+StowbayOutcome copyToSimulator(Context &context, const Package &package)
 {
     const SharedState &state = context.state;
     const FolderLayout layout(state);
     if (layout.isInstalled(package.name)) {
         context.messages.inform(
             QStringLiteral("This package is already installed in Flight Simulator."));
-        return;
+        return {};
     }
     // A borrowed panel or sound set works only while its aircraft is in the simulator too.
     if (!state.PanelAlias.isEmpty() && !layout.isInstalled(aliasAsPath(state.PanelAlias))) {
@@ -134,7 +118,7 @@ void copyToSimulator(Context &context, platform::MainControls &controls, const P
             QStringLiteral("This package has a panel alias which points to a panel (") +
             state.PanelAlias +
             QStringLiteral(") which is not installed.  Please install this panel first."));
-        return;
+        return {};
     }
     if (!state.SoundAlias.isEmpty() && !layout.isInstalled(aliasAsPath(state.SoundAlias))) {
         context.messages.inform(
@@ -143,24 +127,25 @@ void copyToSimulator(Context &context, platform::MainControls &controls, const P
             state.SoundAlias +
             QStringLiteral(") which is not installed.  Please install this sound configuration "
                            "first."));
-        return;
+        return {};
     }
     if (!CopyPackage(context, layout.installedEntry(package.name)))
-        return;
-    finishWithDone(context, controls);
+        return {};
+    return finishedWithDone();
 }
 
-// The first stage of options 1 and 2. True when option 2 goes on to delete the package from the
-// store.
-bool removeFromSimulator(Context &context, platform::MainControls &controls, const Package &package,
-                         bool alsoFromStore)
+// The first stage of both removals. Nothing when removing from the store goes on to delete the
+// package there; else what ends the action.
+std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Package &package,
+                                                  bool alsoFromStore)
 {
     const FolderLayout layout(context.state);
     if (!layout.isInstalled(package.name)) {
-        if (!alsoFromStore)
-            context.messages.inform(
-                QStringLiteral("This package is not currently installed in Flight Simulator."));
-        return alsoFromStore;
+        if (alsoFromStore)
+            return std::nullopt;
+        context.messages.inform(
+            QStringLiteral("This package is not currently installed in Flight Simulator."));
+        return StowbayOutcome{};
     }
     const QString question =
         alsoFromStore
@@ -172,7 +157,7 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
                   "Are you sure you want to remove this package from the Flight Simulator "
                   "directory?");
     if (!context.messages.confirmYes(question))
-        return false;
+        return StowbayOutcome{};
     // Aircraft that borrow this package's panel or sound would lose it: checked before anything
     // is deleted.
     const QString aircraft = layout.aircraftFolder();
@@ -181,14 +166,14 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
         context.messages.inform(
             QStringLiteral("Cannot remove.  The panel in this package is used (via alias) by an "
                            "aircraft(s) in the Flight Simulator directory as shown."));
-        return false;
+        return StowbayOutcome{};
     }
     if (FindCfgUsers(context, aircraft, configFileName(ConfigFile::Sound),
                      aliasTarget(package.name, AliasKind::Sound), true)) {
         context.messages.inform(
             QStringLiteral("Cannot remove.  This sound in this package is used (via alias) by an "
                            "aircraft(s) in the Flight Simulator directory as shown."));
-        return false;
+        return StowbayOutcome{};
     }
     // The gauges are chosen before anything goes, as if the package's own panel were gone
     // already: only the other aircraft keep a gauge. Then every entry is checked first.
@@ -200,96 +185,96 @@ bool removeFromSimulator(Context &context, platform::MainControls &controls, con
     const RemovalArea gaugesArea(layout.gaugesFolder());
     for (const QString &gauge : gauges.unused)
         deleted.append({gaugesArea, gauge});
-    if (refusedForObstacle(context, controls, deleted))
-        return false;
-    if (!removeWhole(context, controls, deleted))
-        return false;
+    if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, deleted))
+        return refused;
+    if (std::optional<StowbayOutcome> failed = removeWhole(context, deleted))
+        return failed;
     // What was kept and why (no gauges folder, panels that could not be read) is said now.
     if (hasGauges)
         removeGauges(context, GaugeRemoval{{}, gauges.unreadable, gauges.noGaugesFolder});
     if (alsoFromStore)
-        return true;
-    finishWithDone(context, controls);
-    return false;
+        return std::nullopt;
+    return finishedWithDone();
 }
 
-void removeFromStore(Context &context, platform::MainControls &controls, const Package &package)
+StowbayOutcome removeFromStore(Context &context, const Package &package)
 {
+    if (std::optional<StowbayOutcome> ended = removeFromSimulator(context, package, true))
+        return *ended;
     const FolderLayout layout(context.state);
     if (FindCfgUsers(context, context.state.StowbayDir, configFileName(ConfigFile::Panel),
                      aliasTarget(package.name, AliasKind::Panel), true)) {
         context.messages.inform(QStringLiteral("Cannot remove.  This panel is used (via alias) by "
                                                "an aircraft(s) in the Stowbay as shown."));
-        return;
+        return {};
     }
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
-        return;
+        return {};
     const QString entry = layout.packageEntry(package.category, package.name);
     const RemovalArea category(layout.categoryFolder(package.category));
-    if (refusedForObstacle(context, controls, {{category, entry}}))
-        return;
-    if (!removeWhole(context, controls, {{category, entry}}))
-        return;
-    finishWithDone(context, controls);
+    if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, {{category, entry}}))
+        return *refused;
+    if (std::optional<StowbayOutcome> failed = removeWhole(context, {{category, entry}}))
+        return *failed;
+    return finishedWithDone();
 }
 
-void removeCurrentImage(Context &context, platform::MainControls &controls, const Package &package)
+StowbayOutcome removeCurrentImage(Context &context, const Package &package)
 {
     const SharedState &state = context.state;
     const FolderLayout layout(state);
     if (state.ComponentFiles.at(Images).isEmpty()) {
         context.messages.inform(kNoImages);
-        return;
+        return {};
     }
     if (layout.isInstalled(package.name)) {
         context.messages.inform(QStringLiteral(
             "Package changes while the package is installed in MSFS are not permitted."));
-        return;
+        return {};
     }
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the current image from the stowbay directory?")))
-        return;
+        return {};
     const PackageFile *image = currentImage(state);
-    if (image == nullptr) {
-        reportRemovalProblem(context, controls);
-        return;
-    }
+    if (image == nullptr)
+        return reportRemovalProblem(context);
     const QString folder = layout.packageFolder(package.category, package.name);
     const RemovalArea stored(folder);
-    if (refusedForObstacle(context, controls, {{stored, image->realPath}}))
-        return;
+    if (std::optional<StowbayOutcome> refused =
+            refusedForObstacle(context, {{stored, image->realPath}}))
+        return *refused;
     RemoveFile(context.messages, stored, image->realPath);
     ScanPackage(context, folder);
+    return {};
 }
 
-void copyToStaging(Context &context, platform::MainControls &controls, const Package &package)
+StowbayOutcome copyToStaging(Context &context, const Package &package,
+                             const MainSelection &selection)
 {
     if (!IsStagingEmpty(context.state) && !context.messages.confirmYes(QStringLiteral(
                                               "The staging area is not clear.  Are you sure?")))
-        return;
+        return {};
     const QString copy = FolderLayout(context.state).stagingEntry(package.name);
     if (!CopyPackage(context, copy))
-        return;
+        return {};
+    StowbayOutcome outcome;
     // Ready for taking the package into the store again from Staging mode.
-    if (controls.packageNameText().isEmpty())
-        controls.setPackageNameText(package.name);
-    controls.updateCaption();
-    if (!context.messages.confirmYes(
-            QStringLiteral("Done.  Would you like to remove this package from the stowbay?")))
-        return;
-    if (!CopyIsOnDisk(context, copy))
-        return;
-    controls.setOptionIndex(RemoveFromStowbay);
-    DoStowbayAction(context, controls);
+    if (selection.packageName.isEmpty())
+        outcome.packageName = package.name;
+    UpdateCaption(context);
+    outcome.handOver = HandOver<StowbayAction>{
+        QStringLiteral("Done.  Would you like to remove this package from the stowbay?"), copy,
+        StowbayAction::RemoveFromStowbay};
+    return outcome;
 }
 
-void copyImageToStaging(Context &context, platform::MainControls &controls)
+StowbayOutcome copyImageToStaging(Context &context)
 {
     const PackageFile *image = currentImage(context.state);
     if (image == nullptr) {
         context.messages.inform(kNoImages);
-        return;
+        return {};
     }
     const QString destination =
         FolderLayout(context.state).stagingFile(FileNameOf(image->path, false));
@@ -298,58 +283,65 @@ void copyImageToStaging(Context &context, platform::MainControls &controls)
         context.messages.inform(QStringLiteral("Wingstash could not copy ") + image->realPath +
                                 QStringLiteral(" to ") + destination + QStringLiteral(".  ") +
                                 platform::asSentence(copied.error));
-        return;
+        return {};
     }
     context.messages.inform(kDone);
-    controls.updateCaption();
+    UpdateCaption(context);
+    return {};
+}
+
+// The alias options: creating one records it and changes no file of the package; pasting or
+// restoring rewrites the package's configuration, which is then shown again.
+StowbayOutcome aliasAction(Context &context, StowbayAction action, const Package &package)
+{
+    const bool panel = action == StowbayAction::CreatePanelAlias ||
+                       action == StowbayAction::PastePanelAlias ||
+                       action == StowbayAction::RestorePanel;
+    const AliasKind kind = panel ? AliasKind::Panel : AliasKind::Sound;
+    StowbayOutcome outcome;
+    switch (action) {
+    case StowbayAction::CreatePanelAlias:
+    case StowbayAction::CreateSoundAlias:
+        CreateAlias(context, kind, package.name);
+        return outcome;
+    case StowbayAction::PastePanelAlias:
+    case StowbayAction::PasteSoundAlias:
+        PasteAlias(context, kind, package.category, package.name);
+        break;
+    default:
+        RestoreOldCfg(context, kind, package.category, package.name);
+        break;
+    }
+    outcome.showModeAgain = true;
+    return outcome;
 }
 
 } // namespace
 
-void DoStowbayAction(Context &context, platform::MainControls &controls)
+StowbayOutcome DoStowbayAction(Context &context, StowbayAction action,
+                               const MainSelection &selection)
 {
-    const Package package{controls.categoryText(), GetPackageName(controls.packageText())};
+    const Package package{selection.category, GetPackageName(selection.package)};
     // Without both, the package's folders would be the category or store folder itself.
-    if (controls.packageText().isEmpty() || !isEntryName(package.name) ||
+    if (selection.package.isEmpty() || !isEntryName(package.name) ||
         !isEntryName(package.category)) {
         context.messages.inform(QStringLiteral("Please select a package first."));
-        return;
+        return {};
     }
-
-    // The selection is read afresh before each test: copying to Staging may go on into
-    // "Remove package from STOWBAY", which must not run a later option as well.
-    if (controls.optionIndex() == CopyToMsfs)
-        copyToSimulator(context, controls, package);
-    if (const int option = controls.optionIndex();
-        option == RemoveFromMsfs || option == RemoveFromStowbay) {
-        if (!removeFromSimulator(context, controls, package, option == RemoveFromStowbay))
-            return;
-    }
-    if (controls.optionIndex() == RemoveFromStowbay)
-        removeFromStore(context, controls, package);
-    if (controls.optionIndex() == CopyToStaging)
-        copyToStaging(context, controls, package);
-    if (controls.optionIndex() == RemoveImage)
-        removeCurrentImage(context, controls, package);
-    if (controls.optionIndex() == CopyImageToStaging)
-        copyImageToStaging(context, controls);
-    // Panel before sound, and for each create, paste, restore: the order the options are
-    // tested in.
-    const struct {
-        AliasKind kind;
-        int create, paste, restore;
-    } aliasOptions[] = {{AliasKind::Panel, CreatePanelAlias, PastePanelAlias, RestorePanel},
-                        {AliasKind::Sound, CreateSoundAlias, PasteSoundAlias, RestoreSound}};
-    for (const auto &alias : aliasOptions) {
-        if (controls.optionIndex() == alias.create)
-            CreateAlias(context, alias.kind, package.name);
-        if (controls.optionIndex() == alias.paste) {
-            PasteAlias(context, alias.kind, package.category, package.name);
-            controls.showStowbay(false);
-        }
-        if (controls.optionIndex() == alias.restore) {
-            RestoreOldCfg(context, alias.kind, package.category, package.name);
-            controls.showStowbay(false);
-        }
+    switch (action) {
+    case StowbayAction::CopyToMsfs:
+        return copyToSimulator(context, package);
+    case StowbayAction::RemoveFromMsfs:
+        return removeFromSimulator(context, package, false).value_or(StowbayOutcome{});
+    case StowbayAction::RemoveFromStowbay:
+        return removeFromStore(context, package);
+    case StowbayAction::RemoveImage:
+        return removeCurrentImage(context, package);
+    case StowbayAction::CopyToStaging:
+        return copyToStaging(context, package, selection);
+    case StowbayAction::CopyImageToStaging:
+        return copyImageToStaging(context);
+    default:
+        return aliasAction(context, action, package);
     }
 }

@@ -12,16 +12,6 @@
 
 namespace {
 
-// The options of Staging mode, by their position in cboOptions.
-enum StagingOption : int {
-    CopyToStowbay = 0,
-    RemoveAll = 1,
-    RemoveImage = 2,
-    RemovePanel = 3,
-    RemoveAircraft = 4,
-    RemoveSound = 5,
-};
-
 const QString kDone = QStringLiteral("Done.");
 
 // While the last scan's lists are incomplete, an option working from them would copy or
@@ -36,8 +26,6 @@ bool refusedForOverflow(Context &context)
     return true;
 }
 
-// Deletes every file of the package that the rule picks, by its real path; the rule sees the
-// lower-case path and file name.
 // The files of the package that the rule picks, by their real paths; the rule sees the
 // lower-case path and file name.
 QStringList filesWhere(const SharedState &state,
@@ -119,53 +107,55 @@ bool confirmMissingConfigurationFiles(Context &context)
                               "to continue?"));
 }
 
-void copyToStowbay(Context &context, platform::MainControls &controls)
+StagingOutcome copyToStowbay(Context &context, const MainSelection &selection)
 {
+    StagingOutcome outcome;
     if (refusedForOverflow(context))
-        return;
-    const QString name = controls.packageNameText();
+        return outcome;
+    const QString &name = selection.packageName;
     const QString pleaseEnterName = QStringLiteral("Please enter a package name.");
     if (name.isEmpty()) {
         context.messages.inform(pleaseEnterName);
-        return;
+        return outcome;
     }
     if (name.startsWith(QLatin1Char(' '))) {
         context.messages.inform(pleaseEnterName);
-        controls.setPackageNameText(QString());
-        return;
+        outcome.packageName = QString();
+        return outcome;
     }
     // Without a category the package folder would land in the store root and pass for a
     // category of its own.
-    const QString category = controls.categoryText();
-    if (category.isEmpty()) {
+    if (selection.category.isEmpty()) {
         context.messages.inform(QStringLiteral("Please choose a category for the package."));
-        return;
+        return outcome;
     }
-    if (PackageNameExists(context, controls.categories(), name))
-        return;
+    if (PackageNameExists(context, selection.categories, name))
+        return outcome;
     if (!confirmMissingConfigurationFiles(context))
-        return;
-    const QString target = FolderLayout(context.state).packageEntry(category, name);
+        return outcome;
+    const QString target = FolderLayout(context.state).packageEntry(selection.category, name);
     if (!CopyPackage(context, target))
-        return;
-    controls.refreshPackageListIfShown();
-    if (context.messages.confirmYes(
-            QStringLiteral("Done.  Would you like to clear the Staging area at this point?")) &&
-        CopyIsOnDisk(context, target))
-        controls.setOptionIndex(RemoveAll);
+        return outcome;
+    outcome.refreshPackageList = true;
+    outcome.handOver = HandOver<StagingAction>{
+        QStringLiteral("Done.  Would you like to clear the Staging area at this point?"), target,
+        StagingAction::RemoveAll};
+    return outcome;
 }
 
-void removeAllFromStaging(Context &context, platform::MainControls &controls)
+StagingOutcome removeAllFromStaging(Context &context)
 {
+    StagingOutcome outcome;
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to erase everything in the staging directory?")))
-        return;
+        return outcome;
     // A refused folder was left whole and the user was told why; there is nothing to show anew.
     if (!ClearFolder(context, context.state.StagingDir))
-        return;
-    controls.setPackageNameText(QString());
-    context.messages.inform(kDone);
-    controls.showStaging();
+        return outcome;
+    outcome.packageName = QString();
+    outcome.message = kDone;
+    outcome.showModeAgain = true;
+    return outcome;
 }
 
 // The pictures cannot be told apart by name, so the user is reminded to look at them.
@@ -179,81 +169,92 @@ void noteRemainingImages(Context &context, const QString &what)
                                               "Images tab and remove any that are unwanted."));
 }
 
-void removePanel(Context &context, platform::MainControls &controls)
+// Staging is shown again after a clean-up the user agreed to, whether or not it could go.
+StagingOutcome shownAgain()
 {
-    if (refusedForOverflow(context))
-        return;
-    if (!context.messages.confirmYes(QStringLiteral(
-            "Are you sure you want to erase the panel components from the staging directory?")))
-        return;
-    if (RemovePanelFromStaging(context))
-        noteRemainingImages(context, QStringLiteral("panel"));
-    controls.showStaging();
+    StagingOutcome outcome;
+    outcome.showModeAgain = true;
+    return outcome;
 }
 
-void removeSound(Context &context, platform::MainControls &controls)
+StagingOutcome removePanel(Context &context)
 {
     if (refusedForOverflow(context))
-        return;
+        return {};
+    if (!context.messages.confirmYes(QStringLiteral(
+            "Are you sure you want to erase the panel components from the staging directory?")))
+        return {};
+    if (RemovePanelFromStaging(context))
+        noteRemainingImages(context, QStringLiteral("panel"));
+    return shownAgain();
+}
+
+StagingOutcome removeSound(Context &context)
+{
+    if (refusedForOverflow(context))
+        return {};
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the sound components from the staging directory?  "
             "(Please note that some sounds are embedded in gauges.  If so they will not be "
             "removed until you remove the panel.)")))
-        return;
+        return {};
     RemoveSoundFromStaging(context);
-    controls.showStaging();
+    return shownAgain();
 }
 
-void removeAircraft(Context &context, platform::MainControls &controls)
+StagingOutcome removeAircraft(Context &context)
 {
     if (refusedForOverflow(context))
-        return;
+        return {};
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to erase the aircraft body components "
                            "(aircraft, model, texture, kneeboard text) from the staging "
                            "directory?")))
-        return;
+        return {};
     if (RemoveAircraftFromStaging(context))
         noteRemainingImages(context, QStringLiteral("aircraft"));
-    controls.showStaging();
+    return shownAgain();
 }
 
-void removeCurrentImage(Context &context, platform::MainControls &controls)
+StagingOutcome removeCurrentImage(Context &context)
 {
     if (refusedForOverflow(context))
-        return;
+        return {};
     const FileList &images = context.state.ComponentFiles.at(Images);
     const int current = context.state.CurrentImage;
     if (images.isEmpty() || current < 1 || current > images.size()) {
         context.messages.inform(QStringLiteral("No images available."));
-        return;
+        return {};
     }
     if (!context.messages.confirmYes(QStringLiteral(
             "Are you sure you want to erase the current image from the staging directory?")))
-        return;
+        return {};
     if (!refusedWhileLocationsClash(context))
         RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
                    images.at(current - 1).realPath);
-    controls.showStaging();
+    return shownAgain();
 }
 
 } // namespace
 
-void DoStagingAction(Context &context, platform::MainControls &controls)
+StagingOutcome DoStagingAction(Context &context, StagingAction action,
+                               const MainSelection &selection)
 {
-    // The selection is read afresh before each test: a copy may go on into "Remove ALL".
-    if (controls.optionIndex() == CopyToStowbay)
-        copyToStowbay(context, controls);
-    if (controls.optionIndex() == RemoveAll)
-        removeAllFromStaging(context, controls);
-    if (controls.optionIndex() == RemovePanel)
-        removePanel(context, controls);
-    if (controls.optionIndex() == RemoveSound)
-        removeSound(context, controls);
-    if (controls.optionIndex() == RemoveAircraft)
-        removeAircraft(context, controls);
-    if (controls.optionIndex() == RemoveImage)
-        removeCurrentImage(context, controls);
+    switch (action) {
+    case StagingAction::CopyToStowbay:
+        return copyToStowbay(context, selection);
+    case StagingAction::RemoveAll:
+        return removeAllFromStaging(context);
+    case StagingAction::RemoveImage:
+        return removeCurrentImage(context);
+    case StagingAction::RemovePanel:
+        return removePanel(context);
+    case StagingAction::RemoveAircraft:
+        return removeAircraft(context);
+    case StagingAction::RemoveSound:
+        return removeSound(context);
+    }
+    return {};
 }
 
 bool RemovePanelFromStaging(Context &context)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "intake/StagingAction.h"
+#include "package/ActionOutcome.h"
 #include "package/Context.h"
-#include "platform/MainControls.h"
 
-// Carries out the Staging option selected in the main window (Go in Staging mode).
-void DoStagingAction(Context &context, platform::MainControls &controls);
+using StagingOutcome = ActionOutcome<StagingAction>;
+
+// Carries out a Staging option (Go in Staging mode) on what the window shows.
+StagingOutcome DoStagingAction(Context &context, StagingAction action,
+                               const MainSelection &selection);
 
 // The partial clean-ups of the Staging folder, each ending with "Done.". Each deletes its files
 // as one: false, having deleted nothing and said why, when one of them cannot go.

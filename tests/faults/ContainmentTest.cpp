@@ -7,7 +7,6 @@
 #include "intake/StagingActions.h"
 #include "package/Scan.h"
 #include "support/FaultScenarios.h"
-#include "support/OptionPositions.h"
 #include "support/RawTree.h"
 
 #include <gtest/gtest.h>
@@ -305,19 +304,13 @@ struct DeletingAction {
     Act act;
 };
 
-Act stagingOption(int option)
+Act stagingOption(StagingAction action)
 {
-    return [option](ActionWorld &world, const QString &) {
-        world.option = option;
-        DoStagingAction(world.context, world);
-    };
+    return [action](ActionWorld &world, const QString &) { world.go(action); };
 }
-Act stowbayOption(int option)
+Act stowbayOption(StowbayAction action)
 {
-    return [option](ActionWorld &world, const QString &) {
-        world.option = option;
-        DoStowbayAction(world.context, world);
-    };
+    return [action](ActionWorld &world, const QString &) { world.go(action); };
 }
 const Act scanStagingAct = [](ActionWorld &world, const QString &) {
     world.state.InStowbayMode = false;
@@ -331,23 +324,26 @@ const Act scanPackageAct = [](ActionWorld &world, const QString &folder) {
 const std::vector<DeletingAction> &deletingActions()
 {
     static const std::vector<DeletingAction> actions = {
-        {"Remove ALL", Scope::Staging, true, Before::StagingScan, stagingOption(kRemoveAll)},
-        {"Remove panel", Scope::Staging, true, Before::StagingScan, stagingOption(kRemovePanel)},
-        {"Remove sound", Scope::Staging, true, Before::StagingScan, stagingOption(kRemoveSound)},
+        {"Remove ALL", Scope::Staging, true, Before::StagingScan,
+         stagingOption(StagingAction::RemoveAll)},
+        {"Remove panel", Scope::Staging, true, Before::StagingScan,
+         stagingOption(StagingAction::RemovePanel)},
+        {"Remove sound", Scope::Staging, true, Before::StagingScan,
+         stagingOption(StagingAction::RemoveSound)},
         {"Remove aircraft", Scope::Staging, true, Before::StagingScan,
-         stagingOption(kRemoveAircraft)},
+         stagingOption(StagingAction::RemoveAircraft)},
         {"Remove Staging image", Scope::Staging, true, Before::StagingScan,
-         stagingOption(kRemoveStagingImage)},
+         stagingOption(StagingAction::RemoveImage)},
         {"Staging duplicates, first kept", Scope::Staging, true, Before::Nothing, scanStagingAct},
         {"Staging duplicates, second kept", Scope::Staging, false, Before::Nothing, scanStagingAct},
         {"package duplicates, first kept", Scope::Package, true, Before::Nothing, scanPackageAct},
         {"package duplicates, second kept", Scope::Package, false, Before::Nothing, scanPackageAct},
         {"Remove from MSFS", Scope::Simulator, true, Before::PackageScan,
-         stowbayOption(kRemoveFromSimulator)},
+         stowbayOption(StowbayAction::RemoveFromMsfs)},
         {"Remove from STOWBAY", Scope::PackageAndSimulator, true, Before::PackageScan,
-         stowbayOption(kRemoveFromStore)},
+         stowbayOption(StowbayAction::RemoveFromStowbay)},
         {"Remove store image", Scope::Package, true, Before::PackageScan,
-         stowbayOption(kRemoveStoreImage)},
+         stowbayOption(StowbayAction::RemoveImage)},
         {"delete unused gauges", Scope::Gauges, true, Before::Nothing,
          [](ActionWorld &world, const QString &) { deleteAllUnusedGauges(world.context); }},
     };

@@ -97,7 +97,7 @@ Outcome perform(ActionWorld &world, const char *row, const Change &beforeScan = 
         if (QLatin1String(row) != QLatin1String("DeleteUnusedGauges"))
             world.showStaging();
     } else {
-        world.showStowbay(true);
+        world.showStowbay();
     }
     world.rescans = false;
     if (meanwhile)

@@ -1,7 +1,6 @@
 #include "FaultScenarios.h"
 
 #include "ArchiveWriter.h"
-#include "OptionPositions.h"
 #include "app/Startup.h"
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
@@ -66,18 +65,6 @@ QString storedPlace(const AddOnFile &file)
 {
     const QString kind = QString::fromLatin1(file.kindFolder);
     return (kind.isEmpty() ? QString() : kind + '/') + QString::fromLatin1(file.name);
-}
-
-void stowbayAction(ActionWorld &world, int option)
-{
-    world.option = option;
-    DoStowbayAction(world.context, world);
-}
-
-void stagingAction(ActionWorld &world, int option)
-{
-    world.option = option;
-    DoStagingAction(world.context, world);
 }
 
 void stageAndScan(ActionWorld &world)
@@ -161,10 +148,31 @@ void ActionWorld::placeLocations(const QString &staging, const QString &stowbay,
     state.MsfsDir = msfs;
 }
 
+void ActionWorld::go(StagingAction action)
+{
+    const StagingOutcome outcome =
+        DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText});
+    nameText = outcome.packageName.value_or(nameText);
+    if (!outcome.message.isEmpty())
+        messages.inform(outcome.message);
+    if (outcome.showModeAgain)
+        showStaging();
+}
+
+void ActionWorld::go(StowbayAction action)
+{
+    const StowbayOutcome outcome =
+        DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText});
+    nameText = outcome.packageName.value_or(nameText);
+    if (!outcome.message.isEmpty())
+        messages.inform(outcome.message);
+    if (outcome.showModeAgain)
+        showStowbay();
+}
+
 void ActionWorld::showStaging()
 {
     state.InStowbayMode = false;
-    option = 0;
     if (!rescans)
         return;
     ScanPackage(context, state.StagingDir);
@@ -172,10 +180,9 @@ void ActionWorld::showStaging()
         nameText = state.AircraftTitle;
 }
 
-void ActionWorld::showStowbay(bool)
+void ActionWorld::showStowbay()
 {
     state.InStowbayMode = true;
-    option = 0;
     if (!rescans)
         return;
     const QString name = GetPackageName(boxText);
@@ -190,7 +197,7 @@ void ActionWorld::showStowbay(bool)
 void ActionWorld::select(const QString &name)
 {
     boxText = FolderLayout(state).isInstalled(name) ? withInstalledMarker(name) : name;
-    showStowbay(true);
+    showStowbay();
 }
 
 void stageAddOn(TreeBuilder &tree)
@@ -231,10 +238,9 @@ const std::vector<ActionRow> &actionRows()
              stageAddOn(world.tree);
              storeAddOn(world.tree, kOther);
              world.showStaging();
-             world.option = 0;
          },
          // No to clearing Staging afterwards: the intake alone is the action.
-         [](ActionWorld &world) { DoStagingAction(world.context, world); }},
+         [](ActionWorld &world) { world.go(StagingAction::CopyToStowbay); }},
         {"UnpackIntoEmptyStaging", true, [](ActionWorld &world) { writeAddOnArchive(world); },
          [](ActionWorld &world) { UnpackIntoStaging(world.context, addOnArchive(world)); }},
         {"UnpackReplacingStagingFiles", true,
@@ -250,7 +256,7 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kInstall); }},
+         [](ActionWorld &world) { world.go(StowbayAction::CopyToMsfs); }},
         {"RemoveFromSimulator", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -259,7 +265,7 @@ const std::vector<ActionRow> &actionRows()
              world.tree.file("MSFS/Gauges/common.gau", "common gauge, new");
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kRemoveFromSimulator); }},
+         [](ActionWorld &world) { world.go(StowbayAction::RemoveFromMsfs); }},
         {"RemoveFromStore", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
@@ -267,24 +273,24 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kRemoveFromStore); }},
+         [](ActionWorld &world) { world.go(StowbayAction::RemoveFromStowbay); }},
         {"CopyToStaging", false,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              selectAddOn(world);
          },
          // No to removing the package from the store afterwards.
-         [](ActionWorld &world) { stowbayAction(world, kCopyToStaging); }},
+         [](ActionWorld &world) { world.go(StowbayAction::CopyToStaging); }},
         {"RemoveAll", true, stageAndScan,
-         [](ActionWorld &world) { stagingAction(world, kRemoveAll); }, false},
+         [](ActionWorld &world) { world.go(StagingAction::RemoveAll); }, false},
         {"RemovePanel", true, stageAndScan,
-         [](ActionWorld &world) { stagingAction(world, kRemovePanel); }, false},
+         [](ActionWorld &world) { world.go(StagingAction::RemovePanel); }, false},
         {"RemoveStoreImage", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kRemoveStoreImage); }},
+         [](ActionWorld &world) { world.go(StowbayAction::RemoveImage); }},
         {"DeleteUnusedGauges", true,
          [](ActionWorld &world) {
              installAddOn(world.tree, kAddOn);
@@ -297,10 +303,10 @@ const std::vector<ActionRow> &actionRows()
              storeAddOn(world.tree, kAddOn);
              storeAddOn(world.tree, kOther);
              world.select(kOther);
-             stowbayAction(world, kCreatePanelAlias);
+             world.go(StowbayAction::CreatePanelAlias);
              selectAddOn(world);
          },
-         [](ActionWorld &world) { stowbayAction(world, kPastePanelAlias); }},
+         [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
     };
     return rows;
 }

@@ -4,9 +4,10 @@
 #include "Fakes.h"
 #include "RecordingMessageBoxes.h"
 #include "TreeBuilder.h"
+#include "install/StoreActions.h"
+#include "intake/StagingActions.h"
 #include "package/Context.h"
 #include "platform/FaultInjection.h"
-#include "platform/MainControls.h"
 
 #include <QList>
 #include <QString>
@@ -23,7 +24,7 @@
 // The fault suite's harness. A world: the three locations in one temporary tree (the store with
 // its category "Props"), Downloads, the program's folder and its state folder, with boxes that
 // answer alike and record; it is also the main window, whose showing a mode scans again.
-class ActionWorld : public platform::MainControls {
+class ActionWorld {
 public:
     explicit ActionWorld(bool agree);
     ActionWorld(const ActionWorld &) = delete;
@@ -45,21 +46,15 @@ public:
     bool rescans = true;
 
     // The main window's controls.
-    int option = 0;
     QString nameText;
     QString boxText; // the package box's selection, with any installed marker
+    QString categoryText() const;
 
-    int optionIndex() const override { return option; }
-    void setOptionIndex(int index) override { option = index; }
-    QString packageNameText() const override { return nameText; }
-    void setPackageNameText(const QString &text) override { nameText = text; }
-    QString categoryText() const override;
-    QStringList categories() const override { return {categoryText()}; }
-    QString packageText() const override { return boxText; }
-    void showStaging() override;
-    void showStowbay(bool rescan) override;
-    void updateCaption() override {}
-    void refreshPackageListIfShown() override {}
+    // Go with the action on the controls, showing its outcome.
+    void go(StagingAction action);
+    void go(StowbayAction action);
+    void showStaging();
+    void showStowbay();
 
     // Picks a stored package in the package box, which shows and scans it.
     void select(const QString &name);

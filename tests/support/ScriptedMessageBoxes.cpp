@@ -36,6 +36,28 @@ ScriptedMessageBoxes &ScriptedMessageBoxes::expectOkCancel(const QString &part, 
     return expect(part, Buttons::OkCancel, ok ? Answer::Ok : Answer::Cancel);
 }
 
+ScriptedMessageBoxes &ScriptedMessageBoxes::expectAnswers(const char *answers)
+{
+    for (const char *answer = answers; *answer != '\0'; ++answer) {
+        switch (*answer) {
+        case 'o':
+            expectOk();
+            break;
+        case 'y':
+        case 'n':
+            expectYesNo(*answer == 'y');
+            break;
+        case 'k':
+        case 'c':
+            expectOkCancel(*answer == 'k');
+            break;
+        default:
+            ADD_FAILURE() << "No such answer: " << *answer;
+        }
+    }
+    return *this;
+}
+
 Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons)
 {
     shown.append(text);

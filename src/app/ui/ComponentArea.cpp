@@ -2,10 +2,36 @@
 
 #include "app/ui/Controls.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 
 namespace {
+
+// Pictures above this many pixels are decoded straight to kLargestShown where the format allows
+// (JPEG does), so a photograph of 8000 x 8000 shows at once; other formats are refused above
+// kLargestDecodedPixels, as a forged header could otherwise ask for gigabytes.
+constexpr qint64 kScaledFromPixels = 4LL * 1024 * 1024;
+constexpr qint64 kLargestDecodedPixels = 64LL * 1024 * 1024;
+constexpr QSize kLargestShown(2048, 2048);
+
+// A null image when the file is not a picture Qt can decode.
+QImage readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize full = reader.size();
+    if (!full.isValid() || full.isEmpty())
+        return {};
+    const qint64 pixels = qint64(full.width()) * full.height();
+    if (pixels > kScaledFromPixels) {
+        if (reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(full.scaled(kLargestShown, Qt::KeepAspectRatio));
+        else if (pixels > kLargestDecodedPixels)
+            return {};
+    }
+    return reader.read();
+}
 
 const std::array<const char *, kKindCount> kTabCaptions{
     "&Images",        "&Aircraft",           "&Panel", "&Gauge", "&Model", "Te&xture", "S&ound",
@@ -40,4 +66,29 @@ ComponentArea::ComponentArea(QWidget *parent) : QTabWidget(parent)
             lblSoundAliasUsed2_ = makeLabel(page, "lblSoundAliasUsed2");
         }
     }
+}
+
+void ComponentArea::showPicture(const QString &path, const QString &placeholder)
+{
+    // A picture that is missing or cannot be decoded shows the placeholder instead; a missing
+    // placeholder leaves the box empty.
+    QImage picture = readPicture(path);
+    QString shown = path;
+    if (picture.isNull() && path != placeholder) {
+        shown = placeholder;
+        picture = readPicture(shown);
+    }
+    picture_ = QPixmap::fromImage(picture);
+    imgImageBox_->setProperty("picturePath", shown);
+    fitPicture();
+}
+
+void ComponentArea::fitPicture()
+{
+    if (picture_.isNull()) {
+        imgImageBox_->clear();
+        return;
+    }
+    imgImageBox_->setPixmap(
+        picture_.scaled(imgImageBox_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

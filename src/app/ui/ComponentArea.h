@@ -2,6 +2,7 @@
 
 #include "package/ComponentKind.h"
 
+#include <QPixmap>
 #include <QTabWidget>
 
 #include <array>
@@ -22,6 +23,10 @@ public:
     QLabel *imageBox() const { return imgImageBox_; }
     QPushButton *nextImage() const { return cmdImgNext_; }
     QPushButton *previousImage() const { return cmdImgPrevious_; }
+    // Shows the picture in the image box, or the placeholder when it cannot be decoded.
+    void showPicture(const QString &path, const QString &placeholder);
+    // Scales the picture shown to the image box's size.
+    void fitPicture();
     // The caption and the value of the alias a Panel or Sound tab shows.
     std::array<QLabel *, 2> aliasCaptions(int kind) const
     {
@@ -32,6 +37,7 @@ public:
 private:
     std::array<QListWidget *, kKindCount> lists_{}; // 1 to 8; 0 is the Images tab
     QLabel *imgImageBox_ = nullptr;
+    QPixmap picture_; // the picture of imgImageBox at its own size, scaled on show
     QPushButton *cmdImgNext_ = nullptr;
     QPushButton *cmdImgPrevious_ = nullptr;
     QLabel *lblPanelAliasUsed1_ = nullptr;

@@ -1,5 +1,4 @@
 // The menus of the main window and its orderly end.
-#include "app/Startup.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/FolderLayout.h"
 #include "tools/ui/AboutBox.h"
@@ -10,17 +9,8 @@
 
 void StowbayWindow::mnuLocations_Click()
 {
-    switch (changeLocations(context_, services_.locations)) {
-    case LocationsOutcome::Keep:
-        break;
-    case LocationsOutcome::Restart:
+    if (run_.locationsEndTheRun())
         close();
-        break;
-    case LocationsOutcome::EndNow:
-        endWithoutSettings_ = true;
-        close();
-        break;
-    }
 }
 
 void StowbayWindow::mnuExit_Click()
@@ -42,8 +32,7 @@ void StowbayWindow::closeEvent(QCloseEvent *event)
 {
     // A tool window stores its place as it closes, so the tool windows close first.
     tools_.closeAll();
-    if (!endWithoutSettings_)
-        saveSettings();
+    run_.saveSettings(place_.toSave());
     event->accept();
     if (programEnd_)
         programEnd_();

@@ -3,6 +3,7 @@
 #include "app/ui/BackdropPicture.h"
 #include "app/ui/ComponentArea.h"
 #include "app/ui/StowbayWindow.h"
+#include "package/FolderLayout.h"
 #include "platform/qt/Twips.h"
 
 #include <QComboBox>
@@ -86,20 +87,23 @@ void StowbayWindow::showFirstTab()
     componentArea().setCurrentIndex(0);
 }
 
-void StowbayWindow::setOptions(const QStringList &options)
+void StowbayWindow::setOptions(const QList<OptionEntry> &options)
 {
-    fill(cboOptions_, options);
+    cboOptions_->clear();
+    for (const OptionEntry &option : options)
+        cboOptions_->addItem(option.caption, option.action);
     cboOptions_->setCurrentIndex(0);
 }
 
-int StowbayWindow::optionIndex() const
+std::optional<int> StowbayWindow::selectedAction() const
 {
-    return cboOptions_->currentIndex();
+    const QVariant action = cboOptions_->currentData();
+    return action.isValid() ? std::optional<int>(action.toInt()) : std::nullopt;
 }
 
-void StowbayWindow::setOptionIndex(int index)
+void StowbayWindow::selectAction(int action)
 {
-    cboOptions_->setCurrentIndex(index);
+    cboOptions_->setCurrentIndex(cboOptions_->findData(action));
 }
 
 QString StowbayWindow::packageNameText() const
@@ -179,5 +183,46 @@ void StowbayWindow::sizeComponentArea()
     for (int kind = Aircraft; kind < kKindCount; ++kind)
         tabComponents_->list(kind)->resize(pixels(areaSizes_.listWidth),
                                            pixels(areaSizes_.listHeight));
-    fitImage();
+    tabComponents_->fitPicture();
+}
+
+// The Images tab and the component lists, their events handed to the viewer.
+QString StowbayWindow::placeholderPath() const
+{
+    return FolderLayout(services_.state).picture(ProgramPicture::Placeholder);
+}
+
+void StowbayWindow::showPlaceholderPicture()
+{
+    showImage(placeholderPath());
+}
+
+void StowbayWindow::showPicture(const QString &path)
+{
+    showImage(path);
+}
+
+void StowbayWindow::showImage(const QString &path)
+{
+    componentArea().showPicture(path, placeholderPath());
+}
+
+void StowbayWindow::cmdImgNext_Click()
+{
+    if (const std::optional<QString> picture = viewer_.nextPicture())
+        showImage(*picture);
+}
+
+void StowbayWindow::cmdImgPrevious_Click()
+{
+    if (const std::optional<QString> picture = viewer_.previousPicture())
+        showImage(*picture);
+}
+
+void StowbayWindow::OpenComponentFile(int index)
+{
+    const QListWidget *list = componentArea().list(index);
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (!selected.isEmpty())
+        viewer_.openRow(index, list->row(selected.first()), selected.first()->text());
 }

@@ -17,8 +17,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -36,7 +38,8 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
       services_(services), context_{services.state,   services.messages,      *this,
                                     progress_,        services.configChooser, services.fileList,
                                     services.launcher},
-      controller_(context_, *this)
+      controller_(context_, *this), viewer_(services.state, services.launcher),
+      run_(context_, services.locations)
 {
     setObjectName(QStringLiteral("frmStowbay"));
     programEnd_ = [] { QCoreApplication::quit(); };
@@ -284,10 +287,34 @@ void StowbayWindow::placeDesigned()
     imgStowbay_->setGeometry(0, 0, width(), height());
 }
 
+bool StowbayWindow::start()
+{
+    const std::optional<MainWindowGeometry> geometry = run_.start();
+    if (!geometry)
+        return false;
+    place_.apply(*geometry);
+    controller_.fillCategoryBox();
+    show();
+    return true;
+}
+
+void StowbayWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    place_.shown();
+}
+
+void StowbayWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager may add the frame only after showing, moving the client area down.
+    place_.fit();
+}
+
 void StowbayWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    fitFrame();
+    place_.fit();
     guarded([this] { FormResize(); });
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/ComponentViewer.h"
 #include "app/MainController.h"
 #include "app/MainWindowView.h"
+#include "app/ProgramRun.h"
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
+#include "app/ui/MainWindowPlace.h"
 #include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
 #include "app/ui/WindowProgress.h"
@@ -11,7 +14,6 @@
 #include "package/PackageView.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QRect>
 #include <QSize>
 
@@ -49,10 +51,7 @@ public:
     explicit StowbayWindow(const Services &services, QWidget *parent = nullptr);
 
     // Applies ws.ini's main-window geometry (twips, outer size) over the designed one.
-    void applyGeometry(const MainWindowGeometry &geometry);
-    // Writes ws.ini from the locations and the window's geometry, reporting a failure. A window
-    // never shown (a shut-down during start-up) gives back the geometry ws.ini gave it.
-    void saveSettings();
+    void applyGeometry(const MainWindowGeometry &geometry) { place_.apply(geometry); }
     // The start-up sequence (ws.ini, the location checks), then the window shown at its saved
     // place with its categories. False: the program ends now; a shut-down asked for during
     // start-up has written ws.ini, keeping the geometry read from it.
@@ -79,9 +78,9 @@ public:
     void setBackdrop(const QString &path) override;
     void setTabColour(unsigned rgb) override;
     void showFirstTab() override;
-    void setOptions(const QStringList &options) override;
-    int optionIndex() const override;
-    void setOptionIndex(int index) override;
+    void setOptions(const QList<OptionEntry> &options) override;
+    std::optional<int> selectedAction() const override;
+    void selectAction(int action) override;
     QString packageNameText() const override;
     void setPackageNameText(const QString &text) override;
     void setCategories(const QStringList &entries) override;
@@ -129,12 +128,8 @@ private:
     template <typename Handler> void guarded(Handler handler);
     void endAfterShutDown();
 
-    // Sizing and pictures (StowbayView.cpp).
+    // Sizing (StowbayView.cpp).
     void FormResize();
-
-    // Start, geometry and settings (StowbayPlacement.cpp).
-    void fitFrame();
-    std::optional<MainWindowGeometry> geometryToSave() const;
 
     // Menus and exit (StowbayMenus.cpp).
     void mnuLocations_Click();
@@ -143,28 +138,22 @@ private:
     void mnuUnusedGauges_Click();
     void mnuAbout_Click();
 
-    // Component viewer (StowbayViewer.cpp).
+    // The Images tab and the component lists (StowbayView.cpp).
     void cmdImgNext_Click();
     void cmdImgPrevious_Click();
     void OpenComponentFile(int index);
     void showImage(const QString &path);
     QString placeholderPath() const;
-    void fitImage();
 
     Services services_;
     WindowProgress progress_;
     Context context_;
     MainController controller_;
+    ComponentViewer viewer_;
+    ProgramRun run_;
     ToolWindows tools_;
     layout::ComponentAreaSizes areaSizes_;
-    QPixmap imagePicture_; // the picture of imgImageBox at its own size, scaled on show
-    // The geometry ws.ini gave, and the outer pixels it was meant to give once the frame is
-    // known; while the window still stands there, closing gives the read values back.
-    std::optional<MainWindowGeometry> readGeometry_;
-    QRect placedOuter_;
-    QSize frameExtra_; // the frame around the client area, once a showing has revealed it
-    bool everShown_ = false;
-    bool endWithoutSettings_ = false;
+    MainWindowPlace place_{*this};
     std::function<void()> programEnd_;
 
     QWidget *central_ = nullptr;

@@ -79,14 +79,10 @@ void FileListWindow::showAt(const WindowGeometry &geometry)
     }
     const QRect outer =
         twips::rect(this, geometry.left, geometry.top, geometry.width, geometry.height);
-    // Placed as the main window places itself: the outer corner, and the outer size less the
-    // frame. Before the first showing the frame is unknown (the last one seen serves, else
-    // none); showEvent and moveEvent correct the place and size when the frame appears, as a
-    // window manager may add it well after the showing.
-    resize(outer.size() - frameExtra_);
-    move(outer.topLeft());
+    // Placed as the main window places itself; showEvent and moveEvent correct the place and
+    // size when the frame appears, as a window manager may add it well after the showing.
+    placement_.place(*this, outer);
     placed_ = geometry;
-    placedOuter_ = outer;
     show();
 }
 
@@ -130,16 +126,13 @@ void FileListWindow::applyResizeRule()
 
 void FileListWindow::fitFrame()
 {
-    if (!placedOuter_.isValid() || !isVisible())
-        return;
-    platform::keepOuterCorner(*this, placedOuter_.topLeft());
-    platform::keepOuterSize(*this, placedOuter_, frameExtra_);
+    placement_.fit(*this);
 }
 
 void FileListWindow::storeGeometry()
 {
     const QRect outer = frameGeometry();
-    if (placed_ && outer == placedOuter_) {
+    if (placed_ && outer == placement_.outer()) {
         // Unmoved since it was placed: give back exactly what was asked for, so that opening
         // and closing never drifts by a pixel's rounding.
         state_.ListTop = placed_->top;

@@ -2,6 +2,7 @@
 
 #include "package/PackageListView.h"
 #include "package/SharedState.h"
+#include "platform/qt/OuterSize.h"
 
 #include <QRect>
 #include <QSize>
@@ -49,6 +50,5 @@ private:
     QListWidget *lstFileList_;
     // Where showAt last placed the window: the twips asked for and the outer pixels they gave.
     std::optional<WindowGeometry> placed_;
-    QRect placedOuter_;
-    QSize frameExtra_; // frame size around the client area, once a showing has revealed it
+    platform::OuterPlacement placement_;
 };

@@ -1,21 +1,16 @@
 #include "app/ui/StowbayWindow.h"
 
-#include "app/ui/BackdropPicture.h"
-#include "app/ui/ComponentViewer.h"
 #include "platform/qt/Twips.h"
 #include "support/ArchiveWriter.h"
 #include "support/Fakes.h"
-#include "support/PackageTestHelpers.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
 #include "tools/ui/FileListOnDemand.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -25,37 +20,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
-// The Locations dialog as a user who types new folders into it, or cancels.
-struct RecordingLocationsEditor : platform::LocationsEditor {
-    QString newStowbay, newMsfs;
-    void edit(platform::Locations &locations) override
-    {
-        if (!newStowbay.isEmpty())
-            locations.stowbay = newStowbay;
-        if (!newMsfs.isEmpty())
-            locations.msfs = newMsfs;
-    }
+// The Locations dialog as a user who changes the locations in it (or leaves them).
+struct EditingLocations : platform::LocationsEditor {
+    std::function<void(platform::Locations &)> change = [](platform::Locations &) {};
+    void edit(platform::Locations &locations) override { change(locations); }
 };
-
-QByteArray pictureBytes(Qt::GlobalColor colour)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray aircraftCfg(const char *title)
-{
-    return QByteArray("[fltsim.0]\r\ntitle=") + title + "\r\nsim=plane\r\n";
-}
 
 // The real window on real Staging, store, simulator and program folders.
 struct Harness {
@@ -64,7 +38,7 @@ struct Harness {
     ScriptedMessageBoxes messages;
     ScriptedConfigChooser chooser;
     RecordingLauncher launcher;
-    RecordingLocationsEditor locations;
+    EditingLocations locations;
     FileListOnDemand fileList{state};
     PictureReadAhead pictures;
     std::unique_ptr<StowbayWindow> window;
@@ -72,23 +46,19 @@ struct Harness {
 
     Harness()
     {
-        tree.folder("staging").folder("msfs/aircraft").folder("stowbay/Jets").folder("state");
-        tree.file("app/StowbayGrey.jpg", pictureBytes(Qt::gray))
-            .file("app/StowbayEE.jpg", pictureBytes(Qt::white));
+        tree.folder("staging").folder("msfs/aircraft").folder("stowbay/Jets").folder("app");
         state.StagingDir = tree.path("staging/");
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
-        state.AppDir = state.ResourceDir = tree.path("app/");
-        state.StateDir = tree.path("state/");
+        state.AppDir = state.ResourceDir = state.StateDir = tree.path("app/");
         window = std::make_unique<StowbayWindow>(StowbayWindow::Services{
             state, messages, chooser, launcher, locations, fileList, pictures});
         window->setProgramEnd([this] { ++programEnds; });
     }
-    StowbayWindow &open()
+    void open()
     {
         window->controller().fillCategoryBox();
         window->show();
-        return *window;
     }
     template <typename T = QWidget> T *child(const char *name) const
     {
@@ -96,15 +66,9 @@ struct Harness {
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    bool shown(const char *name) const { return !child(name)->isHidden(); }
     void click(const char *name) const
     {
         QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton);
-    }
-    void pick(const char *box, int index) const
-    {
-        child<QComboBox>(box)->setCurrentIndex(index);
-        emit child<QComboBox>(box)->activated(index);
     }
     QListWidget *list(int kind) const
     {
@@ -112,73 +76,51 @@ struct Harness {
     }
     void trigger(const char *action) const { child<QAction>(action)->trigger(); }
     QString ini() const { return QString::fromLatin1(tree.read("app/ws.ini")); }
+    void picture(const QString &path, Qt::GlobalColor colour) const
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(colour);
+        image.save(tree.path(path), "PNG");
+    }
 };
-
-const QString kGeometryLines = "MTOP=1500\r\nMLEFT=3000\r\nMHEIGHT=9010\r\nMWIDTH=7510\r\n";
 
 } // namespace
 
-// The window forwards each control to the controller and shows what it is told; the mode
-// logic itself is MainController's.
+// The window forwards each control to the controller and shows what it is told.
 TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
 {
     Harness h;
-    h.tree.file("staging/shot.jpg", pictureBytes(Qt::red))
-        .file("staging/model/a.mdl")
-        .file("stowbay/Props/Cub/cub.air");
+    h.tree.file("staging/panel/a.gau").file("stowbay/Props/Cub/cub.air");
     h.open();
     h.click("cmdStaging");
-    EXPECT_EQ(h.child<QLabel>("lblHeader")->text(), "Staging");
-    EXPECT_TRUE(h.shown("txtPackageName"));
-    EXPECT_FALSE(h.shown("cmdStaging"));
-    auto *tabs = h.child<QTabWidget>("tabComponents");
-    // The component area keeps its designed corner and takes its sizes from the sizing rule.
-    const int dpi = h.window->logicalDpiX();
-    const layout::ComponentAreaSizes sizes = h.window->componentAreaSizes();
-    EXPECT_EQ(tabs->geometry(), QRect(layout::toPixels(layout::kTabs, dpi).topLeft(),
-                                      QSize(twips::toPixels(sizes.tabWidth, dpi),
-                                            twips::toPixels(sizes.tabHeight, dpi))));
-    EXPECT_EQ(h.list(Model)->width(), twips::toPixels(sizes.listWidth, dpi));
-    EXPECT_EQ(tabs->widget(Model)->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(h.child<QWidget>("imgStowbay")->property("picturePath"),
-              h.tree.path("app/StowbayGrey.jpg"));
-    EXPECT_EQ(h.list(Model)->item(0)->text(), "a.mdl");
-    EXPECT_EQ(h.child<QLabel>("imgImageBox")->property("picturePath"),
-              h.tree.path("staging/shot.jpg"));
-    EXPECT_FALSE(tabs->isTabEnabled(Sound));
+    EXPECT_EQ(h.window->controller().mode(), MainMode::Staging);
+    EXPECT_EQ(h.list(Gauges)->item(0)->text(), "a.gau");
     h.child<QLineEdit>("txtPackageName")->setText("A/B");
-    h.child<QComboBox>("cboOptions")->setCurrentIndex(1); // Remove ALL from Staging
-    h.messages.expectYesNo("Are you sure you want to erase everything in the staging directory?",
-                           false);
+    auto *options = h.child<QComboBox>("cboOptions");
+    options->setCurrentIndex(options->findData(int(StagingAction::RemoveAll)));
+    h.messages.expectYesNo(false);
     h.click("cmdGo");
     EXPECT_EQ(h.child<QLineEdit>("txtPackageName")->text(), "A B");
 
-    tabs->setCurrentIndex(Model);
+    h.child<QTabWidget>("tabComponents")->setCurrentIndex(Model);
     h.click("cmdGoToStowbay");
-    EXPECT_EQ(tabs->currentIndex(), Images);
-    EXPECT_TRUE(h.shown("cboPackageName"));
-    // The stowbay backdrop is missing: the window shows none.
-    EXPECT_TRUE(h.child<BackdropPicture>("imgStowbay")->picture().isNull());
-    h.pick("cboPackageCategory", 1);
+    EXPECT_EQ(h.child<QTabWidget>("tabComponents")->currentIndex(), Images);
+    auto *category = h.child<QComboBox>("cboPackageCategory");
+    category->setCurrentIndex(1);
+    emit category->activated(1);
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
     h.tree.file("stowbay/Props/Cub/cub2.air");
     h.click("cmdRefresh");
     EXPECT_EQ(h.list(Aircraft)->count(), 2);
-    h.click("cmdExplore");
-    EXPECT_EQ(h.launcher.folders, QStringList({h.tree.path("stowbay/Props/Cub/")}));
-    // Go in Stowbay mode runs the store action chosen; the box then shows the installed marker.
+    // Go in Stowbay mode runs the option shown first; the box then shows the installed marker.
     h.tree.folder("msfs/gauges");
-    h.messages.expectOk("Done.");
-    h.click("cmdGo"); // Copy package to MSFS
+    h.messages.expectOk();
+    h.click("cmdGo");
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "< Cub >");
-    EXPECT_TRUE(h.tree.exists("msfs/aircraft/Cub/cub2.air"));
-}
 
-TEST(StowbayWindow, AnArchiveDroppedOnTheWindowIsUnpackedAndShownInStaging)
-{
-    Harness h;
+    // An archive dropped on the window is unpacked into Staging (emptied first), which is shown.
+    h.messages.expectOkCancel(true);
     writeArchive(h.tree.path("cub.zip"), {{"Model/cub.mdl"}});
-    h.open();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(h.tree.path("cub.zip"))});
     QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -186,17 +128,18 @@ TEST(StowbayWindow, AnArchiveDroppedOnTheWindowIsUnpackedAndShownInStaging)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(h.window.get(), &drop);
-    EXPECT_EQ(h.child<QLabel>("lblHeader")->text(), "Staging");
     EXPECT_EQ(h.list(Model)->item(0)->text(), "cub.mdl");
 }
 
 TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
 {
     Harness h;
-    h.tree.file("staging/a.jpg", pictureBytes(Qt::red))
-        .file("staging/b.gif", pictureBytes(Qt::green))
-        .file("staging/c.jpg", pictureBytes(Qt::blue).left(40)) // truncated: the placeholder
-        .file("staging/Aircraft.CFG", aircraftCfg("Cub"))
+    h.picture("staging/a.jpg", Qt::red);
+    h.picture("staging/b.gif", Qt::green);
+    h.picture("app/StowbayEE.jpg", Qt::white);
+    h.tree.file("staging/c.jpg", "no picture: the placeholder shows")
+        .file("staging/Aircraft.CFG", "[fltsim.0]\r\ntitle=Cub\r\n")
+        .file("staging/a.mdl")
         .file("app/readme.txt");
     h.open();
     h.click("cmdStaging");
@@ -205,17 +148,17 @@ TEST(StowbayWindow, PagesPicturesAndOpensTextLikeFilesByKey)
     QTest::keyClick(aircraft, Qt::Key_Down); // no character typed: nothing opens
     aircraft->setCurrentRow(0);
     QTest::keyClick(aircraft, Qt::Key_Return);
-    QList<int> seen;
-    for (const char *button : {"cmdImgNext", "cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
-        h.click(button);
-        seen << h.state.CurrentImage;
-    }
-    EXPECT_EQ(seen, QList<int>({2, 3, 1, 3}));
-    EXPECT_EQ(h.child<QLabel>("imgImageBox")->property("picturePath").toString(),
-              h.tree.path("app/StowbayEE.jpg"));
+    h.list(Model)->setCurrentRow(0);
+    QTest::keyClick(h.list(Model), Qt::Key_Return); // a model is no document
     h.trigger("mnuReadMe");
     EXPECT_EQ(h.launcher.textFiles,
               QStringList({h.tree.path("staging/Aircraft.CFG"), h.tree.path("app/readme.txt")}));
+    QStringList shown;
+    for (const char *button : {"cmdImgPrevious", "cmdImgNext", "cmdImgNext", "cmdImgPrevious"}) {
+        h.click(button);
+        shown << QFileInfo(h.child("imgImageBox")->property("picturePath").toString()).fileName();
+    }
+    EXPECT_EQ(shown, QStringList({"StowbayEE.jpg", "a.jpg", "b.gif", "a.jpg"}));
 }
 
 TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
@@ -232,104 +175,81 @@ TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
     emit h.fileList.window()->rowClicked("Gone"); // a row whose package has left the store since
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->count(), 0);
     h.trigger("mnuAbout");
-    ASSERT_TRUE(h.child<QWidget>("frmAbout")->isVisible());
+    ASSERT_TRUE(h.child("frmAbout")->isVisible());
 
     h.trigger("mnuExit");
     EXPECT_FALSE(h.fileList.isShown());
-    EXPECT_FALSE(h.child<QWidget>("frmAbout")->isVisible());
+    EXPECT_FALSE(h.child("frmAbout")->isVisible());
     EXPECT_FALSE(h.window->isVisible());
     // The list window stored its place before ws.ini was written.
     EXPECT_TRUE(h.ini().contains(QStringLiteral("LHEIGHT=%1\r\n").arg(h.state.ListHeight)));
     EXPECT_EQ(h.programEnds, 1);
 }
 
-// Each way Locations or a scan can end the program, and whether ws.ini is written.
-TEST(StowbayWindow, LocationsAndShutDownsCloseTheWindowWritingWsIniOrNot)
+// Each way start-up, Locations or a scan can end the program, and whether ws.ini is written.
+TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
 {
-    enum Way { NewStore, NoSimulator, TwoAircraftCfgs };
-    for (const Way way : {NewStore, NoSimulator, TwoAircraftCfgs}) {
+    enum Way { BadStartUp, NewStore, NoSimulator, TwoAircraftCfgs };
+    const QString geometry = "MTOP=1500\r\nMLEFT=3000\r\nMHEIGHT=9010\r\nMWIDTH=7510\r\n";
+    for (const Way way : {BadStartUp, NewStore, NoSimulator, TwoAircraftCfgs}) {
         Harness h;
-        h.tree.file("staging/aircraft.cfg", aircraftCfg("One")).folder("store2").folder("nosim");
+        h.tree.file("staging/aircraft.cfg", "[fltsim.0]\r\ntitle=One\r\n").folder("nosim");
+        if (way == BadStartUp) {
+            // Locations unusable at start-up, and the dialog left so: the geometry read is kept.
+            h.tree.file("app/ws.ini", ("STAGINGDIR=" + h.tree.path("gone/") +
+                                       "\r\nSTOWBAYDIR=" + h.state.StowbayDir +
+                                       "\r\nMSFSDIR=" + h.state.MsfsDir + "\r\n" + geometry)
+                                          .toUtf8());
+            h.messages.expectAnswers("oo");
+            EXPECT_FALSE(h.window->start());
+            EXPECT_TRUE(h.ini().contains(geometry));
+            continue;
+        }
         h.open();
         if (way == NewStore) {
-            h.locations.newStowbay = h.tree.path("store2");
-            h.messages.expectOk("You've changed the Stowbay directory.  This requires you to "
-                                "restart Wingstash.  Wingstash will now close.");
+            h.tree.folder("store2");
+            h.locations.change = [&h](platform::Locations &l) {
+                l.stowbay = h.tree.path("store2");
+            };
+            h.messages.expectOk();
             h.trigger("mnuLocations");
+            EXPECT_TRUE(h.ini().contains("STOWBAYDIR=" + h.tree.path("store2/")));
         } else if (way == NoSimulator) {
-            h.locations.newMsfs = h.tree.path("nosim");
-            h.messages.expectOkCancel(
-                "Cannot find an 'aircraft' subdirectory in the directory you specified for "
-                "Flight Simulator.  The directory you selected must not be the directory where "
-                "you installed Flight Simulator.",
-                false);
+            h.locations.change = [&h](platform::Locations &l) { l.msfs = h.tree.path("nosim"); };
+            h.messages.expectOkCancel(false);
             h.trigger("mnuLocations");
         } else {
-            h.tree.file("staging/second/aircraft.cfg", aircraftCfg("Two"));
-            h.messages.expectOk(kSecondAircraftCfgMessage);
+            h.tree.file("staging/second/aircraft.cfg", "[fltsim.0]\r\ntitle=Two\r\n");
+            h.messages.expectOk();
             h.click("cmdStaging");
         }
         EXPECT_FALSE(h.window->isVisible()) << way;
         EXPECT_EQ(h.programEnds, 1) << way;
         EXPECT_EQ(h.tree.exists("app/ws.ini"), way != NoSimulator) << way;
-        if (way == NewStore) {
-            EXPECT_TRUE(h.ini().contains("STOWBAYDIR=" + h.tree.path("store2/")));
-        }
     }
-}
-
-TEST(StowbayWindow, AShutDownDuringStartUpKeepsTheGeometryReadFromWsIni)
-{
-    Harness h;
-    h.tree.file("app/ws.ini",
-                ("STAGINGDIR=" + h.tree.path("gone/") + "\r\nSTOWBAYDIR=" + h.state.StowbayDir +
-                 "\r\nMSFSDIR=" + h.state.MsfsDir + "\r\n" + kGeometryLines)
-                    .toUtf8());
-    h.messages.expectOk("One or more of the three directory locations specified are not valid.  "
-                        "Please verify them now or select Cancel to exit Wingstash.");
-    h.messages.expectOk("One or more of the directories you specified are incorrect.  Make sure "
-                        "you have valid Staging Directory, Stowbay Directory and Microsoft "
-                        "Flight Simulator directory set up and try Wingstash again.");
-    EXPECT_FALSE(h.window->start());
-    EXPECT_TRUE(h.ini().contains(kGeometryLines)) << h.ini().toStdString();
 }
 
 TEST(StowbayWindow, TheSavedSizeIsTheOuterSizeReadAndWrittenAlike)
 {
-    for (const bool maximised : {false, true}) {
+    enum Way { Stays, Moved, Maximised };
+    for (const Way way : {Stays, Moved, Maximised}) {
         Harness h;
         StowbayWindow &window = *h.window;
         const int dpi = window.logicalDpiX();
         window.applyGeometry({1500.0, 3000.0, 9010.0, 7510.0});
         h.open();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const QRect outer = window.frameGeometry();
-        EXPECT_EQ(outer, QRect(twips::toPixels(3000, dpi), twips::toPixels(1500, dpi),
-                               twips::toPixels(7510, dpi), twips::toPixels(9010, dpi)));
-        // The component area follows the outer size.
-        EXPECT_EQ(window.componentAreaSizes().tabWidth,
-                  twips::fromPixels(outer.width(), dpi) - 400);
-        if (maximised)
+        const QRect outer(twips::toPixels(3000, dpi), twips::toPixels(1500, dpi),
+                          twips::toPixels(7510, dpi), twips::toPixels(9010, dpi));
+        EXPECT_EQ(window.frameGeometry(), outer);
+        if (way == Moved)
+            window.move(outer.topLeft() + QPoint(0, dpi)); // an inch down: 1440 twips
+        if (way == Maximised)
             window.applyGeometry({-60.0, -60.0, 6000.0, 9000.0});
-        EXPECT_EQ(window.windowState().testFlag(Qt::WindowMaximized), maximised);
+        EXPECT_EQ(window.windowState().testFlag(Qt::WindowMaximized), way == Maximised);
         window.close();
-        EXPECT_TRUE(h.ini().contains(maximised ? "MTOP=-60\r\nMLEFT=-60\r\n" : kGeometryLines));
+        const char *saved[] = {"MTOP=1500\r\nMLEFT=3000\r\nMHEIGHT=9010\r\nMWIDTH=7510\r\n",
+                               "MTOP=2940\r\nMLEFT=3000\r\n", "MTOP=-60\r\nMLEFT=-60\r\n"};
+        EXPECT_TRUE(h.ini().contains(QLatin1String(saved[way]))) << h.ini().toStdString();
     }
-}
-
-TEST(MainWindowSizing, FollowsTheWindowAndKeepsSizesWhenTooSmall)
-{
-    const layout::ComponentAreaSizes large = layout::sizeComponentArea({}, 9000, 12000);
-    EXPECT_EQ(large, (layout::ComponentAreaSizes{11600, 6000, 10300, 4700, 10800, 4800}));
-    // Too low or narrow a window leaves the sizes; the comparisons are strict.
-    EXPECT_EQ(layout::sizeComponentArea(large, 2900, 12000).listHeight, 4800);
-    EXPECT_EQ(layout::sizeComponentArea(large, 3000, 400), large);
-    layout::ComponentAreaSizes narrow = large;
-    narrow.tabWidth = 1000;
-    EXPECT_EQ(layout::sizeComponentArea(narrow, 3000, 400).imageWidth, large.imageWidth);
-    // The view was emptied since the picture was shown: nothing to page through.
-    EXPECT_EQ(viewer::nextImageIndex(2, 0), 0);
-    EXPECT_EQ(viewer::previousImageIndex(0, 3), 0);
-    EXPECT_TRUE(viewer::opensInTextEditor("file_id.diz"));
-    EXPECT_FALSE(viewer::opensInTextEditor("needle.gau"));
 }
