@@ -12,10 +12,16 @@ namespace {
 
 using platform::faults::ArmedFault;
 
+bool killed(int status)
+{
+    return status >= 0 && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
 // Points of each action at which the process is killed.
 constexpr int kKillsPerAction = 20;
 
-// Death tests run first, before any test has started a thread that a fork would not copy.
+// Named as death tests, they run first, before any test has started a thread that a fork would
+// not copy.
 class FaultsKillDeathTest : public ::testing::TestWithParam<ActionRow> {};
 
 // A child process runs the action and is killed, as by a crash or a power cut, at points spread
@@ -34,12 +40,11 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
     for (const platform::faults::Plan &plan : spreadKillPoints(reference.counts, kKillsPerAction)) {
         ActionWorld world(row.agree);
         prepareAction(row, world);
-        EXPECT_EXIT(
-            {
-                const ArmedFault armed(plan);
-                runAction(row, world);
-            },
-            ::testing::KilledBySignal(SIGKILL), "")
+        const int status = runInChild([&] {
+            const ArmedFault armed(plan);
+            runAction(row, world);
+        });
+        EXPECT_TRUE(killed(status))
             << "at " << callName(plan.call).toStdString() << " call " << plan.nth;
         ++kills;
         if (const QStringList problems = problemsAfterRun(world, reference, false);
@@ -83,26 +88,18 @@ TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
         ++runs;
         ActionWorld world(row.agree);
         prepareAction(row, world);
-        EXPECT_EXIT(
-            {
-                const ArmedFault armed(plan);
-                runAction(row, world);
-            },
-            ::testing::KilledBySignal(SIGKILL), "");
+        EXPECT_TRUE(killed(runInChild([&] {
+            const ArmedFault armed(plan);
+            runAction(row, world);
+        })));
         // A recovery with nothing to do at that point ends normally.
-        bool killed = false;
-        const auto killedOrDone = [&killed](int status) {
-            killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-            return killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        };
-        EXPECT_EXIT(
-            {
-                const ArmedFault armed(recoveryPlan);
-                recoverAsAtStartUp(world.context);
-                std::_Exit(0);
-            },
-            killedOrDone, "");
-        recoveryKills += killed ? 1 : 0;
+        const int recovery = runInChild([&] {
+            const ArmedFault armed(recoveryPlan);
+            recoverAsAtStartUp(world);
+        });
+        const bool recoveryKilled = killed(recovery);
+        EXPECT_TRUE(recoveryKilled || recovery == 0);
+        recoveryKills += recoveryKilled ? 1 : 0;
         if (const QStringList problems = problemsAfterRun(world, reference, false);
             !problems.isEmpty())
             failing.add(QStringLiteral("killed at %1 call %2, its recovery at %3 call %4%5")
@@ -110,7 +107,7 @@ TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
                             .arg(plan.nth)
                             .arg(callName(recoveryPlan.call))
                             .arg(recoveryPlan.nth)
-                            .arg(killed ? QString() : QStringLiteral(" (not reached)")),
+                            .arg(recoveryKilled ? QString() : QStringLiteral(" (not reached)")),
                         problems);
     }
     RecordProperty("recovery_kills", recoveryKills);

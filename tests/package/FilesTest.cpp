@@ -81,8 +81,7 @@ TEST(RemoveFile, DeletesExactlyTheNamedFileInsideItsFolderAndReportsWhatStays)
     EXPECT_TRUE(!tree.exists("link.bmp") && tree.exists("outside/x.bmp"));
 
     const QString locked = tree.path("cd/panel.bmp");
-    messages.expectOk(readOnlyFileMessage(locked))
-        .expectOk(readOnlyFileMessage(tree.path("sub.bmp")));
+    messages.expectOk(locked).expectOk(tree.path("sub.bmp"));
     EXPECT_FALSE(RemoveFile(messages, area, locked));
     EXPECT_FALSE(RemoveFile(messages, area, tree.path("sub.bmp")));
     EXPECT_TRUE(tree.exists("cd/panel.bmp") && tree.exists("sub.bmp"));
@@ -91,7 +90,7 @@ TEST(RemoveFile, DeletesExactlyTheNamedFileInsideItsFolderAndReportsWhatStays)
     const RemovalArea cd(tree.path("cd/"));
     for (const QString &path :
          {tree.path("b.bmp"), tree.path("cd/../c.bmp"), tree.path("outside/x.bmp")}) {
-        messages.expectOk(outsideAreaMessage(path, tree.path("cd/")));
+        messages.expectOk(path);
         EXPECT_FALSE(RemoveFile(messages, cd, path));
     }
     EXPECT_TRUE(tree.exists("b.bmp") && tree.exists("c.bmp") && tree.exists("cd/panel.bmp"));

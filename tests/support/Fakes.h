@@ -5,12 +5,15 @@
 #include "platform/Choices.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Progress.h"
+#include "tools/UnusedGaugesView.h"
 
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 // Records what the scan leaves for the main window.
 class RecordingPackageView : public PackageView {
@@ -71,6 +74,12 @@ public:
     std::optional<int> choose(const QStringList &entries) override;
 };
 
+// Takes the first configuration offered.
+class FirstConfigChooser : public platform::ConfigChooser {
+public:
+    std::optional<int> choose(const QStringList &) override { return 0; }
+};
+
 class RecordingPackageListView : public PackageListView {
 public:
     QString caption;
@@ -95,4 +104,41 @@ public:
     void openTextFile(const QString &path) override { textFiles.append(path); }
     void openFolder(const QString &path) override { folders.append(path); }
     bool startSystemInformation() override { return systemInformationAvailable; }
+};
+
+// The unused-gauges window, its rows sorted as the list shows them; a row is selected when its
+// text is in selected, or always with selectAll.
+class RecordingGaugesView : public UnusedGaugesView {
+public:
+    QList<std::pair<QString, QString>> rows; // text, path
+    QStringList selected;
+    bool selectAll = false;
+    int opened = 0;
+    RecordingProgress bar;
+
+    void open() override
+    {
+        ++opened;
+        rows.clear();
+    }
+    void addRow(const QString &text, const QString &path) override
+    {
+        rows.append({text, path});
+        std::sort(rows.begin(), rows.end());
+    }
+    int rowCount() const override { return int(rows.size()); }
+    QString rowPath(int row) const override { return rows.at(row).second; }
+    bool isSelected(int row) const override
+    {
+        return selectAll || selected.contains(rows.at(row).first);
+    }
+    void removeRow(int row) override { rows.removeAt(row); }
+    platform::Progress &progress() override { return bar; }
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const auto &row : rows)
+            list.append(row.first);
+        return list;
+    }
 };

@@ -21,14 +21,9 @@
 #include <string>
 #include <vector>
 
-// The pieces the fault suite shares: a world of the three locations an action runs in, the
-// actions as rows, and the judgement of what a run left on disk.
-
-// The three locations side by side in one temporary tree (Staging, the store with its category
-// "Props", the simulator with its aircraft, gauges and sound folders), a downloads folder for
-// archives, the program's own folder and its state folder (records of copies), with a context
-// whose message boxes answer every question alike and record the texts. The world is also the
-// main window: showing a mode scans the package it shows again, as the real window does.
+// The fault suite's harness. A world: the three locations in one temporary tree (the store with
+// its category "Props"), Downloads, the program's folder and its state folder, with boxes that
+// answer alike and record; it is also the main window, whose showing a mode scans again.
 class ActionWorld {
 public:
     explicit ActionWorld(bool agree);
@@ -45,9 +40,15 @@ public:
     RecordingLauncher launcher;
     Context context{state, messages, view, progress, configChooser, packageList, launcher};
 
+    // Moves the three locations (folders ending with "/").
+    void placeLocations(const QString &staging, const QString &stowbay, const QString &msfs);
+    // False: showing a mode scans nothing (a rescan could delete duplicates after the action).
+    bool rescans = true;
+
     // The main window's controls.
     QString nameText;
     QString boxText; // the package box's selection, with any installed marker
+    QString categoryText() const;
 
     // Go with the action on the controls, showing its outcome.
     void go(StagingAction action);
@@ -57,54 +58,47 @@ public:
 
     // Picks a stored package in the package box, which shows and scans it.
     void select(const QString &name);
-    // Scans Staging, as entering Staging mode does.
-    void scanStaging();
 };
 
-// The small add-on every row works with, as it lies in each place. The package's panel names
-// its own gauge and a shared one that the simulator holds in an older version, which another
-// installed aircraft uses (the shared one comes first, so a failure at the package's own gauge
-// finds it replaced already); one sound of the package is not in its sound.cfg and so goes to the
-// simulator's shared sound folder.
+// The add-on of every row, as it lies in each place. Its panel names its own gauge and, first, a
+// shared one the simulator holds in an older version for another aircraft; one sound is not in
+// its sound.cfg and so is shared too.
 void stageAddOn(TreeBuilder &tree);                        // loose in Staging
 void storeAddOn(TreeBuilder &tree, const QString &name);   // in the store's category
 void installAddOn(TreeBuilder &tree, const QString &name); // in the simulator
 void addOtherAircraft(TreeBuilder &tree); // the installed aircraft that shares the gauge
 
-// One action, as the user starts it: prepare builds the world and makes the selections that
-// come before Go (not counted, never failed); act is what Go (or the unpack command) runs.
+// One action: prepare builds the world up to Go (never failed); act is what Go runs.
 struct ActionRow {
     const char *name;
     bool agree; // how the message boxes answer questions
     std::function<void(ActionWorld &)> prepare;
     std::function<void(ActionWorld &)> act;
+    // False for clean-ups that delete file by file: a failure may stop them part-way.
+    bool wholeOrNothing = true;
 };
 const std::vector<ActionRow> &actionRows();
 const ActionRow &actionRow(const QString &name);
 
-// How GoogleTest names a row in its messages.
+// The gauge tool with every row selected.
+void deleteAllUnusedGauges(Context &context);
+// Runs a step; false when it asked to end the program.
+bool survives(const std::function<void()> &step);
+
 inline void PrintTo(const ActionRow &row, std::ostream *out)
 {
     *out << row.name;
 }
-
-// A row's name as the name of its test.
 inline std::string actionRowName(const ::testing::TestParamInfo<ActionRow> &row)
 {
     return row.param.name;
 }
 
-// Builds the row's world up to Go and forgets the messages that came with it.
-void prepareAction(const ActionRow &row, ActionWorld &world);
-// Runs the action; a request to end the program ends the action as it would end the program.
+void prepareAction(const ActionRow &row, ActionWorld &world); // forgets its messages
 void runAction(const ActionRow &row, ActionWorld &world);
+// The recovery of the next start; what it says, which is what it could not put right.
+QStringList recoverAsAtStartUp(ActionWorld &world);
 
-// What an interrupted action leaves is put right at start-up: this runs that recovery, as the
-// next start of the program would, and returns the folders it could not put right. The one
-// place the suite reaches it.
-QStringList recoverAsAtStartUp(Context &context);
-
-// The call kinds of the fault seam, in order, with their names for messages.
 inline constexpr auto kCallKinds = [] {
     std::array<platform::faults::Call, platform::faults::kCallKinds> kinds{};
     for (std::size_t kind = 0; kind < kinds.size(); ++kind)
@@ -114,13 +108,10 @@ inline constexpr auto kCallKinds = [] {
 QString callName(platform::faults::Call call);
 using CallCounts = std::array<int, kCallKinds.size()>;
 
-// What the program shows of the world, read as the program reads it: the package box of the
-// category (with the installed markers), the installed test of each package in it, whether
-// Staging counts as empty.
+// The program's view: the package box, each package's installed test, Staging empty or not.
 QStringList programView(ActionWorld &world);
 
-// An unarmed run of a row: the disk and the program's view before and after, the messages and
-// the calls of each kind that the action made.
+// An unarmed run of a row: disk and view before and after, messages, calls of each kind.
 struct Reference {
     DiskSnapshot before;
     DiskSnapshot after;
@@ -128,15 +119,14 @@ struct Reference {
     QStringList afterView;
     QStringList messages;
     CallCounts counts{};
+    bool wholeOrNothing = true;
     int totalCalls() const;
 };
 Reference referenceRun(const ActionRow &row);
 
-// Runs the recovery as at the next start, then says what is wrong with a world after a
-// disturbed run: a recovery that could not settle everything, the locations neither
-// exactly as they began nor exactly as after the unarmed run, temporary leftovers, the
-// program's view disagreeing with the disk, and (when userSees) an unchanged disk that the user
-// was not told about. Empty when all is well.
+// After a disturbed run and the next start's recovery, what is wrong: an unsettled recovery, the
+// locations neither as they began nor as completed (nor, for a clean-up, between), leftovers, a
+// view that disagrees with the disk, and (userSees) an unfinished action the user was not told.
 QStringList problemsAfterRun(ActionWorld &world, const Reference &reference, bool userSees);
 
 // The runs of a row that went wrong: the first few described, all counted.
@@ -144,7 +134,6 @@ class FailingRuns {
 public:
     void add(const QString &run, const QStringList &problems);
     int count() const { return count_; }
-    // The count and the descriptions, for the test's failure message.
     std::string summary(int runs) const;
 
 private:
@@ -153,6 +142,9 @@ private:
     int count_ = 0;
 };
 
-// count points spread evenly over every call of the unarmed run (kind by kind, so the kinds
-// mix as they were made), each as a plan that ends the process there.
+// Runs step in a forked child that then exits with 0; its wait status, or -1. (No death test:
+// those need a writable /tmp.)
+int runInChild(const std::function<void()> &step);
+
+// count kill points spread evenly over every call of the unarmed run.
 QList<platform::faults::Plan> spreadKillPoints(const CallCounts &counts, int count);

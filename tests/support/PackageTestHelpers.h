@@ -40,14 +40,6 @@ inline void setModified(const QString &path, const QDateTime &stamp)
     ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
 
-// What the user is told when a file cannot be deleted.
-inline QString readOnlyFileMessage(const QString &path)
-{
-    return "There was a problem removing file " + path +
-           " - It may be set to READ-ONLY mode (i.e. it is on a CD).  Check the file "
-           "properties.";
-}
-
 inline const QString kSecondAircraftCfgMessage =
     "More than one aircraft.cfg file was detected in the Staging Directory.  This may indicate "
     "that components for more than one aircraft are residing in that directory.  Please remove "

@@ -4,29 +4,33 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// Expects each message box by its exact text and buttons, in order, and gives the scripted
-// answer; a box expected without a text (a fixed text the program does not build) is known by
-// its buttons alone. A box that was not expected fails the test (and answers Cancel / No / Ok).
+// Expects each message box by its buttons and a part of its text, in order, and gives the
+// scripted answer. The part is what the program builds into the text (a path, a name, a count);
+// an empty part takes any text. A box that was not expected fails the test (and answers
+// Cancel / No / Ok).
 class ScriptedMessageBoxes : public platform::MessageBoxes {
 public:
     struct Expected {
-        QString text;
+        QString part;
         platform::Buttons buttons;
         platform::Answer answer;
     };
 
-    ScriptedMessageBoxes &expect(const QString &text, platform::Buttons buttons,
+    ScriptedMessageBoxes &expect(const QString &part, platform::Buttons buttons,
                                  platform::Answer answer);
-    ScriptedMessageBoxes &expectOk(const QString &text);
-    ScriptedMessageBoxes &expectYesNo(const QString &text, bool yes);
-    ScriptedMessageBoxes &expectOkCancel(const QString &text, bool ok);
-    ScriptedMessageBoxes &expectOk() { return expectOk(QString()); }
+    ScriptedMessageBoxes &expectOk(const QString &part = {});
+    ScriptedMessageBoxes &expectYesNo(const QString &part, bool yes);
+    ScriptedMessageBoxes &expectOkCancel(const QString &part, bool ok);
     ScriptedMessageBoxes &expectYesNo(bool yes) { return expectYesNo(QString(), yes); }
     ScriptedMessageBoxes &expectOkCancel(bool ok) { return expectOkCancel(QString(), ok); }
     // Boxes of fixed texts by their answers, one letter each: 'o' an Ok box, 'y' / 'n' a Yes/No
     // question answered Yes / No, 'k' / 'c' an Ok/Cancel question answered Ok / Cancel.
     ScriptedMessageBoxes &expectAnswers(const char *answers);
+
+    // The texts shown so far, in order.
+    QStringList shown;
 
     platform::Answer show(const QString &text, platform::Buttons buttons) override;
 

@@ -1,5 +1,7 @@
 #include "TreeBuilder.h"
 
+#include "RawTree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,13 @@
 TreeBuilder::TreeBuilder()
 {
     EXPECT_TRUE(dir_.isValid());
+    dir_.setAutoRemove(false);
+}
+
+TreeBuilder::~TreeBuilder()
+{
+    if (dir_.isValid())
+        rawtree::removeWhole(QFile::encodeName(dir_.path()));
 }
 
 QString TreeBuilder::root() const

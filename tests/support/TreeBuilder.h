@@ -10,6 +10,10 @@
 class TreeBuilder {
 public:
     TreeBuilder();
+    // Removes the tree whole, read-only folders and names that are not UTF-8 included.
+    ~TreeBuilder();
+    TreeBuilder(const TreeBuilder &) = delete;
+    TreeBuilder &operator=(const TreeBuilder &) = delete;
 
     // The temporary root, ending with the separator.
     QString root() const;

@@ -23,7 +23,6 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
             std::tuple(c.stored.top, c.stored.left, c.stored.height, c.stored.width);
         ShowPackageList(f.test, {"Props"});
         const RecordingPackageListView &window = f.test.packageList;
-        EXPECT_EQ(window.caption, "Package List");
         EXPECT_EQ(window.rows, (QStringList{"", " ### Props", "", "Cub"}));
         EXPECT_TRUE(window.visible);
         EXPECT_EQ(

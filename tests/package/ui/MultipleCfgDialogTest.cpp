@@ -20,8 +20,7 @@ QListWidget *configs(QWidget *form)
 TEST(DialogConfigChooser, GivesTheRowTakenByOkOrADoubleClickAndNothingWhenClosed)
 {
     ScriptedMessageBoxes messages;
-    messages.expectOk("Please select a configuration by selecting it and hitting 'OK', or but "
-                      "double clicking it.");
+    messages.expectOk();
     DialogConfigChooser chooser(messages);
     whenModal("frmMultipleCfg", [](QWidget *form) {
         EXPECT_EQ(configs(form)->item(0)->text(), kEntries.at(0));

@@ -49,7 +49,7 @@ TEST(LocationsDialog, AnEmptyBoxIsRefusedAndTheDialogStaysOpen)
 {
     for (const char *name : {"txtStagingDir", "txtStowbayDir", "txtMSFSDir"}) {
         ScriptedMessageBoxes messages;
-        messages.expectOk("Please enter all of the location directories please.");
+        messages.expectOk();
         const QStringList result = edit(messages, [&messages, name](QWidget *form) {
             box(form, name)->clear();
             clickButton(form, "cmdAccept");

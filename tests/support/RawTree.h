@@ -7,10 +7,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QString>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <ftw.h>
 #include <stdlib.h>
@@ -44,10 +42,22 @@ inline void removeWhole(const QByteArray &path)
     ::nftw(path.constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
+// Writes a file whose name may be any bytes; its folder must exist.
+inline bool writeFile(const QByteArray &path, const QByteArray &content)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool whole =
+        ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
+    return ::close(fd) == 0 && whole;
+}
+
 } // namespace rawtree
 
 // A fresh folder below the temporary folder, removed whole when it goes. Paths are written
-// relative to it with "/"; names are bytes.
+// relative to it with "/"; names are bytes. Entries are made with their folders, and an entry
+// that cannot be made is left out.
 class RawTree {
 public:
     RawTree()
@@ -70,37 +80,25 @@ public:
     QString path(const QString &relative) const { return root() + relative; }
     QByteArray bytes(const QByteArray &relative) const { return root_ + relative; }
 
-    bool file(const QByteArray &relative, const QByteArray &content = {})
+    void file(const QByteArray &relative, const QByteArray &content = {})
     {
-        return withParents(relative, [&] {
-            const int fd =
-                ::open(bytes(relative).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd < 0)
-                return false;
-            const bool whole =
-                ::write(fd, content.constData(), size_t(content.size())) == ssize_t(content.size());
-            return ::close(fd) == 0 && whole;
-        });
+        makeParents(relative);
+        rawtree::writeFile(bytes(relative), content);
     }
-    bool folder(const QByteArray &relative)
-    {
-        return withParents(relative + '/', [&] { return exists(relative); });
-    }
+    void folder(const QByteArray &relative) { makeParents(relative + '/'); }
     // A link at relative; a target beginning with "@/" is taken below the root, any other as
     // written (relative to the link's folder).
     bool link(const QByteArray &relative, const QByteArray &target)
     {
+        makeParents(relative);
         const QByteArray written = target.startsWith("@/") ? root_ + target.mid(2) : target;
-        return withParents(relative, [&] {
-            return ::symlink(written.constData(), bytes(relative).constData()) == 0;
-        });
+        return ::symlink(written.constData(), bytes(relative).constData()) == 0;
     }
-    bool readOnly(const QByteArray &relative)
+    void readOnly(const QByteArray &relative)
     {
         struct stat status {};
-        if (::lstat(bytes(relative).constData(), &status) != 0)
-            return false;
-        return ::chmod(bytes(relative).constData(), status.st_mode & 07555) == 0;
+        if (::lstat(bytes(relative).constData(), &status) == 0)
+            ::chmod(bytes(relative).constData(), status.st_mode & 07555);
     }
     bool exists(const QByteArray &relative) const
     {
@@ -110,33 +108,11 @@ public:
 
 private:
     QByteArray root_;
-    QSet<QByteArray> folders_; // made already
 
-    // Makes the folders of relative, then the entry; folders removed or mounted over since they
-    // were made are made again.
-    template <typename Create> bool withParents(const QByteArray &relative, Create create)
+    void makeParents(const QByteArray &relative) const
     {
-        if (makeParents(relative) && create())
-            return true;
-        folders_.clear();
-        return makeParents(relative) && create();
-    }
-
-    // Every folder of a relative path, made as needed.
-    bool makeParents(const QByteArray &relative)
-    {
-        qsizetype from = 0;
-        while (true) {
-            const qsizetype slash = relative.indexOf('/', from);
-            if (slash < 0)
-                return true;
-            const QByteArray folder = relative.left(slash);
-            from = slash + 1;
-            if (folders_.contains(folder))
-                continue;
-            if (::mkdir(bytes(folder).constData(), 0755) != 0 && errno != EEXIST)
-                return false;
-            folders_.insert(folder);
-        }
+        for (qsizetype slash = relative.indexOf('/'); slash >= 0;
+             slash = relative.indexOf('/', slash + 1))
+            ::mkdir(bytes(relative.left(slash)).constData(), 0755);
     }
 };
