@@ -1,5 +1,7 @@
 #pragma once
 
+#include "package/ActionOutcome.h"
+
 #include <array>
 
 // The options of Stowbay mode.
@@ -18,23 +20,18 @@ enum class StowbayAction {
     RestoreSound,
 };
 
-struct StowbayOption {
-    StowbayAction action;
-    const char *caption;
-};
-
 // The options box of Stowbay mode, in the order it lists them.
 inline constexpr std::array kStowbayOptions{
-    StowbayOption{StowbayAction::CopyToMsfs, "Copy package to MSFS"},
-    StowbayOption{StowbayAction::RemoveFromMsfs, "Remove package from MSFS"},
-    StowbayOption{StowbayAction::RemoveFromStowbay, "Remove package from STOWBAY"},
-    StowbayOption{StowbayAction::RemoveImage, "Remove current IMAGE"},
-    StowbayOption{StowbayAction::CopyToStaging, "Copy package to STAGING"},
-    StowbayOption{StowbayAction::CopyImageToStaging, "Copy current image to STAGING"},
-    StowbayOption{StowbayAction::CreatePanelAlias, "Create PANEL alias"},
-    StowbayOption{StowbayAction::CreateSoundAlias, "Create SOUND alias"},
-    StowbayOption{StowbayAction::PastePanelAlias, "Paste PANEL alias"},
-    StowbayOption{StowbayAction::PasteSoundAlias, "Paste SOUND alias"},
-    StowbayOption{StowbayAction::RestorePanel, "Restore old PANEL"},
-    StowbayOption{StowbayAction::RestoreSound, "Restore old SOUND"},
+    ModeOption<StowbayAction>{StowbayAction::CopyToMsfs, "Copy package to MSFS"},
+    ModeOption<StowbayAction>{StowbayAction::RemoveFromMsfs, "Remove package from MSFS"},
+    ModeOption<StowbayAction>{StowbayAction::RemoveFromStowbay, "Remove package from STOWBAY"},
+    ModeOption<StowbayAction>{StowbayAction::RemoveImage, "Remove current IMAGE"},
+    ModeOption<StowbayAction>{StowbayAction::CopyToStaging, "Copy package to STAGING"},
+    ModeOption<StowbayAction>{StowbayAction::CopyImageToStaging, "Copy current image to STAGING"},
+    ModeOption<StowbayAction>{StowbayAction::CreatePanelAlias, "Create PANEL alias"},
+    ModeOption<StowbayAction>{StowbayAction::CreateSoundAlias, "Create SOUND alias"},
+    ModeOption<StowbayAction>{StowbayAction::PastePanelAlias, "Paste PANEL alias"},
+    ModeOption<StowbayAction>{StowbayAction::PasteSoundAlias, "Paste SOUND alias"},
+    ModeOption<StowbayAction>{StowbayAction::RestorePanel, "Restore old PANEL"},
+    ModeOption<StowbayAction>{StowbayAction::RestoreSound, "Restore old SOUND"},
 };

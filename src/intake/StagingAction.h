@@ -1,5 +1,7 @@
 #pragma once
 
+#include "package/ActionOutcome.h"
+
 #include <array>
 
 // The options of Staging mode.
@@ -12,17 +14,12 @@ enum class StagingAction {
     RemoveSound
 };
 
-struct StagingOption {
-    StagingAction action;
-    const char *caption;
-};
-
 // The options box of Staging mode, in the order it lists them.
 inline constexpr std::array kStagingOptions{
-    StagingOption{StagingAction::CopyToStowbay, "Copy package to Stowbay"},
-    StagingOption{StagingAction::RemoveAll, "Remove ALL from Staging"},
-    StagingOption{StagingAction::RemoveImage, "Remove current IMAGE"},
-    StagingOption{StagingAction::RemovePanel, "Remove PANEL from Staging"},
-    StagingOption{StagingAction::RemoveAircraft, "Remove AIRCRAFT from Staging"},
-    StagingOption{StagingAction::RemoveSound, "Remove SOUND from Staging"},
+    ModeOption<StagingAction>{StagingAction::CopyToStowbay, "Copy package to Stowbay"},
+    ModeOption<StagingAction>{StagingAction::RemoveAll, "Remove ALL from Staging"},
+    ModeOption<StagingAction>{StagingAction::RemoveImage, "Remove current IMAGE"},
+    ModeOption<StagingAction>{StagingAction::RemovePanel, "Remove PANEL from Staging"},
+    ModeOption<StagingAction>{StagingAction::RemoveAircraft, "Remove AIRCRAFT from Staging"},
+    ModeOption<StagingAction>{StagingAction::RemoveSound, "Remove SOUND from Staging"},
 };

@@ -15,6 +15,12 @@ struct MainSelection {
     QString packageName;    // txtPackageName
 };
 
+// One entry of a mode's options box: the action it runs and its caption.
+template <typename Action> struct ModeOption {
+    Action action;
+    const char *caption;
+};
+
 // The question that ends a copy: Yes hands Go on to the option that deletes the copy's source.
 template <typename Action> struct HandOver {
     QString question;

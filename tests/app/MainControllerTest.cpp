@@ -23,9 +23,9 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
 {
     // The options box lists the mode's table in order.
     QList<int> staging, stowbay;
-    for (const StagingOption &option : kStagingOptions)
+    for (const auto &option : kStagingOptions)
         staging.append(int(option.action));
-    for (const StowbayOption &option : kStowbayOptions)
+    for (const auto &option : kStowbayOptions)
         stowbay.append(int(option.action));
     using Event = void (MainController::*)();
     const struct {
