@@ -39,9 +39,3 @@ inline void setModified(const QString &path, const QDateTime &stamp)
     ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path.toStdString();
     ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
-
-inline const QString kSecondAircraftCfgMessage =
-    "More than one aircraft.cfg file was detected in the Staging Directory.  This may indicate "
-    "that components for more than one aircraft are residing in that directory.  Please remove "
-    "the unwanted aircraft.cfg file(s) from the Staging directory or one of its subdirectories "
-    "so that only one is left.  Once this is done, restart Wingstash.";
