@@ -142,11 +142,23 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
     EXPECT_EQ(tc.view.panelAlias2, "cessna\\panel"); // the package is shown again
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");
     EXPECT_EQ(tree.read(panel + "oldpanel.cfg"), "mooney's own");
+    // An alias of an alias is refused: the remembered one stays Cessna's.
+    const QString clip = tc.state.PanelAliasClip;
+    tc.messages.expectAnswers("o");
+    run("Mooney", Action::CreatePanelAlias);
+    EXPECT_EQ(tc.state.PanelAliasClip, clip);
     run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tc.view.panelAlias2, QString());
     run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
     EXPECT_FALSE(tree.exists(panel + "oldpanel.cfg"));
+    // Nothing is pasted into an installed package.
+    tc.messages.expectAnswers("ooo");
+    run("Cessna", Action::CopyToMsfs); // Mooney borrows its sound
+    run("Mooney", Action::CopyToMsfs);
+    run("Mooney", Action::PastePanelAlias);
+    EXPECT_TRUE(installed("Mooney"));
+    EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
 }
 
 } // namespace
