@@ -117,3 +117,14 @@ TEST(MainController, ExploreOpensTheModesFolderAndWarnsForAnInstalledPackage)
               QStringList({s.tree.path("Staging/"), s.tree.path("Stowbay/Jets/"),
                            s.tree.path("Stowbay/Props/Cub/")}));
 }
+
+TEST(MainController, StagingOffersTheAircraftTitleAsTheNameButKeepsATypedOne)
+{
+    for (const QString typed : {"", "Mine"}) {
+        Scenario s;
+        s.tree.file("Staging/aircraft.cfg", "[fltsim.0]\r\ntitle=Heron 22\r\n");
+        s.window.name = typed;
+        s.controller.stagingClicked();
+        EXPECT_EQ(s.window.name, typed.isEmpty() ? "Heron 22" : typed);
+    }
+}
