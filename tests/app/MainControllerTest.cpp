@@ -128,3 +128,15 @@ TEST(MainController, StagingOffersTheAircraftTitleAsTheNameButKeepsATypedOne)
         EXPECT_EQ(s.window.name, typed.isEmpty() ? "Heron 22" : typed);
     }
 }
+
+TEST(MainController, ACopyToStagingShowsInTheCaptionThatStagingHoldsFiles)
+{
+    Scenario s;
+    s.controller.stowbayClicked();
+    s.pickCategory(1);
+    const QString emptyStaging = s.test.view.caption;
+    s.test.messages.expectAnswers("n"); // the store's copy stays
+    s.go(StowbayAction::CopyToStaging);
+    EXPECT_TRUE(s.tree.exists("Staging/Beaver/beaver.air"));
+    EXPECT_NE(s.test.view.caption, emptyStaging);
+}
