@@ -180,7 +180,9 @@ std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Packag
     const QString entry = layout.installedEntry(package.name);
     const RemovalArea aircraftArea(aircraft);
     const bool hasGauges = !context.state.ComponentFiles.at(Gauges).isEmpty();
-    const GaugeRemoval gauges = hasGauges ? planGaugeRemoval(context.state, entry) : GaugeRemoval{};
+    const GaugeRemoval gauges =
+        hasGauges ? planGaugeRemoval(context.state, entry, [&] { context.progress.stillWorking(); })
+                  : GaugeRemoval{};
     QList<std::pair<RemovalArea, QString>> deleted{{aircraftArea, entry}};
     const RemovalArea gaugesArea(layout.gaugesFolder());
     for (const QString &gauge : gauges.unused)

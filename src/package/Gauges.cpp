@@ -16,10 +16,12 @@ QString gaugeBaseName(const QString &fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-ReachableFiles installedPanels(const SharedState &state, const QString &leaving)
+ReachableFiles installedPanels(const SharedState &state, const QString &leaving,
+                               const std::function<void()> &afterEachFolder)
 {
     const QString aircraft = platform::resolveCase(FolderLayout(state).aircraftFolder());
-    ReachableFiles panels = reachableFilesNamed(aircraft, configFileName(ConfigFile::Panel));
+    ReachableFiles panels =
+        reachableFilesNamed(aircraft, configFileName(ConfigFile::Panel), afterEachFolder);
     if (leaving.isEmpty())
         return panels;
     const QString below = platform::withTrailingSeparator(platform::resolveCase(leaving));
@@ -78,7 +80,8 @@ bool reportMissingGaugesFolder(Context &context)
     return true;
 }
 
-GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving)
+GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving,
+                              const std::function<void()> &stillWorking)
 {
     GaugeRemoval plan;
     const QString folder = FolderLayout(state).gaugesFolder();
@@ -92,7 +95,8 @@ GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving)
         names.append(FileNameOf(gauge.path, false));
         baseNames.append(gaugeBaseName(names.back()).toLower());
     }
-    const PanelMentions mentions = mentionsInPanels(installedPanels(state, leaving), baseNames);
+    const PanelMentions mentions =
+        mentionsInPanels(installedPanels(state, leaving, stillWorking), baseNames, stillWorking);
     plan.unreadable = mentions.unreadable;
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (!mentions.mentioned[std::size_t(i)])
@@ -122,5 +126,6 @@ void removeGauges(Context &context, const GaugeRemoval &plan)
 
 void RemoveUnusedGauges(Context &context)
 {
-    removeGauges(context, planGaugeRemoval(context.state, {}));
+    removeGauges(context,
+                 planGaugeRemoval(context.state, {}, [&] { context.progress.stillWorking(); }));
 }

@@ -14,7 +14,9 @@ QString gaugeBaseName(const QString &fileName);
 
 // Every panel.cfg the simulator's aircraft folder reaches (see reachableFilesNamed), less those
 // reached through leaving, the simulator folder of a package about to be removed, when given.
-ReachableFiles installedPanels(const SharedState &state, const QString &leaving = {});
+// afterEachFolder, when given, runs after each folder is listed.
+ReachableFiles installedPanels(const SharedState &state, const QString &leaving = {},
+                               const std::function<void()> &afterEachFolder = {});
 
 // What the installed panels say about a set of gauge base names.
 struct PanelMentions {
@@ -41,13 +43,15 @@ bool reportMissingGaugesFolder(Context &context);
 // The gauges of the current package that removing the package's simulator folder leaving leaves
 // unused: those in the simulator's gauges folder that no other installed panel mentions. Worked
 // out before anything is deleted, so a removal can check first that it can delete them all.
-// Gauges the package does not list are never looked at.
+// Gauges the package does not list are never looked at. stillWorking, when given, runs now and
+// then on the way (after each folder and each panel).
 struct GaugeRemoval {
     QStringList unused;     // paths in the gauges folder
     QStringList unreadable; // panels or folders that could not be read: then unused is empty
     bool noGaugesFolder = false;
 };
-GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving);
+GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving,
+                              const std::function<void()> &stillWorking = {});
 
 // Deletes what plan names from the simulator's gauges folder, or says why nothing was deleted
 // (no gauges folder, panels that could not be read).

@@ -167,13 +167,14 @@ void ScanPackage(Context &context, const QString &dir)
     ClearPackageView(context);
     const QString top = platform::resolveCase(platform::withTrailingSeparator(dir));
     Listing listing;
-    listing.reset(walkFiles(top));
+    listing.reset(walkFiles(top, [&] { context.progress.stillWorking(); }));
 
     for (const ClassificationGroup &group : classificationGroups()) {
         if (group.kind == Panel)
             state.PanelAlias.clear();
         if (group.kind == Sound)
             state.SoundAlias.clear();
+        context.progress.stillWorking();
         FileList found = runGroup(context, group, listing);
         limitToCapacity(context, found);
         const FileList deleted = BuildComponentList(context, group.kind, found);

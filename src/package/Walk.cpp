@@ -31,7 +31,7 @@ void pushInListingOrder(std::vector<PendingFolder> &stack, std::vector<PendingFo
 
 } // namespace
 
-FileList walkFiles(const QString &root)
+FileList walkFiles(const QString &root, const std::function<void()> &afterEachFolder)
 {
     const QChar separator = platform::separator();
     const QString top = platform::withTrailingSeparator(root);
@@ -53,6 +53,8 @@ FileList walkFiles(const QString &root)
             }
         }
         pushInListingOrder(stack, subfolders);
+        if (afterEachFolder)
+            afterEachFolder();
     }
     return files;
 }
@@ -91,7 +93,8 @@ QStringList ListSubDirs(const QString &root)
     return folders;
 }
 
-ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName)
+ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName,
+                                   const std::function<void()> &afterEachFolder)
 {
     const QChar separator = platform::separator();
     const QString top = platform::withTrailingSeparator(root);
@@ -106,9 +109,8 @@ ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName
             id && !entered.insert({id->device, id->inode}).second)
             continue;
         bool listed = false;
-        const QList<platform::DirEntry> entries =
-            platform::listDirectory(folder.real, &listed, platform::ListDetail::FolderTest,
-                                    platform::HiddenEntries::Include);
+        const QList<platform::DirEntry> entries = platform::listDirectory(
+            folder.real, &listed, platform::ListDetail::Kinds, platform::HiddenEntries::Include);
         if (!listed) {
             reached.unreadable.append(folder.real.chopped(1));
             continue;
@@ -124,6 +126,8 @@ ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName
                 reached.files.append({folder.lower + lower, real});
         }
         pushInListingOrder(stack, subfolders);
+        if (afterEachFolder)
+            afterEachFolder();
     }
     return reached;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The two recursive walks that list a package's files. Neither follows a link, and only entries
 // whose attribute set is exactly Directory count as folders; everything else listed (links,
 // read-only folders) counts as a file. Hidden entries are never seen. Both walk with an explicit
@@ -13,7 +15,8 @@
 // Every file below root (root ends with the separator), in walk order: the files of a folder
 // in listing order first, then the files below each of its sub-folders, depth first. Each
 // entry's path is root lower-cased plus the lower-cased rest; realPath is as on disk.
-FileList walkFiles(const QString &root);
+// afterEachFolder, when given, runs after each folder is listed.
+FileList walkFiles(const QString &root, const std::function<void()> &afterEachFolder = {});
 
 // The files below root whose lower-cased name equals lowerName, in walk order.
 FileList filesNamed(const QString &root, const QString &lowerName);
@@ -34,4 +37,6 @@ struct ReachableFiles {
 // read-only and hidden ones too, and follows links to folders (only to read), taking each folder
 // once by its identity on disk, so a loop of links ends. A link of that name that leads nowhere
 // is listed, so reading it fails. Whoever reads the files adds those that cannot be read.
-ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName);
+// afterEachFolder, when given, runs after each folder is listed.
+ReachableFiles reachableFilesNamed(const QString &root, const QString &lowerName,
+                                   const std::function<void()> &afterEachFolder = {});

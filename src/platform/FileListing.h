@@ -32,6 +32,7 @@ struct DirEntry {
 enum class ListDetail {
     Full,       // every attribute of every entry
     FolderTest, // ReadOnly looked up for directories only: a file or link may come without it
+    Kinds,      // no ReadOnly bit at all: only which entries are directories and links
 };
 
 // Whether a listing shows hidden entries (names beginning with "."). The program's lists never

@@ -56,7 +56,8 @@ QList<DirEntry> system::readDirectory(const QString &dir, bool *ok, ListDetail d
             continue;
         unsigned attributes = 0;
         const unsigned char type = found->d_type;
-        const bool needsStatus = type == DT_UNKNOWN || type == DT_DIR || detail == ListDetail::Full;
+        const bool needsStatus = type == DT_UNKNOWN || detail == ListDetail::Full ||
+                                 (type == DT_DIR && detail == ListDetail::FolderTest);
         struct stat status {};
         if (needsStatus && ::fstatat(dirFd, found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
             attributes = attributesFromMode(status.st_mode);

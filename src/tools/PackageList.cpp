@@ -4,7 +4,8 @@
 #include "platform/CaseLookup.h"
 #include "platform/FileListing.h"
 
-QStringList packageListRows(const SharedState &state, const QStringList &categories)
+QStringList packageListRows(const SharedState &state, const QStringList &categories,
+                            const std::function<void()> &afterEachCategory)
 {
     // A row is marked installed when a folder (not just any entry, as the package boxes take)
     // matches its name; one listing serves the whole list.
@@ -24,6 +25,8 @@ QStringList packageListRows(const SharedState &state, const QStringList &categor
                                 ? withInstalledMarker(entry.name)
                                 : entry.name);
         }
+        if (afterEachCategory)
+            afterEachCategory();
         if (packages.isEmpty())
             continue;
         rows << QString() << QStringLiteral(" ### ") + category << QString();
@@ -36,7 +39,8 @@ void ShowPackageList(Context &context, const QStringList &categories)
 {
     PackageListView &window = context.packageList;
     window.setCaption(QStringLiteral("Package List"));
-    window.setRows(packageListRows(context.state, categories));
+    window.setRows(
+        packageListRows(context.state, categories, [&] { context.progress.stillWorking(); }));
     // An open window is only brought up to date: it stays where the user has put it.
     if (window.isShown())
         return;

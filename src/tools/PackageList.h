@@ -5,11 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The rows of the package list window: for each category with packages a blank row, the header
 // " ### " & category, a blank row, then its packages (installed ones in the marker form).
-QStringList packageListRows(const SharedState &state, const QStringList &categories);
+// afterEachCategory, when given, runs after each category is listed.
+QStringList packageListRows(const SharedState &state, const QStringList &categories,
+                            const std::function<void()> &afterEachCategory = {});
 
 // Builds the list and shows the package list window at its remembered place.
 void ShowPackageList(Context &context, const QStringList &categories);

@@ -48,10 +48,12 @@ void ListUnusedGauges(Context &context, UnusedGaugesView &view)
         return;
     const FolderLayout layout(context.state);
     const QList<GaugeFile> gauges = gaugeFilesIn(layout.gaugesFolder());
-    const ReachableFiles panels = installedPanels(context.state);
+    platform::Progress &progress = view.progress();
+    progress.stillWorking();
+    const ReachableFiles panels =
+        installedPanels(context.state, {}, [&] { progress.stillWorking(); });
 
     view.open();
-    platform::Progress &progress = view.progress();
     progress.show(1, int(panels.files.size() + gauges.size()) + 1);
     int done = 1;
 

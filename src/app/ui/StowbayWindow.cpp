@@ -20,12 +20,14 @@
 #include <QMoveEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
 template <typename Handler> void StowbayWindow::guarded(Handler handler)
 {
+    const QScopedValueRollback<bool> busy(busy_, true);
     try {
         handler();
     } catch (const ShutDownRequest &) {
@@ -237,14 +239,14 @@ std::optional<QString> droppedFile(const QMimeData *data)
 
 void StowbayWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (controller_.canUnpack() && droppedFile(event->mimeData()))
+    if (!busy_ && controller_.canUnpack() && droppedFile(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void StowbayWindow::dropEvent(QDropEvent *event)
 {
     const std::optional<QString> file = droppedFile(event->mimeData());
-    if (!file)
+    if (busy_ || !file)
         return;
     event->acceptProposedAction();
     guarded([this, &file] { controller_.unpackArchive(*file); });

@@ -126,6 +126,9 @@ private:
 
     // Runs an event handler's logic; a ShutDown request inside it ends the program in order.
     template <typename Handler> void guarded(Handler handler);
+    // True while a handler runs: the window lets its events run now and then meanwhile (user
+    // input held back), and a drop, which is not user input, must not start a second action.
+    bool busy_ = false;
     void endAfterShutDown();
 
     // Sizing (StowbayView.cpp).

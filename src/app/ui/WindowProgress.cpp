@@ -18,7 +18,7 @@ void WindowProgress::setValue(int value)
     if (!bar_)
         return;
     bar_->setValue(value);
-    repaintNow();
+    stillWorking();
 }
 
 void WindowProgress::hide()
@@ -29,9 +29,15 @@ void WindowProgress::hide()
     repaintNow();
 }
 
+void WindowProgress::stillWorking()
+{
+    // Painting each of thousands of steps would cost more than the work itself.
+    pump_.runIfDue();
+}
+
 void WindowProgress::repaintNow()
 {
-    if (bar_->isVisible())
+    if (bar_ && bar_->isVisible())
         bar_->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pump_.run();
 }

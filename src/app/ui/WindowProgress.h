@@ -1,19 +1,23 @@
 #pragma once
 
 #include "platform/Progress.h"
+#include "platform/qt/EventPump.h"
 
 class QProgressBar;
 
-// The main window's progress bar (prbProgress) as the logic drives it. Every change is painted
-// at once, with user input held back, so the window stays painted while an action runs on.
+// The main window's progress bar (prbProgress) as the logic drives it. Showing and hiding are
+// painted at once, changes every few tens of milliseconds, with user input held back, so the
+// window stays painted while an action runs on.
 class WindowProgress : public platform::Progress {
 public:
     void setBar(QProgressBar *bar) { bar_ = bar; }
     void show(int minimum, int maximum) override;
     void setValue(int value) override;
     void hide() override;
+    void stillWorking() override;
 
 private:
     void repaintNow();
     QProgressBar *bar_ = nullptr;
+    EventPump pump_;
 };

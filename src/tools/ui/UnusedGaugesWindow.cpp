@@ -16,13 +16,6 @@
 #include <QScreen>
 #include <QShowEvent>
 
-namespace {
-
-// How many times at most a run of the search repaints its progress bar.
-constexpr qint64 kPaintedSteps = 200;
-
-} // namespace
-
 UnusedGaugesWindow::UnusedGaugesWindow(const Context &context, QWidget *parent)
     : QWidget(parent, Qt::Window), context_(context), cmdOk_(new QPushButton(this)),
       cmdDelete_(new QPushButton(this)), prbProgress_(new QProgressBar(this)),
@@ -178,10 +171,7 @@ void UnusedGaugesWindow::BarProgress::show(int minimum, int maximum)
 void UnusedGaugesWindow::BarProgress::setValue(int value)
 {
     bar_->setValue(value);
-    // Painting every one of thousands of steps would cost more than the search itself.
-    const qint64 range = qMax(1, bar_->maximum() - bar_->minimum());
-    if ((value - painted_) * kPaintedSteps >= range || value == bar_->maximum())
-        repaintNow();
+    stillWorking();
 }
 
 void UnusedGaugesWindow::BarProgress::hide()
@@ -190,11 +180,15 @@ void UnusedGaugesWindow::BarProgress::hide()
     repaintNow();
 }
 
+void UnusedGaugesWindow::BarProgress::stillWorking()
+{
+    // Painting every one of thousands of steps would cost more than the search itself.
+    pump_.runIfDue();
+}
+
 void UnusedGaugesWindow::BarProgress::repaintNow()
 {
-    painted_ = bar_->value();
     if (bar_->isVisible())
         bar_->repaint();
-    // Keeps the windows painted; user input waits until the work is done.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pump_.run();
 }

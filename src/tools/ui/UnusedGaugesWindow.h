@@ -1,6 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
+#include "platform/qt/EventPump.h"
 #include "tools/UnusedGaugesView.h"
 
 #include <QPoint>
@@ -45,18 +46,20 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // prbProgress, painted at every change so it moves while the search holds the thread.
+    // prbProgress, painted every few tens of milliseconds so it moves while the search holds
+    // the thread.
     class BarProgress : public platform::Progress {
     public:
         explicit BarProgress(QProgressBar *bar) : bar_(bar) {}
         void show(int minimum, int maximum) override;
         void setValue(int value) override;
         void hide() override;
+        void stillWorking() override;
 
     private:
         void repaintNow();
         QProgressBar *bar_;
-        int painted_ = 0; // the value last painted
+        EventPump pump_;
     };
 
     void applyResizeRule();
