@@ -1,12 +1,11 @@
 #include "bench/Measure.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
-#include <chrono>
-#include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -15,21 +14,15 @@ extern char **environ;
 
 namespace bench {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-} // namespace
-
 ChildRun runChild(const QString &program, const QStringList &arguments,
                   const QStringList &environment, const QString &directory)
 {
+    const QString result =
+        QDir::tempPath() + QStringLiteral("/wingstash-bench-child-%1").arg(getpid());
     std::vector<QByteArray> storage;
+    storage.push_back(
+        QFile::encodeName(QCoreApplication::applicationDirPath() + "/wingstash_child_runner"));
+    storage.push_back(QFile::encodeName(result));
     storage.push_back(QFile::encodeName(program));
     for (const QString &argument : arguments)
         storage.push_back(QFile::encodeName(argument));
@@ -47,27 +40,49 @@ ChildRun runChild(const QString &program, const QStringList &arguments,
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const QByteArray where = QFile::encodeName(directory);
     if (!directory.isEmpty())
         posix_spawn_file_actions_addchdir_np(&actions, where.constData());
 
     ChildRun run;
-    const Clock::time_point start = Clock::now();
-    pid_t child = 0;
-    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+    pid_t runner = 0;
+    const int spawned = posix_spawn(&runner, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return run;
     int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child)
+    if (spawned != 0 || waitpid(runner, &status, 0) != runner || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
         return run;
-    run.milliseconds = millisecondsSince(start);
-    run.peakKiB = usage.ru_maxrss;
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    QFile file(result);
+    if (!file.open(QIODevice::ReadOnly))
+        return run;
+    const QList<QByteArray> fields = file.readAll().trimmed().split(' ');
+    file.remove();
+    if (fields.size() != 3)
+        return run;
+    run.milliseconds = fields[0].toDouble();
+    run.peakKiB = fields[1].toLong();
+    run.ok = fields[2].toInt() == 0;
     return run;
+}
+
+void resetPeakMemory()
+{
+    // Writing 5 to clear_refs sets the peak to what is resident now.
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+double peakMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
 }
 
 double median(QList<double> values)
@@ -77,20 +92,6 @@ double median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-double medianMilliseconds(int runs, const std::function<void()> &work,
-                          const std::function<void()> &prepare)
-{
-    QList<double> times;
-    for (int run = 0; run < runs; ++run) {
-        if (prepare)
-            prepare();
-        const Clock::time_point start = Clock::now();
-        work();
-        times.append(millisecondsSince(start));
-    }
-    return median(times);
 }
 
 } // namespace bench

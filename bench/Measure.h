@@ -3,10 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
-// Wall-clock timing for the benchmark: medians of several runs, of work in this process or of
-// a child program (its start included, as a user starting it would see).
+// Timing and memory for the benchmark: child programs (their start included, as a user starting
+// one would see), medians, and this process's peak memory.
 namespace bench {
 
 struct ChildRun {
@@ -15,14 +13,16 @@ struct ChildRun {
     bool ok = false;  // it ran and ended with status 0
 };
 
-// Runs program with arguments, output thrown away, extra environment entries added.
+// Runs program with arguments, output thrown away, extra environment entries added, through
+// the child runner beside this program (see ChildRunner.cpp).
 ChildRun runChild(const QString &program, const QStringList &arguments,
                   const QStringList &environment = {}, const QString &directory = {});
 
 double median(QList<double> values);
 
-// The median time of work over runs, with prepare (untimed) before each run.
-double medianMilliseconds(int runs, const std::function<void()> &work,
-                          const std::function<void()> &prepare = {});
+// This process's peak resident memory in MiB since the last reset (Linux; 0 elsewhere), so
+// that an operation's peak can be told from what came before it.
+void resetPeakMemory();
+double peakMemoryMiB();
 
 } // namespace bench

@@ -81,6 +81,16 @@ TreeSizes tinySizes()
     return {200, 20, 40, 90, 60, 4};
 }
 
+TreeSizes scaledSizes(const TreeSizes &sizes, int factor)
+{
+    TreeSizes scaled = sizes;
+    scaled.addOnFiles *= factor;
+    scaled.aircraft *= factor;
+    scaled.simulatorGauges *= factor;
+    scaled.storePackages *= factor;
+    return scaled;
+}
+
 QString simulatorGaugeName(int index)
 {
     return QStringLiteral("mfd_%1.gau").arg(index, 4, 10, QLatin1Char('0'));

@@ -20,6 +20,8 @@ struct TreeSizes {
 
 // Small sizes for a quick check that the benchmark still runs.
 TreeSizes tinySizes();
+// The sizes above times factor: each panel still names as many gauges.
+TreeSizes scaledSizes(const TreeSizes &sizes, int factor);
 
 // A gauge of the simulator's Gauges folder; gauges [0, 2/3 of count) are used by panels.
 QString simulatorGaugeName(int index); // "mfd_0042.gau"
