@@ -112,50 +112,6 @@ TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
     }
 }
 
-TEST(ValidateLocations, OverlappingLocationsAreRefusedLikeInvalidOnes)
-{
-    // The store named as Staging in other letter case: refused, then put right in the dialog.
-    Folders f;
-    f.writeIni("MTOP=100\r\n");
-    f.useLocations();
-    f.test.state.StowbayDir = f.tree.path("STAGING");
-    f.test.messages.expectOk(locationsRefusedMessage(locationsClash(f.test.state)));
-    f.editor.edits = {[&](platform::Locations &l) { l.stowbay = f.tree.path("stowbay"); }};
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
-
-    // Still inside one another after the dialog: told why, then as for invalid locations.
-    f.test.state.MsfsDir = f.tree.path("staging");
-    const QString before = locationsClash(f.test.state);
-    f.test.state.MsfsDir += '/';
-    f.test.messages.expectOk(locationsRefusedMessage(before))
-        .expectOk(locationsRefusedMessage(locationsClash(f.test.state)))
-        .expectOk();
-    f.test.state.MsfsDir.chop(1);
-    f.editor.edits = {kUnchanged};
-    EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-}
-
-TEST(ValidateLocations, MissingAircraftFolderIsAskedUntilFixedNeverLookedUpRelatively)
-{
-    Folders f;
-    f.tree.folder("empty-fs").folder("other/sub");
-    f.useLocations();
-    f.test.state.MsfsDir = f.tree.path("empty-fs");
-    // Even when the working folder holds an "aircraft" folder, an emptied location has none.
-    const WorkingFolder inSimulator(f.tree.path("fs2000"));
-    QDir().mkdir("aircraft");
-    f.test.messages.expectOkCancel({}, true).expectOkCancel({}, true).expectOkCancel({}, true);
-    f.editor.edits = {[&](platform::Locations &l) { l.msfs = f.tree.path("other"); },
-                      [](platform::Locations &l) { l.msfs.clear(); },
-                      [&](platform::Locations &l) { l.msfs = f.tree.path("fs2000"); }};
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
-    // The dialog saw the simulator folder as normalised before it asked.
-    EXPECT_EQ(f.editor.seen[0].msfs, f.tree.path("empty-fs/"));
-}
-
 TEST(StartUp, JunkLocationsRemoveWsIniAndEmptyTheLocations)
 {
     for (const QByteArray &ini :
@@ -223,18 +179,4 @@ TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
         EXPECT_TRUE(f.start());
         EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
-}
-
-TEST(ChangeLocations, SameStoreKeepsRunningButOneDifferingOnlyInCaseRestarts)
-{
-    Folders f;
-    f.tree.folder("staging2").folder("Stowbay");
-    f.useLocations();
-    ASSERT_TRUE(ValidateLocations(f.test, f.editor, false));
-    f.editor.edits = {[&](platform::Locations &l) { l.staging = f.tree.path("staging2"); },
-                      [&](platform::Locations &l) { l.stowbay = f.tree.path("Stowbay"); }};
-    EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Keep);
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging2/"));
-    f.test.messages.expectOk();
-    EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Restart);
 }
