@@ -52,5 +52,6 @@ private:
 
 // The details of a question before the plans are carried out: the removal notices of their
 // areas, then their lines, cut at kMaxDetailLines with the count of the rest on the last line.
+// Nothing when the plans list nothing: a question that deletes nothing has no details.
 QStringList deletionDetails(const QList<DeletionPlan> &plans);
 inline constexpr qsizetype kMaxDetailLines = 500;
