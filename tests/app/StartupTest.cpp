@@ -23,10 +23,8 @@ namespace {
 // (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
 struct ScriptedLocationsEditor : platform::LocationsEditor {
     QList<std::function<void(platform::Locations &)>> edits;
-    QList<platform::Locations> seen;
     void edit(platform::Locations &locations) override
     {
-        seen.append(locations);
         if (edits.isEmpty())
             ADD_FAILURE() << "Locations dialog shown unexpectedly";
         else
@@ -66,10 +64,9 @@ struct Folders {
     }
     void writeIni(const QByteArray &content) { tree.file("app/ws.ini", content); }
     // ws.ini as the program saves it.
-    void saveIni(const QString &staging = "staging")
+    void saveIni()
     {
         useLocations();
-        test.state.StagingDir = tree.path(staging);
         ASSERT_TRUE(writeSettingsFile(tree.path("app/ws.ini"), test.state,
                                       MainWindowGeometry{900.0, {}, {}, {}}, nullptr));
         test.state = SharedState{};
