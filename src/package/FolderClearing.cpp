@@ -111,39 +111,57 @@ bool mayClearFolder(Context &context, const QString &path)
     return false;
 }
 
-bool canClearFolder(Context &context, const QString &path)
+DeletionPlan folderClearingPlan(const QString &path, const QString &location)
+{
+    const QString folder = platform::resolveCase(path);
+    const RemovalArea area(folder);
+    DeletionPlan plan(location);
+    bool listed = false;
+    for (const platform::DirEntry &entry : platform::listDirectory(
+             folder, &listed, platform::ListDetail::FolderTest, platform::HiddenEntries::Include))
+        plan.add(area, folder + entry.name);
+    if (!listed)
+        plan.markIncomplete();
+    return plan;
+}
+
+bool canClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
 {
     if (!mayClearFolder(context, path))
         return false;
-    const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder);
     // Everything goes, hidden entries too, or nothing: each entry is checked before any goes.
-    bool listed = false;
-    const QList<platform::DirEntry> entries = platform::listDirectory(
-        folder, &listed, platform::ListDetail::Full, platform::HiddenEntries::Include);
     std::optional<platform::RemovalObstacle> obstacle;
-    if (!listed)
+    if (!plan.isComplete())
         obstacle = platform::RemovalObstacle{path, QStringLiteral("its contents cannot be read")};
-    for (qsizetype i = 0; i < entries.size() && !obstacle; ++i)
-        obstacle = removalObstacleIn(area, folder + entries[i].name);
+    else
+        obstacle = firstObstacle(plan.areaEntries());
     if (!obstacle)
         return true;
     context.messages.inform(notEmptiedMessage(path, cannotDeleteReason(*obstacle)));
     return false;
 }
 
-bool ClearFolder(Context &context, const QString &path)
+// The folder is checked before it is listed: a home folder or a drive's root is never walked.
+bool canClearFolder(Context &context, const QString &path)
 {
-    if (!canClearFolder(context, path))
+    return mayClearFolder(context, path) &&
+           canClearFolder(context, path, folderClearingPlan(path, path));
+}
+
+bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
+{
+    if (!canClearFolder(context, path, plan))
         return false;
-    const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder);
-    const QList<platform::DirEntry> entries = platform::listDirectory(
-        folder, nullptr, platform::ListDetail::FolderTest, platform::HiddenEntries::Include);
-    for (const platform::DirEntry &entry : entries) {
-        const RemovalOutcome removed = removeWithin(context.messages, area, folder + entry.name);
+    for (const DeletionPlan::Entry &entry : plan.entries()) {
+        const RemovalOutcome removed = removeWithin(context.messages, entry.area, entry.path);
         if (removed.kind == RemovalOutcome::Failed)
             context.messages.inform(kFolderNotRemoved);
     }
     return true;
+}
+
+bool ClearFolder(Context &context, const QString &path)
+{
+    return mayClearFolder(context, path) &&
+           ClearFolder(context, path, folderClearingPlan(path, path));
 }

@@ -1,0 +1,6 @@
+#include "package/RemovalNotices.h"
+
+QStringList removalNotices(const QList<RemovalArea> &)
+{
+    return {};
+}
