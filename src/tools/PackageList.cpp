@@ -41,6 +41,7 @@ void ShowPackageList(Context &context, const QStringList &categories)
     window.setCaption(QStringLiteral("Package List"));
     window.setRows(
         packageListRows(context.state, categories, [&] { context.progress.stillWorking(); }));
+    context.progress.stillWorking(); // thousands of rows take a moment to fill the window
     // An open window is only brought up to date: it stays where the user has put it.
     if (window.isShown())
         return;
