@@ -50,7 +50,9 @@ bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
 {
     // A search that guards a removal: it reads every file it can reach, and what it cannot read
     // counts as a user.
-    const ReachableFiles reached = reachableFilesNamed(platform::resolveCase(root), cfgName);
+    const std::function<void()> stillWorking = [&] { context.progress.stillWorking(); };
+    const ReachableFiles reached =
+        reachableFilesNamed(platform::resolveCase(root), cfgName, stillWorking);
     const QString needle = text.toLower();
     QStringList unreadable = reached.unreadable;
     bool found = false;
@@ -68,6 +70,7 @@ bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
         });
         if (!read)
             unreadable.append(file.realPath);
+        stillWorking();
     }
     if (show && !unreadable.isEmpty())
         context.messages.inform(unreadableCfgMessage(unreadable, cfgName.left(5)));
