@@ -17,6 +17,10 @@ NameOccurrences::NameOccurrences(const QStringList &names) : nodes_(1)
         }
         endOf_.push_back(node);
     }
+    for (const auto &[c, child] : nodes_[0].next) {
+        if (c < rootNext_.size())
+            rootNext_[c] = child;
+    }
 
     // Each node's fail link: the longest proper suffix of its text that is also a prefix of
     // some name. Found level by level, so the links of shorter texts are ready when needed.
@@ -34,6 +38,8 @@ NameOccurrences::NameOccurrences(const QStringList &names) : nodes_(1)
 int NameOccurrences::step(int node, char16_t c) const
 {
     for (;;) {
+        if (node == 0 && c < rootNext_.size())
+            return rootNext_[c];
         const auto found = nodes_[node].next.find(c);
         if (found != nodes_[node].next.end())
             return found->second;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +28,9 @@ private:
     int step(int node, char16_t c) const;
 
     std::vector<Node> nodes_;
+    // The root's moves for the first 256 characters in a table: most characters of a line
+    // leave the automaton at its root, and a table is far quicker there than a hash look-up.
+    std::array<int, 256> rootNext_{};
     std::vector<int> endOf_;        // per name: the node where it ends
     std::vector<int> breadthFirst_; // nodes in breadth-first order, the root first
     std::vector<bool> reached_;     // per node: some line passed through it
