@@ -178,11 +178,11 @@ std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Packag
     // The gauges are chosen before anything goes, as if the package's own panel were gone
     // already: only the other aircraft keep a gauge. Then every entry is checked first.
     const QString entry = layout.installedEntry(package.name);
-    const RemovalArea aircraftArea(aircraft);
+    const RemovalArea aircraftArea(aircraft, context.state.MsfsDir);
     const bool hasGauges = !context.state.ComponentFiles.at(Gauges).isEmpty();
     const GaugeRemoval gauges = hasGauges ? planGaugeRemoval(context.state, entry) : GaugeRemoval{};
     QList<std::pair<RemovalArea, QString>> deleted{{aircraftArea, entry}};
-    const RemovalArea gaugesArea(layout.gaugesFolder());
+    const RemovalArea gaugesArea(layout.gaugesFolder(), context.state.MsfsDir);
     for (const QString &gauge : gauges.unused)
         deleted.append({gaugesArea, gauge});
     if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, deleted))
@@ -212,7 +212,7 @@ StowbayOutcome removeFromStore(Context &context, const Package &package)
             QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
         return {};
     const QString entry = layout.packageEntry(package.category, package.name);
-    const RemovalArea category(layout.categoryFolder(package.category));
+    const RemovalArea category(layout.categoryFolder(package.category), context.state.StowbayDir);
     if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, {{category, entry}}))
         return *refused;
     if (std::optional<StowbayOutcome> failed = removeWhole(context, {{category, entry}}))
@@ -240,11 +240,11 @@ StowbayOutcome removeCurrentImage(Context &context, const Package &package)
     if (image == nullptr)
         return reportRemovalProblem(context);
     const QString folder = layout.packageFolder(package.category, package.name);
-    const RemovalArea stored(folder);
+    const RemovalArea stored(folder, context.state.StowbayDir);
     if (std::optional<StowbayOutcome> refused =
             refusedForObstacle(context, {{stored, image->realPath}}))
         return *refused;
-    RemoveFile(context.messages, stored, image->realPath);
+    RemoveFile(context.messages, stored, image->realPath, Disposal::Trash);
     ScanPackage(context, folder);
     return {};
 }

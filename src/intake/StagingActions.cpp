@@ -231,7 +231,7 @@ StagingOutcome removeCurrentImage(Context &context)
         return {};
     if (!refusedWhileLocationsClash(context))
         RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
-                   images.at(current - 1).realPath);
+                   images.at(current - 1).realPath, Disposal::Trash);
     return shownAgain();
 }
 

@@ -82,6 +82,18 @@ QString notEmptiedMessage(const QString &path, const QString &reason)
            QStringLiteral(" because ") + reason + QStringLiteral(".  Nothing was deleted.");
 }
 
+// The one of the three locations that holds folder (a canonical path): the trash of what is
+// cleared there must lie outside it.
+QString locationHolding(const SharedState &state, const QString &folder)
+{
+    for (const QString &location : {state.StagingDir, state.StowbayDir, state.MsfsDir}) {
+        const QString canonical = platform::canonicalPath(location);
+        if (!canonical.isEmpty() && platform::isSameOrInside(folder, canonical))
+            return location;
+    }
+    return {};
+}
+
 } // namespace
 
 bool hasSafeFolderForm(const QString &path, QChar separator)
@@ -137,11 +149,12 @@ bool ClearFolder(Context &context, const QString &path)
     if (!canClearFolder(context, path))
         return false;
     const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder);
+    const RemovalArea area(folder, locationHolding(context.state, canonicalOrClean(folder)));
     const QList<platform::DirEntry> entries = platform::listDirectory(
         folder, nullptr, platform::ListDetail::FolderTest, platform::HiddenEntries::Include);
     for (const platform::DirEntry &entry : entries) {
-        const RemovalOutcome removed = removeWithin(context.messages, area, folder + entry.name);
+        const RemovalOutcome removed =
+            removeWithin(context.messages, area, folder + entry.name, Disposal::Trash);
         if (removed.kind == RemovalOutcome::Failed)
             context.messages.inform(kFolderNotRemoved);
     }

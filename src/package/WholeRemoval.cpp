@@ -97,7 +97,10 @@ WholeRemoval::Outcome WholeRemoval::run()
     }
     bool complete = true;
     for (const Entry &entry : entries_) {
-        const RemovalOutcome removed = removeWithin(messages_, entry.area, entry.hidden);
+        // The user chose to remove it: it goes to the trash, under its own name, where there is
+        // one.
+        const RemovalOutcome removed =
+            removeWithin(messages_, entry.area, entry.hidden, Disposal::Trash, entry.path);
         if (!removed.done()) {
             complete = false;
             error_ = removed.error;

@@ -1,5 +1,6 @@
 #include "tools/UnusedGauges.h"
 
+#include "package/ActivityRecording.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Gauges.h"
@@ -80,6 +81,8 @@ QString noGaugeListedMessage(const QStringList &unreadable)
 
 void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
 {
+    const platform::ActivityScope recording =
+        recordActivity(context, QStringLiteral("Unused gauges"));
     platform::MessageBoxes &messages = context.messages;
     bool anySelected = false;
     for (int row = 0; row < view.rowCount() && !anySelected; ++row)
@@ -97,8 +100,10 @@ void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
             selected.append(view.rowPath(row));
     }
     if (refusedWhileLocationsClash(context) ||
-        !removeFilesAllOrNothing(messages, RemovalArea(FolderLayout(context.state).gaugesFolder()),
-                                 selected))
+        !removeFilesAllOrNothing(
+            messages,
+            RemovalArea(FolderLayout(context.state).gaugesFolder(), context.state.MsfsDir),
+            selected))
         return;
     // From the last row up, so taking a row out does not move the rows still to come.
     for (int row = view.rowCount() - 1; row >= 0; --row) {

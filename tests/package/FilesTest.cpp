@@ -62,28 +62,28 @@ TEST(RemoveFile, DeletesExactlyTheNamedFileInsideItsFolderAndReportsWhatStays)
     tree.readOnly("cd/panel.bmp");
     const RemovalArea area(tree.root());
     ScriptedMessageBoxes messages;
-    EXPECT_TRUE(RemoveFile(messages, area, tree.path("a.bmp")));
-    EXPECT_TRUE(RemoveFile(messages, area, tree.path("gone.bmp")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("a.bmp"), Disposal::Trash));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("gone.bmp"), Disposal::Trash));
     // A stale list naming a file that is gone never deletes a sibling differing in case.
     tree.file("Panel.CFG");
-    EXPECT_TRUE(RemoveFile(messages, area, tree.path("panel.cfg")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("panel.cfg"), Disposal::Trash));
     EXPECT_TRUE(tree.exists("Panel.CFG"));
     // A name holding "*" or "?" names that file only, whether it is there or gone already.
     tree.file("*.bmp");
     for (int pass = 0; pass < 2; ++pass) {
-        EXPECT_TRUE(RemoveFile(messages, area, tree.path("*.bmp")));
-        EXPECT_TRUE(RemoveFile(messages, area, tree.path("?.bmp")));
+        EXPECT_TRUE(RemoveFile(messages, area, tree.path("*.bmp"), Disposal::Trash));
+        EXPECT_TRUE(RemoveFile(messages, area, tree.path("?.bmp"), Disposal::Trash));
     }
     EXPECT_FALSE(tree.exists("*.bmp"));
     EXPECT_TRUE(tree.exists("b.bmp") && tree.exists("c.bmp") && tree.exists("keep.txt"));
     // A link goes, never what it points to.
-    EXPECT_TRUE(RemoveFile(messages, area, tree.path("link.bmp")));
+    EXPECT_TRUE(RemoveFile(messages, area, tree.path("link.bmp"), Disposal::Trash));
     EXPECT_TRUE(!tree.exists("link.bmp") && tree.exists("outside/x.bmp"));
 
     const QString locked = tree.path("cd/panel.bmp");
     messages.expectOk(locked).expectOk(tree.path("sub.bmp"));
-    EXPECT_FALSE(RemoveFile(messages, area, locked));
-    EXPECT_FALSE(RemoveFile(messages, area, tree.path("sub.bmp")));
+    EXPECT_FALSE(RemoveFile(messages, area, locked, Disposal::Trash));
+    EXPECT_FALSE(RemoveFile(messages, area, tree.path("sub.bmp"), Disposal::Trash));
     EXPECT_TRUE(tree.exists("cd/panel.bmp") && tree.exists("sub.bmp"));
 
     // Outside the folder the action works on nothing is deleted, however the path reaches it.
@@ -91,7 +91,7 @@ TEST(RemoveFile, DeletesExactlyTheNamedFileInsideItsFolderAndReportsWhatStays)
     for (const QString &path :
          {tree.path("b.bmp"), tree.path("cd/../c.bmp"), tree.path("outside/x.bmp")}) {
         messages.expectOk(path);
-        EXPECT_FALSE(RemoveFile(messages, cd, path));
+        EXPECT_FALSE(RemoveFile(messages, cd, path, Disposal::Trash));
     }
     EXPECT_TRUE(tree.exists("b.bmp") && tree.exists("c.bmp") && tree.exists("cd/panel.bmp"));
     messages.verifyAllShown();
