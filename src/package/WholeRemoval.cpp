@@ -143,7 +143,8 @@ QStringList recoverRemovals(platform::MessageBoxes &messages, const QString &sta
             if (committed) {
                 // Deleted only inside the folder it was moved aside in, as any deletion is.
                 const RemovalArea area(QFileInfo(hidden).path());
-                settled = removeWithin(messages, area, hidden).done() && settled;
+                settled = removeWithin(messages, area, hidden, Disposal::Delete, original).done() &&
+                          settled;
             } else if (!present(original)) {
                 settled = platform::renameEntry(hidden, original).ok && settled;
             } else {

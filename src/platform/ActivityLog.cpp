@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -104,9 +106,9 @@ void ActivityScope::note(Change change, const QString &path)
 {
     if (!isRecorded(path))
         return;
-    pending_.append(QDateTime::currentDateTime()
-                        .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
-                        .toString(Qt::ISODate) +
+    // Local time with its offset from UTC, so lines stay in order across a change of the clocks.
+    const QDateTime now = QDateTime::currentDateTime();
+    pending_.append(now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate) +
                     QLatin1Char('\t') + action_ + QLatin1Char('\t') + verbOf(change) +
                     QLatin1Char('\t') + QDir::toNativeSeparators(path));
     if (pending_.size() >= kBatch)
