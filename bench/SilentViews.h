@@ -9,7 +9,7 @@ namespace bench {
 
 class SilentMessages : public platform::MessageBoxes {
 public:
-    platform::Answer show(const QString &, platform::Buttons) override
+    platform::Answer show(const QString &, platform::Buttons, const QStringList &) override
     {
         return platform::Answer::Ok;
     }

@@ -25,7 +25,8 @@ namespace {
 // a button and never removes anything.
 class DecliningMessageBoxes : public platform::MessageBoxes {
 public:
-    platform::Answer show(const QString &text, platform::Buttons buttons) override
+    platform::Answer show(const QString &text, platform::Buttons buttons,
+                          const QStringList &) override
     {
         std::fprintf(stderr, "message: %s\n", qUtf8Printable(text));
         return buttons == platform::Buttons::YesNo ? platform::Answer::No : platform::Answer::Ok;

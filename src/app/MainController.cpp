@@ -190,7 +190,8 @@ template <typename Action, typename Run> void MainController::go(Action action, 
         if (outcome.showModeAgain)
             refreshClicked(); // the mode read from disk again, as Refresh reads it
         const std::optional<HandOver<Action>> &handOver = outcome.handOver;
-        if (!handOver || !handOverTaken(context_, handOver->question, handOver->copy))
+        if (!handOver || !handOverTaken(context_, handOver->question, handOver->copy,
+                                        handOver->details ? handOver->details() : QStringList{}))
             return;
         // The option box shows the option Go goes on with.
         action = handOver->next;

@@ -2,6 +2,7 @@
 
 #include "install/Aliases.h"
 #include "package/CfgUsers.h"
+#include "package/DeletionPlan.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Gauges.h"
@@ -134,6 +135,47 @@ StowbayOutcome copyToSimulator(Context &context, const Package &package)
     return finishedWithDone();
 }
 
+// What removing the package from the simulator deletes: its folder there and the gauges no other
+// panel mentions, chosen as if the package's own panel were gone already; the gauges that stay
+// are listed with the panel that keeps them.
+struct SimulatorRemoval {
+    DeletionPlan plan;
+    GaugeRemoval gauges;
+    bool hasGauges = false;
+};
+
+SimulatorRemoval simulatorRemoval(const SharedState &state, const Package &package)
+{
+    const FolderLayout layout(state);
+    const QString entry = layout.installedEntry(package.name);
+    SimulatorRemoval removal{DeletionPlan(state.MsfsDir), {}, false};
+    removal.plan.add(RemovalArea(layout.aircraftFolder(), state.MsfsDir), entry);
+    removal.hasGauges = !state.ComponentFiles.at(Gauges).isEmpty();
+    if (!removal.hasGauges)
+        return removal;
+    removal.gauges = planGaugeRemoval(state, entry);
+    const RemovalArea gaugesArea(layout.gaugesFolder(), state.MsfsDir);
+    for (const QString &gauge : removal.gauges.unused)
+        removal.plan.add(gaugesArea, gauge);
+    for (const auto &[gauge, panel] : removal.gauges.kept) {
+        removal.plan.keep(gauge, panel.isEmpty()
+                                     ? removal.plan.relative(removal.gauges.unreadable.first()) +
+                                           QStringLiteral(" could not be read")
+                                     : QStringLiteral("named by ") + removal.plan.relative(panel));
+    }
+    return removal;
+}
+
+// What removing the package from the store deletes there: its folder.
+DeletionPlan storedPackageRemoval(const SharedState &state, const Package &package)
+{
+    const FolderLayout layout(state);
+    DeletionPlan plan(state.StowbayDir);
+    plan.add(RemovalArea(layout.categoryFolder(package.category), state.StowbayDir),
+             layout.packageEntry(package.category, package.name));
+    return plan;
+}
+
 // The first stage of both removals. Nothing when removing from the store goes on to delete the
 // package there; else what ends the action.
 std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Package &package,
@@ -156,7 +198,9 @@ std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Packag
             : QStringLiteral(
                   "Are you sure you want to remove this package from the Flight Simulator "
                   "directory?");
-    if (!context.messages.confirmYes(question))
+    // Read once, before the question: a Yes deletes what the user was shown.
+    const SimulatorRemoval removal = simulatorRemoval(context.state, package);
+    if (!context.messages.confirmYes(question, deletionDetails({removal.plan})))
         return StowbayOutcome{};
     // Aircraft that borrow this package's panel or sound would lose it: checked before anything
     // is deleted.
@@ -175,23 +219,17 @@ std::optional<StowbayOutcome> removeFromSimulator(Context &context, const Packag
                            "aircraft(s) in the Flight Simulator directory as shown."));
         return StowbayOutcome{};
     }
-    // The gauges are chosen before anything goes, as if the package's own panel were gone
-    // already: only the other aircraft keep a gauge. Then every entry is checked first.
-    const QString entry = layout.installedEntry(package.name);
-    const RemovalArea aircraftArea(aircraft, context.state.MsfsDir);
-    const bool hasGauges = !context.state.ComponentFiles.at(Gauges).isEmpty();
-    const GaugeRemoval gauges = hasGauges ? planGaugeRemoval(context.state, entry) : GaugeRemoval{};
-    QList<std::pair<RemovalArea, QString>> deleted{{aircraftArea, entry}};
-    const RemovalArea gaugesArea(layout.gaugesFolder(), context.state.MsfsDir);
-    for (const QString &gauge : gauges.unused)
-        deleted.append({gaugesArea, gauge});
+    // Every entry is checked before anything goes.
+    const QList<std::pair<RemovalArea, QString>> deleted = removal.plan.areaEntries();
     if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, deleted))
         return refused;
     if (std::optional<StowbayOutcome> failed = removeWhole(context, deleted))
         return failed;
     // What was kept and why (no gauges folder, panels that could not be read) is said now.
-    if (hasGauges)
-        removeGauges(context, GaugeRemoval{{}, gauges.unreadable, gauges.noGaugesFolder});
+    if (removal.hasGauges)
+        removeGauges(
+            context,
+            GaugeRemoval{{}, removal.gauges.unreadable, removal.gauges.noGaugesFolder, {}});
     if (alsoFromStore)
         return std::nullopt;
     return finishedWithDone();
@@ -201,21 +239,21 @@ StowbayOutcome removeFromStore(Context &context, const Package &package)
 {
     if (std::optional<StowbayOutcome> ended = removeFromSimulator(context, package, true))
         return *ended;
-    const FolderLayout layout(context.state);
     if (FindCfgUsers(context, context.state.StowbayDir, configFileName(ConfigFile::Panel),
                      aliasTarget(package.name, AliasKind::Panel), true)) {
         context.messages.inform(QStringLiteral("Cannot remove.  This panel is used (via alias) by "
                                                "an aircraft(s) in the Stowbay as shown."));
         return {};
     }
+    const DeletionPlan plan = storedPackageRemoval(context.state, package);
     if (!context.messages.confirmYes(
-            QStringLiteral("Are you sure you want to remove this package from the stowbay?")))
+            QStringLiteral("Are you sure you want to remove this package from the stowbay?"),
+            deletionDetails({plan})))
         return {};
-    const QString entry = layout.packageEntry(package.category, package.name);
-    const RemovalArea category(layout.categoryFolder(package.category), context.state.StowbayDir);
-    if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, {{category, entry}}))
+    const QList<std::pair<RemovalArea, QString>> deleted = plan.areaEntries();
+    if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, deleted))
         return *refused;
-    if (std::optional<StowbayOutcome> failed = removeWhole(context, {{category, entry}}))
+    if (std::optional<StowbayOutcome> failed = removeWhole(context, deleted))
         return *failed;
     return finishedWithDone();
 }
@@ -233,18 +271,22 @@ StowbayOutcome removeCurrentImage(Context &context, const Package &package)
             "Package changes while the package is installed in MSFS are not permitted."));
         return {};
     }
-    if (!context.messages.confirmYes(QStringLiteral(
-            "Are you sure you want to erase the current image from the stowbay directory?")))
-        return {};
     const PackageFile *image = currentImage(state);
+    const QString folder = layout.packageFolder(package.category, package.name);
+    DeletionPlan plan(state.StowbayDir);
+    if (image != nullptr)
+        plan.add(RemovalArea(folder, state.StowbayDir), image->realPath);
+    if (!context.messages.confirmYes(
+            QStringLiteral(
+                "Are you sure you want to erase the current image from the stowbay directory?"),
+            deletionDetails({plan})))
+        return {};
     if (image == nullptr)
         return reportRemovalProblem(context);
-    const QString folder = layout.packageFolder(package.category, package.name);
-    const RemovalArea stored(folder, context.state.StowbayDir);
-    if (std::optional<StowbayOutcome> refused =
-            refusedForObstacle(context, {{stored, image->realPath}}))
+    if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, plan.areaEntries()))
         return *refused;
-    RemoveFile(context.messages, stored, image->realPath, Disposal::Trash);
+    for (const DeletionPlan::Entry &entry : plan.entries())
+        RemoveFile(context.messages, entry.area, entry.path, Disposal::Trash);
     ScanPackage(context, folder);
     return {};
 }
@@ -263,9 +305,17 @@ StowbayOutcome copyToStaging(Context &context, const Package &package,
     if (selection.packageName.isEmpty())
         outcome.packageName = package.name;
     UpdateCaption(context);
+    // Removing from the store removes an installed package from the simulator first.
+    const SharedState &state = context.state;
     outcome.handOver = HandOver<StowbayAction>{
         QStringLiteral("Done.  Would you like to remove this package from the stowbay?"), copy,
-        StowbayAction::RemoveFromStowbay};
+        StowbayAction::RemoveFromStowbay, [&state, package] {
+            QList<DeletionPlan> plans;
+            if (FolderLayout(state).isInstalled(package.name))
+                plans.append(simulatorRemoval(state, package).plan);
+            plans.append(storedPackageRemoval(state, package));
+            return deletionDetails(plans);
+        }};
     return outcome;
 }
 

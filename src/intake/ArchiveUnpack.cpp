@@ -73,17 +73,25 @@ std::optional<QStringList> unpackReporting(Context &context, const QString &arch
     return extraction.files;
 }
 
-// Staging holds files: the user decides whether they are to make way. False: leave everything.
-// They go only once the new files are whole, and only if everything in Staging could go.
-bool mayReplaceStaging(Context &context, const QString &name)
+// Staging holds files: the user decides whether they are to make way, shown which. The names of
+// the entries that make way, or nothing: leave everything. They go only once the new files are
+// whole, and only if all of them could go.
+std::optional<QStringList> replacedStagingEntries(Context &context, const QString &name)
 {
+    const QString &staging = context.state.StagingDir;
+    const DeletionPlan plan = folderClearingPlan(staging, staging);
     if (!context.messages.confirmOk(
             "The Staging folder already holds files.  Unpacking " + name +
-            " among them would mix two add-ons." + kCrLf + kCrLf +
-            "OK removes everything from the Staging folder first; Cancel leaves it as it is and "
-            "unpacks nothing."))
-        return false;
-    return canClearFolder(context, context.state.StagingDir);
+                " among them would mix two add-ons." + kCrLf + kCrLf +
+                "OK removes everything from the Staging folder first; Cancel leaves it as it is "
+                "and unpacks nothing.",
+            deletionDetails({plan})) ||
+        !canClearFolder(context, staging, plan))
+        return std::nullopt;
+    QStringList names;
+    for (const DeletionPlan::Entry &entry : plan.entries())
+        names.append(QFileInfo(entry.path).fileName());
+    return names;
 }
 
 bool liesIn(const QString &path, const QString &folder)
@@ -108,8 +116,13 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
     }
     // Staging that shows nothing may still hold hidden entries: they stay, and keep their names.
     const bool replacing = !IsStagingEmpty(context.state);
-    if (replacing && !mayReplaceStaging(context, name))
-        return false;
+    QStringList replaced; // Staging's entries that make way for the new ones
+    if (replacing) {
+        const std::optional<QStringList> agreed = replacedStagingEntries(context, name);
+        if (!agreed)
+            return false;
+        replaced = *agreed;
+    }
     QStringList takenNames;
     if (!replacing) {
         for (const platform::DirEntry &entry :
@@ -153,8 +166,7 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
         files = std::move(innerFiles);
         name = innerName;
     }
-    if (!replacement.place(replacing ? StagingReplacement::OldContents::Replace
-                                     : StagingReplacement::OldContents::Keep)) {
+    if (!replacement.place(replaced)) {
         context.messages.inform("Wingstash could not put the files of " + name +
                                 " in the Staging folder (" + replacement.error().trimmed() +
                                 ").  The Staging folder was left as it was.");

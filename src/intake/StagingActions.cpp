@@ -26,28 +26,16 @@ bool refusedForOverflow(Context &context)
     return true;
 }
 
-// The files of the package that the rule picks, by their real paths; the rule sees the
-// lower-case path and file name.
-QStringList filesWhere(const SharedState &state,
-                       const std::function<bool(const QString &path, const QString &name)> &rule)
+// The files of the package that the rule picks, by their real paths, added to plan; the rule
+// sees the lower-case path and file name.
+void addFilesWhere(DeletionPlan &plan, const SharedState &state,
+                   const std::function<bool(const QString &path, const QString &name)> &rule)
 {
-    QStringList picked;
+    const RemovalArea staging(state.StagingDir);
     for (const PackageFile &file : state.AllFiles) {
         if (rule(file.path, FileNameOf(file.path, false)))
-            picked.append(file.realPath);
+            plan.add(staging, file.realPath);
     }
-    return picked;
-}
-
-// Deletes the picked files as one, then says "Done.": when one of them cannot go, or the
-// locations have come to clash, none goes and the user is told why instead.
-bool removeAndReport(Context &context, const QStringList &files)
-{
-    if (refusedWhileLocationsClash(context) ||
-        !removeFilesAllOrNothing(context.messages, RemovalArea(context.state.StagingDir), files))
-        return false;
-    context.messages.inform(kDone);
-    return true;
 }
 
 bool endsWithAny(const QString &path, std::initializer_list<const char *> endings)
@@ -137,20 +125,25 @@ StagingOutcome copyToStowbay(Context &context, const MainSelection &selection)
     if (!CopyPackage(context, target))
         return outcome;
     outcome.refreshPackageList = true;
+    const QString &staging = context.state.StagingDir;
     outcome.handOver = HandOver<StagingAction>{
         QStringLiteral("Done.  Would you like to clear the Staging area at this point?"), target,
-        StagingAction::RemoveAll};
+        StagingAction::RemoveAll,
+        [staging] { return deletionDetails({folderClearingPlan(staging, staging)}); }};
     return outcome;
 }
 
 StagingOutcome removeAllFromStaging(Context &context)
 {
     StagingOutcome outcome;
+    const QString &staging = context.state.StagingDir;
+    const DeletionPlan plan = folderClearingPlan(staging, staging);
     if (!context.messages.confirmYes(
-            QStringLiteral("Are you sure you want to erase everything in the staging directory?")))
+            QStringLiteral("Are you sure you want to erase everything in the staging directory?"),
+            deletionDetails({plan})))
         return outcome;
     // A refused folder was left whole and the user was told why; there is nothing to show anew.
-    if (!ClearFolder(context, context.state.StagingDir))
+    if (!ClearFolder(context, staging, plan))
         return outcome;
     outcome.packageName = QString();
     outcome.message = kDone;
@@ -181,10 +174,13 @@ StagingOutcome removePanel(Context &context)
 {
     if (refusedForOverflow(context))
         return {};
-    if (!context.messages.confirmYes(QStringLiteral(
-            "Are you sure you want to erase the panel components from the staging directory?")))
+    const DeletionPlan files = PanelFilesInStaging(context.state);
+    if (!context.messages.confirmYes(
+            QStringLiteral(
+                "Are you sure you want to erase the panel components from the staging directory?"),
+            deletionDetails({files})))
         return {};
-    if (RemovePanelFromStaging(context))
+    if (RemoveFromStaging(context, files))
         noteRemainingImages(context, QStringLiteral("panel"));
     return shownAgain();
 }
@@ -193,12 +189,15 @@ StagingOutcome removeSound(Context &context)
 {
     if (refusedForOverflow(context))
         return {};
-    if (!context.messages.confirmYes(QStringLiteral(
-            "Are you sure you want to erase the sound components from the staging directory?  "
-            "(Please note that some sounds are embedded in gauges.  If so they will not be "
-            "removed until you remove the panel.)")))
+    const DeletionPlan files = SoundFilesInStaging(context.state);
+    if (!context.messages.confirmYes(
+            QStringLiteral(
+                "Are you sure you want to erase the sound components from the staging directory?  "
+                "(Please note that some sounds are embedded in gauges.  If so they will not be "
+                "removed until you remove the panel.)"),
+            deletionDetails({files})))
         return {};
-    RemoveSoundFromStaging(context);
+    RemoveFromStaging(context, files);
     return shownAgain();
 }
 
@@ -206,12 +205,14 @@ StagingOutcome removeAircraft(Context &context)
 {
     if (refusedForOverflow(context))
         return {};
+    const DeletionPlan files = AircraftFilesInStaging(context.state);
     if (!context.messages.confirmYes(
             QStringLiteral("Are you sure you want to erase the aircraft body components "
                            "(aircraft, model, texture, kneeboard text) from the staging "
-                           "directory?")))
+                           "directory?"),
+            deletionDetails({files})))
         return {};
-    if (RemoveAircraftFromStaging(context))
+    if (RemoveFromStaging(context, files))
         noteRemainingImages(context, QStringLiteral("aircraft"));
     return shownAgain();
 }
@@ -226,12 +227,17 @@ StagingOutcome removeCurrentImage(Context &context)
         context.messages.inform(QStringLiteral("No images available."));
         return {};
     }
-    if (!context.messages.confirmYes(QStringLiteral(
-            "Are you sure you want to erase the current image from the staging directory?")))
+    DeletionPlan image(context.state.StagingDir);
+    image.add(RemovalArea(context.state.StagingDir), images.at(current - 1).realPath);
+    if (!context.messages.confirmYes(
+            QStringLiteral(
+                "Are you sure you want to erase the current image from the staging directory?"),
+            deletionDetails({image})))
         return {};
-    if (!refusedWhileLocationsClash(context))
-        RemoveFile(context.messages, RemovalArea(context.state.StagingDir),
-                   images.at(current - 1).realPath, Disposal::Trash);
+    if (!refusedWhileLocationsClash(context)) {
+        for (const DeletionPlan::Entry &entry : image.entries())
+            RemoveFile(context.messages, entry.area, entry.path, Disposal::Trash);
+    }
     return shownAgain();
 }
 
@@ -257,38 +263,48 @@ StagingOutcome DoStagingAction(Context &context, StagingAction action,
     return {};
 }
 
-bool RemovePanelFromStaging(Context &context)
+DeletionPlan PanelFilesInStaging(const SharedState &state)
 {
-    const SharedState &state = context.state;
-    QStringList files = filesWhere(state, [&](const QString &path, const QString &name) {
+    DeletionPlan files(state.StagingDir);
+    addFilesWhere(files, state, [&](const QString &path, const QString &name) {
         return name == QStringLiteral("panel.cfg") || name == QStringLiteral("oldpanel.cfg") ||
                path.endsWith(QStringLiteral(".gau")) || IsPanelBitmap(state, name);
     });
     // Sounds that the sound set does not use belong to the gauges.
-    files += filesWhere(state, [&](const QString &path, const QString &name) {
+    addFilesWhere(files, state, [&](const QString &path, const QString &name) {
         return path.endsWith(QStringLiteral(".wav")) && !IsSoundInSoundCfg(state, name);
     });
-    return removeAndReport(context, files);
+    return files;
 }
 
-bool RemoveSoundFromStaging(Context &context)
+DeletionPlan SoundFilesInStaging(const SharedState &state)
 {
-    const SharedState &state = context.state;
+    DeletionPlan files(state.StagingDir);
     // The .wav files are picked first: the test reads the sound.cfg that goes with them.
-    QStringList files = filesWhere(state, [&](const QString &path, const QString &name) {
+    addFilesWhere(files, state, [&](const QString &path, const QString &name) {
         return path.endsWith(QStringLiteral(".wav")) && IsSoundInSoundCfg(state, name);
     });
-    files += filesWhere(state, [](const QString &, const QString &name) {
+    addFilesWhere(files, state, [](const QString &, const QString &name) {
         return name == QStringLiteral("sound.cfg") || name == QStringLiteral("oldsound.cfg");
     });
-    return removeAndReport(context, files);
+    return files;
 }
 
-bool RemoveAircraftFromStaging(Context &context)
+DeletionPlan AircraftFilesInStaging(const SharedState &state)
 {
-    const SharedState &state = context.state;
-    return removeAndReport(context,
-                           filesWhere(state, [&](const QString &path, const QString &name) {
-                               return isAircraftBodyFile(state, path, name);
-                           }));
+    DeletionPlan files(state.StagingDir);
+    addFilesWhere(files, state, [&](const QString &path, const QString &name) {
+        return isAircraftBodyFile(state, path, name);
+    });
+    return files;
+}
+
+bool RemoveFromStaging(Context &context, const DeletionPlan &files)
+{
+    if (refusedWhileLocationsClash(context) ||
+        !removeFilesAllOrNothing(context.messages, RemovalArea(context.state.StagingDir),
+                                 files.paths()))
+        return false;
+    context.messages.inform(kDone);
+    return true;
 }

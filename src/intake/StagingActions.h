@@ -3,6 +3,7 @@
 #include "intake/StagingAction.h"
 #include "package/ActionOutcome.h"
 #include "package/Context.h"
+#include "package/DeletionPlan.h"
 
 using StagingOutcome = ActionOutcome<StagingAction>;
 
@@ -10,8 +11,11 @@ using StagingOutcome = ActionOutcome<StagingAction>;
 StagingOutcome DoStagingAction(Context &context, StagingAction action,
                                const MainSelection &selection);
 
-// The partial clean-ups of the Staging folder, each ending with "Done.". Each deletes its files
-// as one: false, having deleted nothing and said why, when one of them cannot go.
-bool RemovePanelFromStaging(Context &context);
-bool RemoveSoundFromStaging(Context &context);
-bool RemoveAircraftFromStaging(Context &context);
+// The files each partial clean-up of the Staging folder deletes, picked from the last scan.
+DeletionPlan PanelFilesInStaging(const SharedState &state);
+DeletionPlan SoundFilesInStaging(const SharedState &state);
+DeletionPlan AircraftFilesInStaging(const SharedState &state);
+
+// Deletes a clean-up's files as one, then says "Done.": false, having deleted nothing and said
+// why, when one of them cannot go.
+bool RemoveFromStaging(Context &context, const DeletionPlan &files);

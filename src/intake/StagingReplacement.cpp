@@ -87,9 +87,10 @@ void StagingReplacement::dropLastFolder()
         removeWithin(messages_, area_, folders_.takeLast());
 }
 
-bool StagingReplacement::moveEntries(const QString &from, const QString &to, QStringList *moved)
+bool StagingReplacement::moveEntries(const QString &from, const QString &to,
+                                     const QStringList &names, QStringList *moved)
 {
-    for (const QString &name : entryNames(from, false)) {
+    for (const QString &name : names) {
         const platform::Result result = platform::renameEntry(from + name, to + name);
         if (!result.ok) {
             error_ = result.error;
@@ -100,7 +101,7 @@ bool StagingReplacement::moveEntries(const QString &from, const QString &to, QSt
     return true;
 }
 
-bool StagingReplacement::moveOldContentsAside(const QString &aside)
+bool StagingReplacement::moveOldContentsAside(const QString &aside, const QStringList &names)
 {
     const platform::Result made = platform::makeFolder(aside);
     if (!made.ok) {
@@ -109,7 +110,7 @@ bool StagingReplacement::moveOldContentsAside(const QString &aside)
     }
     QStringList moved;
     const QString asideFolder = aside + platform::separator();
-    if (moveEntries(staging_, asideFolder, &moved))
+    if (moveEntries(staging_, asideFolder, names, &moved))
         return true;
     for (const QString &name : moved)
         platform::renameEntry(asideFolder + name, staging_ + name);
@@ -126,7 +127,7 @@ void StagingReplacement::disposeOfOldContents(const QString &aside)
     removeWithin(messages_, area_, aside);
 }
 
-bool StagingReplacement::place(OldContents old)
+bool StagingReplacement::place(const QStringList &replaced)
 {
     if (folders_.isEmpty())
         return false;
@@ -150,9 +151,14 @@ bool StagingReplacement::place(OldContents old)
     }
     folders_ = {unpacked};
     const QString aside = staging_ + ownName(kReplaced, id_);
-    const bool hasOldContents =
-        old == OldContents::Replace && !entryNames(staging_, false).isEmpty();
-    if (hasOldContents && !moveOldContentsAside(aside))
+    // Only what the user was shown goes; an entry gone since is passed over.
+    QStringList old;
+    for (const QString &name : replaced) {
+        if (platform::entryExists(staging_ + name))
+            old.append(name);
+    }
+    const bool hasOldContents = !old.isEmpty();
+    if (hasOldContents && !moveOldContentsAside(aside, old))
         return false;
 
     const QString placing = staging_ + ownName(kPlacing, id_);
@@ -166,7 +172,7 @@ bool StagingReplacement::place(OldContents old)
     folders_ = {placing};
     QStringList moved;
     const QString placingFolder = placing + platform::separator();
-    if (!moveEntries(placingFolder, staging_, &moved)) {
+    if (!moveEntries(placingFolder, staging_, entryNames(placingFolder, false), &moved)) {
         for (const QString &name : moved)
             platform::renameEntry(staging_ + name, placingFolder + name);
         if (hasOldContents)

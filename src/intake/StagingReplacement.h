@@ -30,19 +30,18 @@ public:
     // Drops the last folder made (its unpacking failed); the one before becomes the last again.
     void dropLastFolder();
 
-    // What becomes of Staging's entries when the new ones are placed.
-    enum class OldContents { Keep, Replace };
-    // Puts the last folder's entries in Staging. Replace moves Staging's old contents (hidden
-    // entries too) aside first and deletes them once the new ones are in place; Keep leaves them
-    // and never puts a new entry over one. False (with error()) leaves Staging as it was; the
-    // unpacked files are dropped.
-    bool place(OldContents old);
+    // Puts the last folder's entries in Staging. The entries of Staging named in replaced (the
+    // old contents the user agreed to replace, hidden ones too) move aside first and are deleted
+    // once the new ones are in place; every other entry stays, and a new entry is never put over
+    // one. False (with error()) leaves Staging as it was; the unpacked files are dropped.
+    bool place(const QStringList &replaced);
     const QString &error() const { return error_; }
 
 private:
-    bool moveOldContentsAside(const QString &aside);
+    bool moveOldContentsAside(const QString &aside, const QStringList &names);
     void disposeOfOldContents(const QString &aside);
-    bool moveEntries(const QString &from, const QString &to, QStringList *moved);
+    bool moveEntries(const QString &from, const QString &to, const QStringList &names,
+                     QStringList *moved);
 
     platform::MessageBoxes &messages_;
     QString staging_;

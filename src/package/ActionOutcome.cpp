@@ -2,7 +2,8 @@
 
 #include "package/PackageCopy.h"
 
-bool handOverTaken(Context &context, const QString &question, const QString &copy)
+bool handOverTaken(Context &context, const QString &question, const QString &copy,
+                   const QStringList &details)
 {
-    return context.messages.confirmYes(question) && CopyIsOnDisk(context, copy);
+    return context.messages.confirmYes(question, details) && CopyIsOnDisk(context, copy);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The main window's boxes as an option reads them when Go is pressed.
@@ -26,6 +27,9 @@ template <typename Action> struct HandOver {
     QString question;
     QString copy; // checked to be on disk before its source may go
     Action next;
+    // What a Yes leads to deleting, as the next option works it out, read as the question is
+    // asked: the question's details.
+    std::function<QStringList()> details;
 };
 
 // What an option leaves the main window to do once it has run, in this order.
@@ -37,6 +41,7 @@ template <typename Action> struct ActionOutcome {
     std::optional<HandOver<Action>> handOver;
 };
 
-// Asks the hand-over's question; true when the user says Yes and the copy is on disk (when it
-// cannot be made sure of, the user is told and nothing follows).
-bool handOverTaken(Context &context, const QString &question, const QString &copy);
+// Asks the hand-over's question with its details; true when the user says Yes and the copy is on
+// disk (when it cannot be made sure of, the user is told and nothing follows).
+bool handOverTaken(Context &context, const QString &question, const QString &copy,
+                   const QStringList &details);

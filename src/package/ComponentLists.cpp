@@ -1,6 +1,7 @@
 #include "package/ComponentLists.h"
 
 #include "package/Classification.h"
+#include "package/DeletionPlan.h"
 #include "package/DuplicateQuestion.h"
 #include "package/Files.h"
 #include "package/LocationSafety.h"
@@ -58,7 +59,8 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
     std::vector<WorkEntry> work = sortedWorkList(kind, found);
     // The scan reads Staging in Staging mode and a stored package in Stowbay mode.
     const SharedState &state = context.state;
-    const RemovalArea scanned(state.InStowbayMode ? state.StowbayDir : state.StagingDir);
+    const QString &location = state.InStowbayMode ? state.StowbayDir : state.StagingDir;
+    const RemovalArea scanned(location);
     FileList deleted;
     // From the end, so that the file kept from a pair is compared next with the one before it.
     const bool locationsApart = work.size() < 2 || locationsClash(context.state).isEmpty();
@@ -67,8 +69,12 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
         const WorkEntry &second = work[j];
         if (first.name != second.name)
             continue;
-        const bool keepFirst =
-            context.messages.confirmYes(duplicateQuestion(first.file, second.file));
+        // Yes keeps the first file and deletes the second; No deletes the first.
+        DeletionPlan yesDeletes(location);
+        if (locationsApart)
+            yesDeletes.add(scanned, second.file.realPath);
+        const bool keepFirst = context.messages.confirmYes(
+            duplicateQuestion(first.file, second.file), deletionDetails({yesDeletes}));
         const PackageFile rejected = keepFirst ? second.file : first.file;
         if (!keepFirst)
             work[j - 1] = std::move(work[j]);

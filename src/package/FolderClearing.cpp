@@ -82,16 +82,17 @@ QString notEmptiedMessage(const QString &path, const QString &reason)
            QStringLiteral(" because ") + reason + QStringLiteral(".  Nothing was deleted.");
 }
 
-// The one of the three locations that holds folder (a canonical path): the trash of what is
-// cleared there must lie outside it.
-QString locationHolding(const SharedState &state, const QString &folder)
+// The one of the three locations that holds the folder (the folder itself when none does): the
+// trash of what is cleared there must lie outside it.
+QString locationHolding(const SharedState &state, const QString &path)
 {
+    const QString folder = canonicalOrClean(path);
     for (const QString &location : {state.StagingDir, state.StowbayDir, state.MsfsDir}) {
         const QString canonical = platform::canonicalPath(location);
         if (!canonical.isEmpty() && platform::isSameOrInside(folder, canonical))
             return location;
     }
-    return {};
+    return path;
 }
 
 } // namespace
@@ -123,40 +124,60 @@ bool mayClearFolder(Context &context, const QString &path)
     return false;
 }
 
-bool canClearFolder(Context &context, const QString &path)
+DeletionPlan folderClearingPlan(const QString &path, const QString &location)
+{
+    const QString folder = platform::resolveCase(path);
+    const RemovalArea area(folder, location);
+    DeletionPlan plan(location);
+    bool listed = false;
+    for (const platform::DirEntry &entry : platform::listDirectory(
+             folder, &listed, platform::ListDetail::FolderTest, platform::HiddenEntries::Include))
+        plan.add(area, folder + entry.name);
+    if (!listed)
+        plan.markIncomplete();
+    return plan;
+}
+
+bool canClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
 {
     if (!mayClearFolder(context, path))
         return false;
-    const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder);
     // Everything goes, hidden entries too, or nothing: each entry is checked before any goes.
-    bool listed = false;
-    const QList<platform::DirEntry> entries = platform::listDirectory(
-        folder, &listed, platform::ListDetail::Full, platform::HiddenEntries::Include);
     std::optional<platform::RemovalObstacle> obstacle;
-    if (!listed)
+    if (!plan.isComplete())
         obstacle = platform::RemovalObstacle{path, QStringLiteral("its contents cannot be read")};
-    for (qsizetype i = 0; i < entries.size() && !obstacle; ++i)
-        obstacle = removalObstacleIn(area, folder + entries[i].name);
+    else
+        obstacle = firstObstacle(plan.areaEntries());
     if (!obstacle)
         return true;
     context.messages.inform(notEmptiedMessage(path, cannotDeleteReason(*obstacle)));
     return false;
 }
 
-bool ClearFolder(Context &context, const QString &path)
+// The folder is checked before it is listed: a home folder or a drive's root is never walked.
+bool canClearFolder(Context &context, const QString &path)
 {
-    if (!canClearFolder(context, path))
+    return mayClearFolder(context, path) &&
+           canClearFolder(context, path,
+                          folderClearingPlan(path, locationHolding(context.state, path)));
+}
+
+bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
+{
+    if (!canClearFolder(context, path, plan))
         return false;
-    const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder, locationHolding(context.state, canonicalOrClean(folder)));
-    const QList<platform::DirEntry> entries = platform::listDirectory(
-        folder, nullptr, platform::ListDetail::FolderTest, platform::HiddenEntries::Include);
-    for (const platform::DirEntry &entry : entries) {
+    for (const DeletionPlan::Entry &entry : plan.entries()) {
         const RemovalOutcome removed =
-            removeWithin(context.messages, area, folder + entry.name, Disposal::Trash);
+            removeWithin(context.messages, entry.area, entry.path, Disposal::Trash);
         if (removed.kind == RemovalOutcome::Failed)
             context.messages.inform(kFolderNotRemoved);
     }
     return true;
+}
+
+bool ClearFolder(Context &context, const QString &path)
+{
+    return mayClearFolder(context, path) &&
+           ClearFolder(context, path,
+                       folderClearingPlan(path, locationHolding(context.state, path)));
 }

@@ -32,10 +32,12 @@ ReachableFiles installedPanels(const SharedState &state, const QString &leaving)
 }
 
 PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &lowerBaseNames,
-                               const std::function<void()> &afterEachPanel)
+                               const std::function<void()> &afterEachPanel, NamingPanels naming)
 {
     NameOccurrences mentions(lowerBaseNames);
-    PanelMentions result{{}, panels.unreadable};
+    PanelMentions result{{}, panels.unreadable, {}};
+    if (naming == NamingPanels::Record)
+        result.namedBy.resize(lowerBaseNames.size());
     for (const PackageFile &panel : panels.files) {
         const bool read = platform::forEachLine(panel.realPath, [&](const QString &line) {
             mentions.scanLine(line.toLower());
@@ -43,6 +45,14 @@ PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &
         });
         if (!read)
             result.unreadable.append(panel.realPath);
+        if (naming == NamingPanels::Record) {
+            // The names first met in this panel are named by it.
+            const std::vector<bool> soFar = mentions.occurrences();
+            for (qsizetype i = 0; i < result.namedBy.size(); ++i) {
+                if (soFar[std::size_t(i)] && result.namedBy[i].isEmpty())
+                    result.namedBy[i] = panel.realPath;
+            }
+        }
         if (afterEachPanel)
             afterEachPanel();
     }
@@ -92,11 +102,15 @@ GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving)
         names.append(FileNameOf(gauge.path, false));
         baseNames.append(gaugeBaseName(names.back()).toLower());
     }
-    const PanelMentions mentions = mentionsInPanels(installedPanels(state, leaving), baseNames);
+    const PanelMentions mentions =
+        mentionsInPanels(installedPanels(state, leaving), baseNames, {}, NamingPanels::Record);
     plan.unreadable = mentions.unreadable;
     for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString gauge = platform::resolveCase(folder + names[i]);
         if (!mentions.mentioned[std::size_t(i)])
-            plan.unused.append(platform::resolveCase(folder + names[i]));
+            plan.unused.append(gauge);
+        else
+            plan.kept.append({gauge, mentions.namedBy[i]});
     }
     return plan;
 }

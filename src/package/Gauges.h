@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 // A gauge's base name, which is what a panel.cfg mentions: its file name up to the first dot.
@@ -20,14 +21,20 @@ ReachableFiles installedPanels(const SharedState &state, const QString &leaving 
 struct PanelMentions {
     std::vector<bool> mentioned; // per name, in the order asked
     QStringList unreadable;      // the panels and folders that could not be read
+    QStringList namedBy;         // when asked: per name, the first panel that holds it, or ""
 };
+
+// Whether mentionsInPanels also tells which panel holds each name: worth it for a package's few
+// gauges, not for every gauge of the simulator.
+enum class NamingPanels { Skip, Record };
 
 // For each lower-case gauge base name, whether some line of some panel holds it, in any letter
 // case: in a comment or inside a longer word as well. Every panel is read once, however many
 // names are asked about; afterEachPanel runs after each. When a panel or a folder could not be
 // read, every name counts as mentioned: its aircraft may use any gauge.
 PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &lowerBaseNames,
-                               const std::function<void()> &afterEachPanel = {});
+                               const std::function<void()> &afterEachPanel = {},
+                               NamingPanels naming = NamingPanels::Skip);
 
 // Tells which panels or folders could not be read and what was done instead, as the end of a
 // sentence ("it kept every gauge"): one path in the sentence, several one per line below it.
@@ -46,6 +53,9 @@ struct GaugeRemoval {
     QStringList unused;     // paths in the gauges folder
     QStringList unreadable; // panels or folders that could not be read: then unused is empty
     bool noGaugesFolder = false;
+    // The package's other gauges: the path in the gauges folder and the panel that mentions it
+    // ("" when it is kept because something could not be read).
+    QList<std::pair<QString, QString>> kept;
 };
 GaugeRemoval planGaugeRemoval(const SharedState &state, const QString &leaving);
 

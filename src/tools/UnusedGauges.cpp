@@ -1,6 +1,7 @@
 #include "tools/UnusedGauges.h"
 
 #include "package/ActivityRecording.h"
+#include "package/DeletionPlan.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Gauges.h"
@@ -91,19 +92,18 @@ void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
         messages.inform(QStringLiteral("Please select the gauges first."));
         return;
     }
-    if (!messages.confirmYes(QStringLiteral("Are you sure you want to remove these gauges?")))
-        return;
-    // All the selected gauges go, or none when one of them cannot (its row stays).
-    QStringList selected;
+    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder(), context.state.MsfsDir);
+    DeletionPlan selected(context.state.MsfsDir);
     for (int row = 0; row < view.rowCount(); ++row) {
         if (view.isSelected(row))
-            selected.append(view.rowPath(row));
+            selected.add(gauges, view.rowPath(row));
     }
+    if (!messages.confirmYes(QStringLiteral("Are you sure you want to remove these gauges?"),
+                             deletionDetails({selected})))
+        return;
+    // All the selected gauges go, or none when one of them cannot (its row stays).
     if (refusedWhileLocationsClash(context) ||
-        !removeFilesAllOrNothing(
-            messages,
-            RemovalArea(FolderLayout(context.state).gaugesFolder(), context.state.MsfsDir),
-            selected))
+        !removeFilesAllOrNothing(messages, gauges, selected.paths()))
         return;
     // From the last row up, so taking a row out does not move the rows still to come.
     for (int row = view.rowCount() - 1; row >= 0; --row) {

@@ -19,38 +19,6 @@ struct Scenario : MainWindowScenario {
 
 } // namespace
 
-TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
-{
-    // The options box lists the mode's table in order.
-    QList<int> staging, stowbay;
-    for (const auto &option : kStagingOptions)
-        staging.append(int(option.action));
-    for (const auto &option : kStowbayOptions)
-        stowbay.append(int(option.action));
-    using Event = void (MainController::*)();
-    const struct {
-        Event event;
-        MainMode mode;
-        QList<int> actions;
-        int firstTab;
-    } cases[]{
-        {&MainController::stagingClicked, MainMode::Staging, staging, 0},
-        {&MainController::goToStagingClicked, MainMode::Staging, staging, 1},
-        {&MainController::stowbayClicked, MainMode::Stowbay, stowbay, 0},
-        {&MainController::goToStowbayClicked, MainMode::Stowbay, stowbay, 1},
-    };
-    for (const auto &c : cases) {
-        Scenario s;
-        (s.controller.*c.event)();
-        EXPECT_EQ(s.controller.mode(), c.mode);
-        EXPECT_EQ(s.window.controls, c.mode);
-        EXPECT_EQ(s.test.state.InStowbayMode, c.mode == MainMode::Stowbay);
-        EXPECT_EQ(s.window.options, c.actions);
-        EXPECT_EQ(s.window.option, c.actions.first());
-        EXPECT_EQ(s.window.firstTabShown, c.firstTab);
-    }
-}
-
 TEST(MainController, BoxesScanThePickedPackageOnceAndRefreshKeepsIt)
 {
     Scenario s;

@@ -106,14 +106,3 @@ TEST(Settings, AnyLocationSurvivesASaveAndARestart)
     EXPECT_EQ(old.state.StagingDir, QString::fromUtf8("/data/st\u00e9ging \u20ac\u0081\u009d/"));
     EXPECT_FALSE(old.main.top);
 }
-
-TEST(Settings, WsIniStaysBesideAProgramInItsBuildFolderAndAnInstalledOneUsesTheConfigFolder)
-{
-    TreeBuilder tree;
-    tree.file(QStringLiteral("build/") + kBuildTreeMarker).folder("prefix/bin");
-    EXPECT_EQ(settingsFolder(tree.path("build")), tree.path("build/"));
-    // Installed: its own folder is writable, yet ws.ini goes to the configuration folder.
-    const QString installed = settingsFolder(tree.path("prefix/bin"));
-    EXPECT_FALSE(installed.startsWith(tree.path("prefix"))) << installed.toStdString();
-    EXPECT_EQ(installed, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/");
-}

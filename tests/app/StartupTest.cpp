@@ -23,10 +23,8 @@ namespace {
 // (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
 struct ScriptedLocationsEditor : platform::LocationsEditor {
     QList<std::function<void(platform::Locations &)>> edits;
-    QList<platform::Locations> seen;
     void edit(platform::Locations &locations) override
     {
-        seen.append(locations);
         if (edits.isEmpty())
             ADD_FAILURE() << "Locations dialog shown unexpectedly";
         else
@@ -66,10 +64,9 @@ struct Folders {
     }
     void writeIni(const QByteArray &content) { tree.file("app/ws.ini", content); }
     // ws.ini as the program saves it.
-    void saveIni(const QString &staging = "staging")
+    void saveIni()
     {
         useLocations();
-        test.state.StagingDir = tree.path(staging);
         ASSERT_TRUE(writeSettingsFile(tree.path("app/ws.ini"), test.state,
                                       MainWindowGeometry{900.0, {}, {}, {}}, nullptr));
         test.state = SharedState{};
@@ -110,50 +107,6 @@ TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
         // The locations as they stand are kept, so the shut-down writes them back.
         EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
     }
-}
-
-TEST(ValidateLocations, OverlappingLocationsAreRefusedLikeInvalidOnes)
-{
-    // The store named as Staging in other letter case: refused, then put right in the dialog.
-    Folders f;
-    f.writeIni("MTOP=100\r\n");
-    f.useLocations();
-    f.test.state.StowbayDir = f.tree.path("STAGING");
-    f.test.messages.expectOk(locationsRefusedMessage(locationsClash(f.test.state)));
-    f.editor.edits = {[&](platform::Locations &l) { l.stowbay = f.tree.path("stowbay"); }};
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.StowbayDir, f.tree.path("stowbay/"));
-
-    // Still inside one another after the dialog: told why, then as for invalid locations.
-    f.test.state.MsfsDir = f.tree.path("staging");
-    const QString before = locationsClash(f.test.state);
-    f.test.state.MsfsDir += '/';
-    f.test.messages.expectOk(locationsRefusedMessage(before))
-        .expectOk(locationsRefusedMessage(locationsClash(f.test.state)))
-        .expectOk();
-    f.test.state.MsfsDir.chop(1);
-    f.editor.edits = {kUnchanged};
-    EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
-    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
-}
-
-TEST(ValidateLocations, MissingAircraftFolderIsAskedUntilFixedNeverLookedUpRelatively)
-{
-    Folders f;
-    f.tree.folder("empty-fs").folder("other/sub");
-    f.useLocations();
-    f.test.state.MsfsDir = f.tree.path("empty-fs");
-    // Even when the working folder holds an "aircraft" folder, an emptied location has none.
-    const WorkingFolder inSimulator(f.tree.path("fs2000"));
-    QDir().mkdir("aircraft");
-    f.test.messages.expectOkCancel({}, true).expectOkCancel({}, true).expectOkCancel({}, true);
-    f.editor.edits = {[&](platform::Locations &l) { l.msfs = f.tree.path("other"); },
-                      [](platform::Locations &l) { l.msfs.clear(); },
-                      [&](platform::Locations &l) { l.msfs = f.tree.path("fs2000"); }};
-    EXPECT_TRUE(ValidateLocations(f.test, f.editor, false));
-    EXPECT_EQ(f.test.state.MsfsDir, f.tree.path("fs2000/"));
-    // The dialog saw the simulator folder as normalised before it asked.
-    EXPECT_EQ(f.editor.seen[0].msfs, f.tree.path("empty-fs/"));
 }
 
 TEST(StartUp, JunkLocationsRemoveWsIniAndEmptyTheLocations)
@@ -223,18 +176,4 @@ TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
         EXPECT_TRUE(f.start());
         EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
-}
-
-TEST(ChangeLocations, SameStoreKeepsRunningButOneDifferingOnlyInCaseRestarts)
-{
-    Folders f;
-    f.tree.folder("staging2").folder("Stowbay");
-    f.useLocations();
-    ASSERT_TRUE(ValidateLocations(f.test, f.editor, false));
-    f.editor.edits = {[&](platform::Locations &l) { l.staging = f.tree.path("staging2"); },
-                      [&](platform::Locations &l) { l.stowbay = f.tree.path("Stowbay"); }};
-    EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Keep);
-    EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging2/"));
-    f.test.messages.expectOk();
-    EXPECT_EQ(changeLocations(f.test, f.editor), LocationsOutcome::Restart);
 }

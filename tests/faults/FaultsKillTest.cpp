@@ -69,53 +69,6 @@ constexpr std::array<platform::faults::Plan, 4> kRecoveryKills{{
     {platform::faults::Call::Remove, 3, 0, true},
 }};
 
-// The recovery after a crash can be cut short by another: the start after that settles what the
-// first recovery left, to the same end.
-TEST_P(FaultsKillDeathTest, ARecoveryKilledInTurnIsSettledByTheStartAfter)
-{
-    const ActionRow &row = GetParam();
-    const Reference reference = referenceRun(row);
-    ASSERT_GT(reference.totalCalls(), 0) << "the action changed the disk past the fault seam";
-
-    int recoveryKills = 0;
-    int runs = 0;
-    FailingRuns failing;
-    const QList<platform::faults::Plan> points =
-        spreadKillPoints(reference.counts, kKillsPerAction);
-    for (const platform::faults::Plan &plan : points) {
-        const platform::faults::Plan &recoveryPlan =
-            kRecoveryKills.at(std::size_t(runs) % kRecoveryKills.size());
-        ++runs;
-        ActionWorld world(row.agree);
-        prepareAction(row, world);
-        EXPECT_TRUE(killed(runInChild([&] {
-            const ArmedFault armed(plan);
-            runAction(row, world);
-        })));
-        // A recovery with nothing to do at that point ends normally.
-        const int recovery = runInChild([&] {
-            const ArmedFault armed(recoveryPlan);
-            recoverAsAtStartUp(world);
-        });
-        const bool recoveryKilled = killed(recovery);
-        EXPECT_TRUE(recoveryKilled || recovery == 0);
-        recoveryKills += recoveryKilled ? 1 : 0;
-        if (const QStringList problems = problemsAfterRun(world, reference, false);
-            !problems.isEmpty())
-            failing.add(QStringLiteral("killed at %1 call %2, its recovery at %3 call %4%5")
-                            .arg(callName(plan.call))
-                            .arg(plan.nth)
-                            .arg(callName(recoveryPlan.call))
-                            .arg(recoveryPlan.nth)
-                            .arg(recoveryKilled ? QString() : QStringLiteral(" (not reached)")),
-                        problems);
-    }
-    RecordProperty("recovery_kills", recoveryKills);
-    std::cout << "[  faults  ] " << row.name << ": " << runs << " kills, " << recoveryKills
-              << " of their recoveries killed too, " << failing.count() << " went wrong\n";
-    EXPECT_EQ(failing.count(), 0) << failing.summary(runs);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultsKillDeathTest,
     ::testing::Values(actionRow(QStringLiteral("Install")), actionRow(QStringLiteral("Intake")),

@@ -383,12 +383,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
          [](ActionWorld &w) { remove(w, "Staging/model/cub.mdl"); },
          {},
          "Staging/model/cub.mdl"},
-        {"a stored file vanishes before the install",
-         "Install",
-         {},
-         [](ActionWorld &w) { remove(w, "Stowbay/Props/Cub/Model/cub.mdl"); },
-         {},
-         "Stowbay/Props/Cub/Model/cub.mdl"},
         {"a listed panel.cfg is replaced by PANEL.CFG",
          "RemovePanel",
          {},
@@ -405,18 +399,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
              w.tree.file("Staging/late.txt", "late").file("Staging/.late/hidden.txt", "late");
          },
          kAllOfStaging + QStringList{"Staging/late.txt", "Staging/.late"},
-         nullptr},
-        {"a file appears in the stored package",
-         "RemoveFromStore",
-         {},
-         [](ActionWorld &w) { w.tree.file("Stowbay/Props/Cub/Model/late.mdl", "late"); },
-         {"Stowbay/Props/Cub"},
-         nullptr},
-        {"the picture shown vanishes: the next one stays",
-         "RemoveStoreImage",
-         {},
-         [](ActionWorld &w) { remove(w, "Stowbay/Props/Cub/Images/cub1.jpg"); },
-         {},
          nullptr},
         {"links in Staging to outside files and folders, and a loop",
          "RemoveAll",
@@ -463,12 +445,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
          {},
          {"Outside/Planes/Cub", "MSFS/Gauges/own.gau"},
          nullptr},
-        {"a stored package beside one whose name differs only in case",
-         "RemoveFromStore",
-         [](ActionWorld &w) { w.tree.file("Stowbay/Props/CUB/Panel/panel.cfg", "other"); },
-         {},
-         {"Stowbay/Props/Cub"},
-         nullptr},
         {"installed beside one whose name differs only in case, gauges alike",
          "RemoveFromSimulator",
          [](ActionWorld &w) {
@@ -487,23 +463,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
          {},
          kAllOfStaging + QStringList{"Staging/Ünïcödé"},
          "Staging/texture/caf"},
-        {"non-ASCII and Windows-1252 names in a stored package",
-         "RemoveFromStore",
-         [](ActionWorld &w) {
-             w.tree.file("Stowbay/Props/Cub/Ünï/ä.txt", "u");
-             rawtree::writeFile(bytesOf(w, "Stowbay/Props/Cub/Model/") + kWindows1252, "w");
-         },
-         {},
-         {"Stowbay/Props/Cub"},
-         "Stowbay/Props/Cub/Model/caf"},
-        {"a Windows-1252 name in an add-on taken in",
-         "Intake",
-         [](ActionWorld &w) {
-             rawtree::writeFile(bytesOf(w, "Staging/model/") + kWindows1252, "w");
-         },
-         {},
-         {"Stowbay/Props/Cub"},
-         "Staging/model/caf"},
     };
     for (const ShapeCase &c : cases) {
         SCOPED_TRACE(std::string(c.row) + ": " + c.name);
@@ -523,22 +482,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
                       filesBelow(outcome.after, "Staging/"));
         }
     }
-}
-
-TEST(FaultsRealTest, AGaugeListedForDeletionAndReplacedMeanwhileStays)
-{
-    ActionWorld world(true);
-    prepareAction(actionRow("DeleteUnusedGauges"), world);
-    RecordingGaugesView view;
-    view.selectAll = true;
-    ListUnusedGauges(world.context, view);
-    ASSERT_EQ(view.rowCount(), 2);
-    remove(world, "MSFS/Gauges/old.gau");
-    remove(world, "MSFS/Gauges/spare.gau");
-    world.tree.file("MSFS/Gauges/OLD.GAU", "new").folder("MSFS/Gauges/spare.gau");
-    const DiskSnapshot before = snapshotOf(world.tree.root());
-    DeleteSelectedGauges(world.context, view);
-    EXPECT_EQ(differences(before, snapshotOf(world.tree.root())), QStringList{});
 }
 
 } // namespace

@@ -148,59 +148,6 @@ TEST(ArchiveUnpack, NamesAndPathsTheSystemTakesAreWrittenLongerOnesLeftOut)
     EXPECT_FALSE(unpacking.tree.exists("Staging/e"));
 }
 
-TEST(ArchiveUnpack, RefusedOrBrokenArchivesLeaveStagingEmpty)
-{
-    const QList<ArchiveEntry> twoFiles{{"a.bin", noise(40000)}, {"b.bin", noise(40001)}};
-    const struct {
-        const char *what, *name;
-        QList<ArchiveEntry> entries;
-        Change change;
-        QString named; // in the message
-        bool refusedBeforeWriting = true;
-        const char *passphrase = nullptr;
-    } cases[]{
-        {"truncated", "add-on.zip", twoFiles, [](QByteArray &bytes) { bytes.truncate(60000); },
-         "add-on.zip"},
-        {"the second file damaged after the first was written", "add-on.zip", twoFiles,
-         [](QByteArray &bytes) { bytes[bytes.indexOf(noise(40001))] ^= 1; }, "add-on.zip", false},
-        {"a thousand-fold expansion",
-         "bomb.tar.bz2",
-         {{"zeros.bin", QByteArray(4 << 20, '\0')}},
-         {},
-         "bomb.tar.bz2"},
-        {"no archive at all",
-         "notes.zip",
-         {},
-         [](QByteArray &bytes) { bytes = "some text"; },
-         "notes.zip"},
-        {"a password",
-         "add-on.zip",
-         {{"Cub", {}, ArchiveEntry::Folder}, {"Cub/cub.air", "air"}},
-         {},
-         "Cub/cub.air",
-         true,
-         "secret"},
-        {"a 7z whose names are encrypted",
-         "add-on.7z",
-         {},
-         [](QByteArray &bytes) { bytes = fixtureBytes("archives/encrypted-names.7z"); },
-         "add-on.7z"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        Unpacking unpacking;
-        const char *options = c.passphrase ? "zip:compression=store,zip:encryption=zipcrypt"
-                              : QString(c.name).endsWith(".zip") ? "zip:compression=store"
-                                                                 : nullptr;
-        const QString archive =
-            unpacking.archive(c.name, c.entries, c.change, options, c.passphrase);
-        unpacking.test.messages.expectOk(c.named);
-        UnpackIntoStaging(unpacking.test, archive);
-        EXPECT_EQ(unpacking.staging(), QStringList{});
-        EXPECT_EQ(unpacking.test.progress.maximum, c.refusedBeforeWriting ? 0 : 100);
-    }
-}
-
 TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
 {
     const QList<ArchiveEntry> addOn{{"Cub/cub.air", "air"}};

@@ -126,26 +126,3 @@ TEST(ChooseConfiguration, KeepsCodePageLinesByteForByte)
     EXPECT_TRUE(tree.exists("model.NM/a.mdl"));
     EXPECT_FALSE(tree.exists("model.TRAINER/t.mdl"));
 }
-
-TEST(ChooseConfiguration, FilesItCannotRewriteSafelyAreLeftAlone)
-{
-    // 120 configurations, texture names with dots and spaces: more lines than a rewrite may
-    // work from.
-    QByteArray many = "[Fltsim.0]\ntitle=Corvid Demo\ntexture=House\n[General]\natc_model=C4\n";
-    for (int i = 1; i < 120; ++i)
-        many += QStringLiteral("[fltsim.%1]\ntitle=Corvid %1\nsim=c4\nmodel=\npanel=\n"
-                               "sound=\ntexture=OP%1.OP%1.Old Colors\nui_type=C4\n\n")
-                    .arg(i)
-                    .toLatin1();
-    const char raw[] = "\x00\x01[fltsim.0]\x00title=A\n\xff[fltsim.1]\x00title=B\n";
-    for (const QByteArray &cfg : {many, QByteArray(raw, sizeof(raw) - 1)}) {
-        TreeBuilder tree;
-        TestContext test;
-        tree.file("texture.OP1.OP1.Old Colors/a.bmp");
-        test.messages.expectOk(tree.path("aircraft.cfg"));
-        EXPECT_FALSE(stageAndChoose(tree, test, cfg));
-        EXPECT_EQ(test.state.AircraftTitle, "MULTI");
-        EXPECT_EQ(tree.read("aircraft.cfg"), cfg);
-        EXPECT_TRUE(tree.exists("texture.OP1.OP1.Old Colors/a.bmp"));
-    }
-}

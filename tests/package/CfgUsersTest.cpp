@@ -51,28 +51,3 @@ TEST(FindCfgUsers, ListsTheFolderOfEveryMatchingLineIgnoringCaseInAWindowOfAtLea
     EXPECT_TRUE(find("panel.cfg", "altimeter", true));
     EXPECT_EQ(tc.packageList.rows, QStringList{"fo"});
 }
-
-TEST(FindCfgUsers, ReachesReadOnlyHiddenAndLinkedAircraftAndCountsWhatItCannotReadAsAUser)
-{
-    TreeBuilder tree;
-    tree.file("Aircraft/CD/panel/panel.cfg", "alias=cessna\\panel\r\n")
-        .readOnly("Aircraft/CD/panel")
-        .readOnly("Aircraft/CD")
-        .file("Aircraft/.old/panel/panel.cfg", "alias=cessna\\panel\r\n")
-        .file("Elsewhere/Jet/panel/panel.cfg", "alias=cessna\\panel\r\n")
-        .link("Aircraft/Jet", tree.path("Elsewhere/Jet"));
-    TestContext tc;
-    EXPECT_TRUE(FindCfgUsers(tc, tree.path("Aircraft/"), "panel.cfg", "cessna\\panel", true));
-    EXPECT_EQ(tc.packageList.rows, (QStringList{".old", "cd", "jet"}));
-
-    // Nothing names the package, but two panels cannot be read: both are named in one box.
-    TreeBuilder unread;
-    unread.folder("Aircraft/Plain/panel")
-        .link("Aircraft/A/panel/panel.cfg", unread.path("cd-rom/a.cfg"))
-        .link("Aircraft/B/panel/panel.cfg", unread.path("cd-rom/b.cfg"));
-    const QStringList paths{unread.path("Aircraft/A/panel/panel.cfg"),
-                            unread.path("Aircraft/B/panel/panel.cfg")};
-    tc.messages.expectOk(unreadableCfgMessage(paths, "panel"));
-    EXPECT_TRUE(FindCfgUsers(tc, unread.path("Aircraft/"), "panel.cfg", "cessna\\panel", true));
-    EXPECT_FALSE(FindCfgUsers(tc, unread.path("Aircraft/Plain/"), "panel.cfg", "x", true));
-}

@@ -13,19 +13,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ClearFolder, RefusesAMalformedPathAndEndsTheProgramDeletingNothing)
-{
-    TreeBuilder tree;
-    tree.file("staging/a.txt");
-    for (const QString &bad : {tree.path("staging"), tree.path("staging/../staging/"),
-                               QString("staging/"), QString("/"), QString("")}) {
-        TestContext t;
-        t.messages.expectOk();
-        EXPECT_THROW(ClearFolder(t, bad), ShutDownRequest) << bad.toStdString();
-    }
-    EXPECT_TRUE(tree.exists("staging/a.txt"));
-}
-
 TEST(ClearFolder, RefusesHomeVolumeRootAndAFolderHoldingALocationButGoesOn)
 {
     TreeBuilder tree;
@@ -67,65 +54,4 @@ TEST(ClearFolder, RefusesEveryFolderWhileTheLocationsOverlap)
         EXPECT_FALSE(ClearFolder(t, c.folder)) << c.folder.toStdString();
     }
     EXPECT_EQ(entriesBelow(tree.root()), before);
-}
-
-TEST(ClearFolder, EmptiesEverythingHiddenEntriesTooAndRemovesLinksNotTheirTargets)
-{
-    TreeBuilder tree;
-    tree.file("outside/keep.txt")
-        .file("outside/sub/keep2.txt")
-        .file("Staging/Model/a.mdl")
-        .file("Staging/Model/deep/er/b.bmp")
-        .folder("Staging/empty/inner")
-        .file("Staging/.DS_Store")
-        .file("Staging/__MACOSX/._a.mdl")
-        .file("Staging/Model/.cache/x")
-        .link("Staging/folder-link", tree.path("outside"))
-        .link("Staging/file-link", tree.path("outside/keep.txt"))
-        .link("Staging/loop", tree.path("Staging"))
-        .file("Staging/cd/track.wav")
-        .readOnly("Staging/cd");
-    const QStringList outside = entriesBelow(tree.path("outside"));
-    TestContext t;
-    EXPECT_TRUE(ClearFolder(t, tree.path("staging/")));
-    EXPECT_EQ(entriesBelow(tree.path("Staging")), QStringList());
-    EXPECT_EQ(entriesBelow(tree.path("outside")), outside);
-}
-
-TEST(ClearFolder, WhatCannotBeDeletedStopsItBeforeAnythingGoes)
-{
-    TreeBuilder tree;
-    tree.file("Staging/.DS_Store").file("Staging/a/b/locked.bmp").file("Staging/z.txt");
-    tree.readOnly("Staging/a/b/locked.bmp");
-    const QStringList before = entriesBelow(tree.root());
-    const std::optional<platform::RemovalObstacle> obstacle =
-        platform::removalObstacle(tree.path("Staging/a"));
-    ASSERT_TRUE(obstacle && obstacle->path == tree.path("Staging/a/b/locked.bmp"));
-    TestContext t;
-    t.messages.expectOk(obstacle->path);
-    EXPECT_FALSE(ClearFolder(t, tree.path("Staging/")));
-    EXPECT_EQ(entriesBelow(tree.root()), before);
-}
-
-TEST(ClearFolder, ARefusalWhilePruningConfigurationsChangesNothing)
-{
-    // The second configuration not chosen uses the folder that holds the store: the first one's
-    // folder must not be emptied and aircraft.cfg must not be rewritten either.
-    const QByteArray cfg = "[fltsim.0]\r\ntitle=A\r\ntexture=a\r\n[fltsim.1]\r\ntitle=B\r\n"
-                           "texture=b\r\n[fltsim.2]\r\ntitle=C\r\nmodel=c\r\n";
-    TreeBuilder tree;
-    tree.file("aircraft.cfg", cfg).file("texture.a/a.bmp").file("texture.b/b.bmp");
-    tree.file("model.c/c.mdl").folder("model.c/store");
-    TestContext t;
-    t.state.StagingDir = tree.root();
-    t.state.StowbayDir = tree.path("model.c/store/");
-    t.configChooser.answers = {0};
-    // A store inside Staging: no folder of Staging may be emptied.
-    t.messages.expectOk(tree.path("texture.b/"));
-    const PackageFile file = listedFile(tree, "aircraft.cfg");
-    CheckAircraftCfg(t, file);
-    EXPECT_FALSE(ChooseConfiguration(t, file));
-    EXPECT_EQ(tree.read("aircraft.cfg"), cfg);
-    EXPECT_TRUE(tree.exists("texture.b/b.bmp"));
-    EXPECT_TRUE(tree.exists("model.c/c.mdl"));
 }

@@ -39,27 +39,3 @@ TEST(FolderLayout, InstalledKindsAgreeBetweenOneNameAndTheWholeListing)
     }
     EXPECT_FALSE(layout.isInstalled(QString(), InstalledAs::Directory));
 }
-
-// Built paths find the spelling on disk, and names that do not exist yet keep theirs.
-TEST(FolderLayout, BuiltPathsAreLookedUpIgnoringCase)
-{
-    TreeBuilder tree;
-    tree.files({"Store/Props/Cub/PANEL/Panel.CFG", "FS/Sound/Engine.WAV", "App/WS.INI"});
-    SharedState state;
-    state.StowbayDir = tree.path("Store/");
-    state.MsfsDir = tree.path("FS/");
-    state.StagingDir = tree.path("Staging/");
-    state.AppDir = tree.path("App/");
-    const FolderLayout layout(state);
-
-    EXPECT_EQ(layout.storedConfigFile("props", "CUB", ConfigFile::Panel),
-              tree.path("Store/Props/Cub/PANEL/Panel.CFG"));
-    EXPECT_EQ(layout.storedConfigFile("props", "cub", ConfigFile::OldPanel),
-              tree.path("Store/Props/Cub/PANEL/oldpanel.cfg"));
-    EXPECT_EQ(layout.packageEntry("PROPS", "cub"), tree.path("Store/Props/Cub"));
-    EXPECT_EQ(layout.packageFolder("PROPS", "New"), tree.path("Store/Props/New/"));
-    EXPECT_EQ(layout.sharedSound("engine.wav"), tree.path("FS/Sound/Engine.WAV"));
-    EXPECT_EQ(layout.settingsFile(), tree.path("App/WS.INI"));
-    // A package copied to Staging is named as typed; the copy looks it up itself.
-    EXPECT_EQ(layout.stagingEntry("Cub"), tree.path("Staging/Cub"));
-}

@@ -50,38 +50,3 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
         EXPECT_TRUE(t.view.rows[kind].isEmpty()) << kind;
     }
 }
-
-TEST(ScanPackage, ConfigurationsAreChosenOnceOnlyInStagingAndNeverBesideASecondAircraftCfg)
-{
-    const QByteArray two =
-        "[fltsim.0]\r\ntitle=A\r\ntexture=\r\n[fltsim.1]\r\ntitle=B\r\ntexture=2\r\n";
-    TreeBuilder tree;
-    tree.file("aircraft.cfg", two)
-        .files({"texture/a.bmp", "texture/a_check.txt", "texture/a.jpg", "texture.2/b.bmp"});
-    TestContext t;
-    t.state.StagingDir = tree.path("staging/");
-    t.state.InStowbayMode = true;
-    ScanPackage(t, tree.root());
-    EXPECT_EQ(t.state.AircraftTitle, "MULTI");
-    EXPECT_TRUE(t.configChooser.offered.isEmpty());
-
-    // Emptied files leave every list; the rewritten file is not asked about again.
-    t.state.StagingDir = tree.root();
-    t.state.InStowbayMode = false;
-    t.configChooser.answers = {1};
-    ScanPackage(t, tree.root());
-    EXPECT_EQ(t.state.AircraftTitle, "B");
-    EXPECT_EQ(t.view.rows[Aircraft], QStringList{"aircraft.cfg"});
-    EXPECT_TRUE(t.state.ComponentFiles[Images].isEmpty());
-    EXPECT_EQ(t.view.rows[Texture], QStringList{"b.bmp"});
-    ASSERT_EQ(t.state.AllFiles.size(), 2);
-    EXPECT_EQ(t.state.ComponentFiles[Texture].value(0).realPath, tree.path("texture.2/b.bmp"));
-    ScanPackage(t, tree.root());
-    EXPECT_EQ(t.configChooser.offered.size(), 1);
-
-    tree.file("aircraft.cfg", two).file("old/Aircraft.cfg", "title=B\r\n");
-    t.messages.expectOk();
-    EXPECT_THROW(ScanPackage(t, tree.root()), ShutDownRequest);
-    EXPECT_EQ(t.configChooser.offered.size(), 1);
-    EXPECT_EQ(tree.read("aircraft.cfg"), two);
-}

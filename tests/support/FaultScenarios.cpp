@@ -148,26 +148,42 @@ void ActionWorld::placeLocations(const QString &staging, const QString &stowbay,
     state.MsfsDir = msfs;
 }
 
+namespace {
+
+// As the main window does: the outcome shown, then a hand-over's Yes goes on with its option.
+template <typename Action>
+bool handedOn(ActionWorld &world, const ActionOutcome<Action> &outcome, Action &action,
+              void (ActionWorld::*showMode)())
+{
+    world.nameText = outcome.packageName.value_or(world.nameText);
+    if (!outcome.message.isEmpty())
+        world.messages.inform(outcome.message);
+    if (outcome.showModeAgain)
+        (world.*showMode)();
+    const auto &handOver = outcome.handOver;
+    if (!handOver || !handOverTaken(world.context, handOver->question, handOver->copy,
+                                    handOver->details ? handOver->details() : QStringList{}))
+        return false;
+    action = handOver->next;
+    return true;
+}
+
+} // namespace
+
 void ActionWorld::go(StagingAction action)
 {
-    const StagingOutcome outcome =
-        DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText});
-    nameText = outcome.packageName.value_or(nameText);
-    if (!outcome.message.isEmpty())
-        messages.inform(outcome.message);
-    if (outcome.showModeAgain)
-        showStaging();
+    while (handedOn(*this,
+                    DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
+                    action, &ActionWorld::showStaging)) {
+    }
 }
 
 void ActionWorld::go(StowbayAction action)
 {
-    const StowbayOutcome outcome =
-        DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText});
-    nameText = outcome.packageName.value_or(nameText);
-    if (!outcome.message.isEmpty())
-        messages.inform(outcome.message);
-    if (outcome.showModeAgain)
-        showStowbay();
+    while (handedOn(*this,
+                    DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
+                    action, &ActionWorld::showStowbay)) {
+    }
 }
 
 void ActionWorld::showStaging()
@@ -378,6 +394,7 @@ void prepareAction(const ActionRow &row, ActionWorld &world)
 {
     row.prepare(world);
     world.messages.shown.clear();
+    world.messages.details.clear();
 }
 
 void runAction(const ActionRow &row, ActionWorld &world)

@@ -52,7 +52,8 @@ public:
     QString boxText; // the package box's selection, with any installed marker
     QString categoryText() const;
 
-    // Go with the action on the controls, showing its outcome.
+    // Go with the action on the controls, showing its outcome and going on as a hand-over's
+    // answer says.
     void go(StagingAction action);
     void go(StowbayAction action);
     void showStaging();

@@ -37,14 +37,3 @@ inline void clickButton(QWidget *window, const char *buttonName)
     ASSERT_NE(button, nullptr) << buttonName;
     QTest::mouseClick(button, Qt::LeftButton);
 }
-
-// A real double click starts with a press; the list opens only what was pressed.
-inline void doubleClickRow(QListWidget *list, const QString &text)
-{
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-    list->scrollToItem(found.first());
-    const QPoint centre = list->visualItemRect(found.first()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}

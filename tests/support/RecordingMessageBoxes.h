@@ -2,6 +2,7 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QList>
 #include <QStringList>
 
 // Answers every box the same way (Yes / Ok, or No / Cancel) and records its text: for tests that
@@ -10,10 +11,13 @@ class RecordingMessageBoxes : public platform::MessageBoxes {
 public:
     explicit RecordingMessageBoxes(bool agree = true) : agree_(agree) {}
     QStringList shown;
+    QList<QStringList> details; // of each box shown, in the same order
 
-    platform::Answer show(const QString &text, platform::Buttons buttons) override
+    platform::Answer show(const QString &text, platform::Buttons buttons,
+                          const QStringList &lines) override
     {
         shown.append(text);
+        details.append(lines);
         switch (buttons) {
         case platform::Buttons::Ok:
             return platform::Answer::Ok;

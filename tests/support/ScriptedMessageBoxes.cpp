@@ -58,9 +58,10 @@ ScriptedMessageBoxes &ScriptedMessageBoxes::expectAnswers(const char *answers)
     return *this;
 }
 
-Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons)
+Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons, const QStringList &lines)
 {
     shown.append(text);
+    details.append(lines);
     if (expected_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box (" << buttonsName(buttons)
                       << "): " << text.toStdString();

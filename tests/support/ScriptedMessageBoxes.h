@@ -29,10 +29,12 @@ public:
     // question answered Yes / No, 'k' / 'c' an Ok/Cancel question answered Ok / Cancel.
     ScriptedMessageBoxes &expectAnswers(const char *answers);
 
-    // The texts shown so far, in order.
+    // The texts shown so far, in order, and the details of each.
     QStringList shown;
+    QList<QStringList> details;
 
-    platform::Answer show(const QString &text, platform::Buttons buttons) override;
+    platform::Answer show(const QString &text, platform::Buttons buttons,
+                          const QStringList &lines) override;
 
     // Fails the test when scripted boxes were never shown.
     void verifyAllShown() const;

@@ -90,10 +90,7 @@ QByteArray TreeBuilder::read(const QString &relative) const
 
 QByteArray fixtureBytes(const QString &relative)
 {
-    const QString real = QStringLiteral("real-cfg/");
-    QFile in(relative.startsWith(real)
-                 ? QStringLiteral(WINGSTASH_REAL_CORPUS "/") + relative.mid(real.size())
-                 : QStringLiteral(WINGSTASH_FIXTURES "/") + relative);
+    QFile in(QStringLiteral(WINGSTASH_FIXTURES "/") + relative);
     EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << relative.toStdString();
     return in.readAll();
 }

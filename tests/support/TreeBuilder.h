@@ -35,6 +35,5 @@ private:
     QTemporaryDir dir_;
 };
 
-// A fixture file's bytes: relative to tests/fixtures, or, when it begins with "real-cfg/", to
-// the outside corpus of real add-on files (see RealCorpus.h).
+// A fixture file's bytes, relative to tests/fixtures.
 QByteArray fixtureBytes(const QString &relative);

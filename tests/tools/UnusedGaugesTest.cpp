@@ -81,39 +81,4 @@ TEST(UnusedGaugesTest, ReadsEveryReachablePanelDeletesExactlyAndListsNoneForAPan
     EXPECT_TRUE(fx.view.rows.isEmpty());
 }
 
-// Names from a small alphabet overlap and nest in every way ("ab" in "cabab", "bab" across
-// "abab"), so one reading of the panels must agree with searching them once per gauge.
-TEST(UnusedGaugesTest, OneReadingAgreesWithSearchingPerGaugeOnGeneratedTrees)
-{
-    for (const quint32 seed : {1u, 2u, 3u}) {
-        GaugeFixture fx;
-        QRandomGenerator random(seed);
-        const auto word = [&](int minimum, int maximum) {
-            QString text;
-            for (int n = random.bounded(minimum, maximum + 1); n > 0; --n)
-                text += QChar("abcX"[random.bounded(4)]);
-            return text;
-        };
-        for (int a = 0; a < 15; ++a) {
-            QByteArray panel;
-            for (int line = random.bounded(6); line > 0; --line)
-                panel += word(0, 10).toLatin1() + "\r\n";
-            fx.tree.file(QStringLiteral("MSFS/Aircraft/A%1/panel/panel.cfg").arg(a), panel);
-        }
-        QStringList expected;
-        for (int g = 0; g < 60; ++g) {
-            const QString base = word(2, 6).toLower();
-            const QString name = base + (g % 3 ? ".gau" : QStringLiteral(".%1.gau").arg(g));
-            fx.tree.file("MSFS/Gauges/" + name);
-            const bool used = FindCfgUsers(fx.test, FolderLayout(fx.test.state).aircraftFolder(),
-                                           "panel.cfg", base, false);
-            if (!used && !expected.contains(name))
-                expected.append(name);
-        }
-        expected.sort();
-        ASSERT_FALSE(expected.isEmpty());
-        EXPECT_EQ(fx.listed(), expected) << "seed " << seed;
-    }
-}
-
 } // namespace

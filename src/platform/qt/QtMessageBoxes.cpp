@@ -13,13 +13,16 @@ void QtMessageBoxes::setParent(QWidget *parent)
     parent_ = parent;
 }
 
-Answer QtMessageBoxes::show(const QString &text, Buttons buttons)
+Answer QtMessageBoxes::show(const QString &text, Buttons buttons, const QStringList &details)
 {
     QWidget *owner = parent_ ? parent_.data() : QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Wingstash"), text, QMessageBox::NoButton,
                     owner);
     // A package name holding "<" must show as written, never as markup.
     box.setTextFormat(Qt::PlainText);
+    // Qt's own "Show Details..." button unfolds them; the detailed text is always plain text.
+    if (!details.isEmpty())
+        box.setDetailedText(details.join(QLatin1Char('\n')));
 
     switch (buttons) {
     case Buttons::Ok:

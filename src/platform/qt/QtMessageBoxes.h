@@ -10,7 +10,8 @@ class QtMessageBoxes : public platform::MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget *parent = nullptr);
     void setParent(QWidget *parent);
-    platform::Answer show(const QString &text, platform::Buttons buttons) override;
+    platform::Answer show(const QString &text, platform::Buttons buttons,
+                          const QStringList &details) override;
 
 private:
     QPointer<QWidget> parent_;

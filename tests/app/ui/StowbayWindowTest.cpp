@@ -228,28 +228,3 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
         EXPECT_EQ(h.tree.exists("app/ws.ini"), way != NoSimulator) << way;
     }
 }
-
-TEST(StowbayWindow, TheSavedSizeIsTheOuterSizeReadAndWrittenAlike)
-{
-    enum Way { Stays, Moved, Maximised };
-    for (const Way way : {Stays, Moved, Maximised}) {
-        Harness h;
-        StowbayWindow &window = *h.window;
-        const int dpi = window.logicalDpiX();
-        window.applyGeometry({1500.0, 3000.0, 9010.0, 7510.0});
-        h.open();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const QRect outer(twips::toPixels(3000, dpi), twips::toPixels(1500, dpi),
-                          twips::toPixels(7510, dpi), twips::toPixels(9010, dpi));
-        EXPECT_EQ(window.frameGeometry(), outer);
-        if (way == Moved)
-            window.move(outer.topLeft() + QPoint(0, dpi)); // an inch down: 1440 twips
-        if (way == Maximised)
-            window.applyGeometry({-60.0, -60.0, 6000.0, 9000.0});
-        EXPECT_EQ(window.windowState().testFlag(Qt::WindowMaximized), way == Maximised);
-        window.close();
-        const char *saved[] = {"MTOP=1500\r\nMLEFT=3000\r\nMHEIGHT=9010\r\nMWIDTH=7510\r\n",
-                               "MTOP=2940\r\nMLEFT=3000\r\n", "MTOP=-60\r\nMLEFT=-60\r\n"};
-        EXPECT_TRUE(h.ini().contains(QLatin1String(saved[way]))) << h.ini().toStdString();
-    }
-}

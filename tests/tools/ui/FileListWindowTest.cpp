@@ -31,30 +31,6 @@ struct WindowFixture : StoreFixture {
 
 } // namespace
 
-TEST(FileListWindow, RowsClickedOrReachedByKeysAreHandedOnAndEnterEscOrOkClose)
-{
-    WindowFixture f;
-    f.window.setRows({"", " ### Props", "", "< Cub >", "Beaver"});
-    f.showAt({0, 0, 4000, 5000});
-    QSignalSpy clicked(&f.window, &FileListWindow::rowClicked);
-    QListWidget *list = f.list();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(3)).center());
-    QTest::keyClick(list, Qt::Key_Down);
-    ASSERT_EQ(clicked.count(), 2);
-    EXPECT_EQ(clicked.at(0).at(0).toString(), "< Cub >");
-    EXPECT_EQ(clicked.at(1).at(0).toString(), "Beaver");
-
-    for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
-        f.showAt({0, 0, 4000, 5000});
-        if (key)
-            QTest::keyClick(list, Qt::Key(key));
-        else
-            QTest::mouseClick(f.window.findChild<QPushButton *>("cmdOk"), Qt::LeftButton);
-        EXPECT_FALSE(f.window.isShown()) << key;
-    }
-}
-
 TEST(FileListWindow, OpensWithItsOuterCornerWhereAskedAndStoresItsOuterGeometryWithoutCreep)
 {
     // A stored place, then none; each session makes the window on first use, as the program
@@ -90,25 +66,4 @@ TEST(FileListWindow, OpensWithItsOuterCornerWhereAskedAndStoresItsOuterGeometryW
             }
         }
     }
-}
-
-TEST(OuterCorner, AWindowShownWithItsClientAreaAtTheCornerAskedForIsMovedToPutItsFrameThere)
-{
-    QWidget window;
-    window.resize(200, 100);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QPoint frameOffset = window.geometry().topLeft() - window.frameGeometry().topLeft();
-    ASSERT_FALSE(frameOffset.isNull()) << "the platform draws no frame";
-    // What a showing does when the frame was not known as the window was placed.
-    const QPoint corner(40, 0);
-    window.setGeometry(QRect(corner, window.size()));
-    platform::keepOuterCorner(window, corner);
-    EXPECT_EQ(window.frameGeometry().topLeft(), corner);
-    EXPECT_EQ(window.size(), QSize(200, 100));
-    // A window the user has moved elsewhere stays.
-    window.move(100, 80);
-    const QRect moved = window.frameGeometry();
-    platform::keepOuterCorner(window, corner);
-    EXPECT_EQ(window.frameGeometry(), moved);
 }
