@@ -137,6 +137,16 @@ TEST(StartUp, FirstRunExplainsOpensTheDialogAndCreatesTheCategories)
     EXPECT_EQ(f.storeFolders(), categories);
 }
 
+TEST(StartUp, ASimulatorWithoutAircraftFolderLeftSoEndsStartUpBeforeTheStoreIsTouched)
+{
+    Folders f;
+    f.saveIni();
+    QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
+    f.test.messages.expectOkCancel({}, false);
+    EXPECT_FALSE(f.start());
+    EXPECT_EQ(f.storeFolders(), QStringList{});
+}
+
 TEST(StartUp, ACopyACrashInterruptedIsTakenBackOnceTheLocationsAreKnown)
 {
     Folders f;

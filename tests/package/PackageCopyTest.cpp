@@ -62,7 +62,7 @@ protected:
             .file("Sound/Click.wav", "gauge sound")
             .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/a_spare.gau",
                     "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",
-                    "ReadMe.txt", "extra.xyz"});
+                    "ReadMe.txt", "Corvid_Check.txt", "extra.xyz"});
         ScanPackage(tc, tc.state.StagingDir);
     }
 
@@ -80,7 +80,7 @@ TEST_F(PackageCopyTest, IntakeLaysOutTheStoreKindByKindWithLowerCaseNamesAndName
         "Gauges/c4glass.gau|Images/|Images/shot.jpg|Model/|Model/corvid.mdl|Panel/|"
         "Panel/main.bmp|Panel/panel.cfg|Sound/|Sound/beep.wav|Sound/c4_prop.wav|"
         "Sound/click.wav|Sound/sound.cfg|Texture/|Texture/body.oaf|Unrecognized Files/|"
-        "Unrecognized Files/extra.xyz|aircraft.cfg|corvid.air";
+        "Unrecognized Files/extra.xyz|aircraft.cfg|corvid.air|corvid_check.txt";
     EXPECT_EQ(entriesBelow(stowbay.path(kCategory + "/Corvid")), layout.split('|'));
     EXPECT_EQ(stowbay.read(kCategory + "/Corvid/Gauges/c4_main.gau"), "named gauge");
     // Nothing reaches the simulator, and the Staging area is left as it was.
