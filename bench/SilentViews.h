@@ -80,7 +80,8 @@ struct SilentContext {
     NoChoice chooser;
     SilentPackageList packageList;
     NoLauncher launcher;
-    Context context{state, messages, view, progress, chooser, packageList, launcher};
+    platform::ActivityLog activityLog;
+    Context context{state, messages, view, progress, chooser, packageList, launcher, activityLog};
 };
 
 } // namespace bench

@@ -147,6 +147,7 @@ private:
 
     Services services_;
     WindowProgress progress_;
+    platform::ActivityLog activityLog_;
     Context context_;
     MainController controller_;
     ComponentViewer viewer_;
