@@ -419,7 +419,9 @@ private:
     bench::NoLauncher launcher_;
     HostWindow host_;
     FreshPackageList packageList_{state_};
-    Context context_{state_, messages_, view_, host_.progress(), chooser_, packageList_, launcher_};
+    platform::ActivityLog activityLog_;
+    Context context_{state_,   messages_,    view_,     host_.progress(),
+                     chooser_, packageList_, launcher_, activityLog_};
     bench::StallProbe probe_;
 };
 

@@ -4,6 +4,7 @@
 #include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
 #include "intake/StagingActions.h"
+#include "package/ActivityRecording.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/Scan.h"
@@ -36,6 +37,22 @@ template <typename Options> QList<OptionEntry> optionEntries(const Options &opti
     for (const auto &option : options)
         entries.append({QString::fromLatin1(option.caption), static_cast<int>(option.action)});
     return entries;
+}
+
+// The caption an action has in its options box, which the activity log names it by.
+template <typename Action> QString captionOf(Action action)
+{
+    const auto &options = [] {
+        if constexpr (std::is_same_v<Action, StowbayAction>)
+            return kStowbayOptions;
+        else
+            return kStagingOptions;
+    }();
+    for (const auto &option : options) {
+        if (option.action == action)
+            return QString::fromLatin1(option.caption);
+    }
+    return {};
 }
 
 } // namespace
@@ -160,7 +177,10 @@ void MainController::goClicked()
 template <typename Action, typename Run> void MainController::go(Action action, Run run)
 {
     for (;;) {
-        const ActionOutcome<Action> outcome = run(action);
+        const ActionOutcome<Action> outcome = [&] {
+            const platform::ActivityScope recording = recordActivity(context_, captionOf(action));
+            return run(action);
+        }();
         if (outcome.packageName)
             view_.setPackageNameText(*outcome.packageName);
         if (outcome.refreshPackageList)
@@ -255,7 +275,15 @@ void MainController::unpackClicked()
 
 void MainController::unpackArchive(const QString &archivePath)
 {
-    if (canUnpack() && UnpackIntoStaging(context_, archivePath))
+    if (!canUnpack())
+        return;
+    bool unpacked = false;
+    {
+        const platform::ActivityScope recording =
+            recordActivity(context_, QStringLiteral("Unpack Add-on into Staging"));
+        unpacked = UnpackIntoStaging(context_, archivePath);
+    }
+    if (unpacked)
         showStaging();
 }
 

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "intake/StagingReplacement.h"
+#include "package/ActivityRecording.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
 #include "package/LocationSafety.h"
@@ -109,7 +110,7 @@ void showLocationsDialog(SharedState &state, platform::LocationsEditor &editor)
 void removeSettingsFile(Context &context)
 {
     const QString file = settingsFilePath(context.state);
-    RemoveFile(context.messages, RemovalArea(QFileInfo(file).path()), file);
+    RemoveFile(context.messages, RemovalArea(QFileInfo(file).path()), file, Disposal::Delete);
 }
 
 [[noreturn]] void discardDamagedSettings(Context &context)
@@ -215,10 +216,15 @@ bool startUp(Context &context, platform::LocationsEditor &locations, MainWindowG
 void settleInterruptedWork(Context &context)
 {
     const SharedState &state = context.state;
-    QStringList unsettled = recoverTransactions(state.StateDir);
-    unsettled += recoverRemovals(context.messages, state.StateDir);
-    // An unpack a crash interrupted is taken back to whole contents before anything looks.
-    recoverStaging(context.messages, state.StagingDir);
+    QStringList unsettled;
+    {
+        const platform::ActivityScope recording =
+            recordActivity(context, QStringLiteral("Start-up"));
+        unsettled = recoverTransactions(state.StateDir);
+        unsettled += recoverRemovals(context.messages, state.StateDir);
+        // An unpack a crash interrupted is taken back to whole contents before anything looks.
+        recoverStaging(context.messages, state.StagingDir);
+    }
     if (unsettled.isEmpty())
         return;
     context.messages.inform(

@@ -133,7 +133,8 @@ void PasteAlias(Context &context, AliasKind kind, const QString &category, const
     if (!platform::writeTextLines(files.current,
                                   {QStringLiteral("[fltsim]"), QStringLiteral("alias=") + clip})) {
         if (keptNow)
-            RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept);
+            RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept,
+                       Disposal::Delete);
         context.messages.inform(kPasteProblem);
         return;
     }
@@ -159,6 +160,6 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
         context.messages.inform(kRestoreProblem);
         return;
     }
-    RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept);
+    RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept, Disposal::Delete);
     context.messages.inform(kDone);
 }

@@ -151,12 +151,12 @@ SimulatorRemoval simulatorRemoval(const SharedState &state, const Package &packa
     const FolderLayout layout(state);
     const QString entry = layout.installedEntry(package.name);
     SimulatorRemoval removal{DeletionPlan(state.MsfsDir), {}, false};
-    removal.plan.add(RemovalArea(layout.aircraftFolder()), entry);
+    removal.plan.add(RemovalArea(layout.aircraftFolder(), state.MsfsDir), entry);
     removal.hasGauges = !state.ComponentFiles.at(Gauges).isEmpty();
     if (!removal.hasGauges)
         return removal;
     removal.gauges = planGaugeRemoval(state, entry, stillWorking);
-    const RemovalArea gaugesArea(layout.gaugesFolder());
+    const RemovalArea gaugesArea(layout.gaugesFolder(), state.MsfsDir);
     for (const QString &gauge : removal.gauges.unused)
         removal.plan.add(gaugesArea, gauge);
     for (const auto &[gauge, panel] : removal.gauges.kept) {
@@ -173,7 +173,7 @@ DeletionPlan storedPackageRemoval(const SharedState &state, const Package &packa
 {
     const FolderLayout layout(state);
     DeletionPlan plan(state.StowbayDir);
-    plan.add(RemovalArea(layout.categoryFolder(package.category)),
+    plan.add(RemovalArea(layout.categoryFolder(package.category), state.StowbayDir),
              layout.packageEntry(package.category, package.name));
     return plan;
 }
@@ -278,7 +278,7 @@ StowbayOutcome removeCurrentImage(Context &context, const Package &package)
     const QString folder = layout.packageFolder(package.category, package.name);
     DeletionPlan plan(state.StowbayDir);
     if (image != nullptr)
-        plan.add(RemovalArea(folder), image->realPath);
+        plan.add(RemovalArea(folder, state.StowbayDir), image->realPath);
     if (!context.messages.confirmYes(
             QStringLiteral(
                 "Are you sure you want to erase the current image from the stowbay directory?"),
@@ -289,7 +289,7 @@ StowbayOutcome removeCurrentImage(Context &context, const Package &package)
     if (std::optional<StowbayOutcome> refused = refusedForObstacle(context, plan.areaEntries()))
         return *refused;
     for (const DeletionPlan::Entry &entry : plan.entries())
-        RemoveFile(context.messages, entry.area, entry.path);
+        RemoveFile(context.messages, entry.area, entry.path, Disposal::Trash);
     ScanPackage(context, folder);
     return {};
 }

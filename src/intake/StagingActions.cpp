@@ -236,7 +236,7 @@ StagingOutcome removeCurrentImage(Context &context)
         return {};
     if (!refusedWhileLocationsClash(context)) {
         for (const DeletionPlan::Entry &entry : image.entries())
-            RemoveFile(context.messages, entry.area, entry.path);
+            RemoveFile(context.messages, entry.area, entry.path, Disposal::Trash);
     }
     return shownAgain();
 }

@@ -118,6 +118,15 @@ bool StagingReplacement::moveOldContentsAside(const QString &aside, const QStrin
     return false;
 }
 
+void StagingReplacement::disposeOfOldContents(const QString &aside)
+{
+    // The user agreed to replace them: each goes to the trash as the entry of Staging it was.
+    const QString asideFolder = aside + platform::separator();
+    for (const QString &name : entryNames(asideFolder, false))
+        removeWithin(messages_, area_, asideFolder + name, Disposal::Trash, staging_ + name);
+    removeWithin(messages_, area_, aside);
+}
+
 bool StagingReplacement::place(const QStringList &replaced)
 {
     if (folders_.isEmpty())
@@ -174,7 +183,7 @@ bool StagingReplacement::place(const QStringList &replaced)
     folders_.clear();
     platform::removeFolder(placing);
     if (hasOldContents)
-        removeWithin(messages_, area_, aside);
+        disposeOfOldContents(aside);
     return true;
 }
 

@@ -16,8 +16,8 @@
 // ".wingstash-replaced-ID"; ".wingstash-placing-ID" while the new entries move up.
 class StagingReplacement {
 public:
-    // Deletes (its own folders, and old contents the user agreed to replace) only inside
-    // Staging, through removeWithin.
+    // Deletes (its own folders, and old contents the user agreed to replace, which go to the
+    // trash where Staging has one) only inside Staging, through removeWithin.
     StagingReplacement(platform::MessageBoxes &messages, const QString &staging);
     ~StagingReplacement();
     StagingReplacement(const StagingReplacement &) = delete;
@@ -39,6 +39,7 @@ public:
 
 private:
     bool moveOldContentsAside(const QString &aside, const QStringList &names);
+    void disposeOfOldContents(const QString &aside);
     bool moveEntries(const QString &from, const QString &to, const QStringList &names,
                      QStringList *moved);
 

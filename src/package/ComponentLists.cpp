@@ -81,7 +81,8 @@ FileList BuildComponentList(Context &context, ComponentKind kind, const FileList
         work.erase(work.begin() + static_cast<std::ptrdiff_t>(j));
         // A file that cannot be deleted leaves the list all the same, but stays in the listing;
         // so does one while the locations clash, when nothing may be deleted.
-        if (locationsApart && RemoveFile(context.messages, scanned, rejected.realPath))
+        if (locationsApart &&
+            RemoveFile(context.messages, scanned, rejected.realPath, Disposal::Trash))
             deleted.append(rejected);
     }
 

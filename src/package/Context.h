@@ -3,6 +3,7 @@
 #include "package/PackageListView.h"
 #include "package/PackageView.h"
 #include "package/SharedState.h"
+#include "platform/ActivityLog.h"
 #include "platform/Choices.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramLauncher.h"
@@ -18,4 +19,6 @@ struct Context {
     platform::ConfigChooser &configChooser;
     PackageListView &packageList;
     platform::ProgramLauncher &launcher;
+    // Where each action's changes are recorded (see ActivityRecording.h).
+    platform::ActivityLog &activityLog;
 };

@@ -79,7 +79,8 @@ bool IsStagingEmpty(const SharedState &state)
     return platform::listDirectory(platform::resolveCase(state.StagingDir)).isEmpty();
 }
 
-bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path)
+bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path,
+                Disposal disposal)
 {
     // The path is taken exactly as written. A stale list must not make a look-up ignoring case
     // delete a sibling the user never saw, and a name holding "*" or "?" (legal on Linux) names
@@ -91,7 +92,7 @@ bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const
     RemovalOutcome outcome{RemovalOutcome::Failed, {}};
     // A folder is never one listed file: deleting it is refused, as Windows refuses it.
     if ((attributes & (platform::Directory | platform::Link)) != platform::Directory)
-        outcome = removeWithin(messages, area, path);
+        outcome = removeWithin(messages, area, path, disposal);
     if (outcome.done())
         return true;
     if (outcome.kind != RemovalOutcome::Refused)

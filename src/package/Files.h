@@ -32,8 +32,9 @@ bool IsStagingEmpty(const SharedState &state);
 // never files a "*" or "?" in the name would match, and only when it lies inside area (see
 // Removal.h). A path not on disk exactly so counts as deleted. A folder, or any other failure,
 // is reported with the read-only message; the caller goes on. Returns true when nothing is left
-// to delete.
-bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path);
+// to delete. A file the user chose to delete goes to the trash where the area has one.
+bool RemoveFile(platform::MessageBoxes &messages, const RemovalArea &area, const QString &path,
+                Disposal disposal);
 
 // True when the current package's files (AllFiles) hold a file of that name, ignoring case.
 bool PackageHasFile(const SharedState &state, const QString &name);

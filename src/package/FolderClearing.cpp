@@ -82,6 +82,19 @@ QString notEmptiedMessage(const QString &path, const QString &reason)
            QStringLiteral(" because ") + reason + QStringLiteral(".  Nothing was deleted.");
 }
 
+// The one of the three locations that holds the folder (the folder itself when none does): the
+// trash of what is cleared there must lie outside it.
+QString locationHolding(const SharedState &state, const QString &path)
+{
+    const QString folder = canonicalOrClean(path);
+    for (const QString &location : {state.StagingDir, state.StowbayDir, state.MsfsDir}) {
+        const QString canonical = platform::canonicalPath(location);
+        if (!canonical.isEmpty() && platform::isSameOrInside(folder, canonical))
+            return location;
+    }
+    return path;
+}
+
 } // namespace
 
 bool hasSafeFolderForm(const QString &path, QChar separator)
@@ -114,7 +127,7 @@ bool mayClearFolder(Context &context, const QString &path)
 DeletionPlan folderClearingPlan(const QString &path, const QString &location)
 {
     const QString folder = platform::resolveCase(path);
-    const RemovalArea area(folder);
+    const RemovalArea area(folder, location);
     DeletionPlan plan(location);
     bool listed = false;
     for (const platform::DirEntry &entry : platform::listDirectory(
@@ -145,7 +158,8 @@ bool canClearFolder(Context &context, const QString &path, const DeletionPlan &p
 bool canClearFolder(Context &context, const QString &path)
 {
     return mayClearFolder(context, path) &&
-           canClearFolder(context, path, folderClearingPlan(path, path));
+           canClearFolder(context, path,
+                          folderClearingPlan(path, locationHolding(context.state, path)));
 }
 
 bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
@@ -153,7 +167,8 @@ bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan
     if (!canClearFolder(context, path, plan))
         return false;
     for (const DeletionPlan::Entry &entry : plan.entries()) {
-        const RemovalOutcome removed = removeWithin(context.messages, entry.area, entry.path);
+        const RemovalOutcome removed =
+            removeWithin(context.messages, entry.area, entry.path, Disposal::Trash);
         if (removed.kind == RemovalOutcome::Failed)
             context.messages.inform(kFolderNotRemoved);
     }
@@ -163,5 +178,6 @@ bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan
 bool ClearFolder(Context &context, const QString &path)
 {
     return mayClearFolder(context, path) &&
-           ClearFolder(context, path, folderClearingPlan(path, path));
+           ClearFolder(context, path,
+                       folderClearingPlan(path, locationHolding(context.state, path)));
 }

@@ -9,7 +9,8 @@
 // Empties a folder of everything, hidden entries included; the folder itself stays. Links are
 // removed, never followed. Checks first, as mayClearFolder does, and then that every entry can
 // be deleted (platform::removalObstacle); returns false, deleting nothing and saying what stands
-// in the way, when it refused. Deletes through removeWithin, inside the folder only.
+// in the way, when it refused. Deletes through removeWithin, inside the folder only, to the
+// trash where the folder's location has one.
 bool ClearFolder(Context &context, const QString &path);
 // ClearFolder deleting only what plan (made by folderClearingPlan before the question) lists: an
 // entry that appeared since stays.

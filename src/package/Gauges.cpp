@@ -128,11 +128,11 @@ void removeGauges(Context &context, const GaugeRemoval &plan)
         context.messages.inform(keptEveryGaugeMessage(plan.unreadable));
         return;
     }
-    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder());
+    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder(), context.state.MsfsDir);
     const platform::ShownProgress shown(context.progress, 0, int(plan.unused.size()) + 1);
     int step = 1;
     for (const QString &gauge : plan.unused) {
-        RemoveFile(context.messages, gauges, gauge);
+        RemoveFile(context.messages, gauges, gauge, Disposal::Trash);
         context.progress.setValue(++step);
     }
 }

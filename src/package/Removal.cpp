@@ -1,8 +1,10 @@
 #include "package/Removal.h"
 
+#include "platform/ActivityLog.h"
 #include "platform/FileListing.h"
 #include "platform/PathIdentity.h"
 #include "platform/Result.h"
+#include "platform/Trash.h"
 
 namespace {
 
@@ -15,9 +17,17 @@ bool existsAsWritten(const QString &path)
 
 } // namespace
 
-RemovalArea::RemovalArea(const QString &folder)
-    : given_(folder), canonical_(platform::canonicalPath(folder))
+RemovalArea::RemovalArea(const QString &folder, const QString &location)
+    : given_(folder), location_(location.isEmpty() ? folder : location),
+      canonical_(platform::canonicalPath(folder))
 {
+}
+
+bool RemovalArea::hasTrash() const
+{
+    if (!trash_)
+        trash_ = platform::hasUsableTrash(given_, location_);
+    return *trash_;
 }
 
 bool RemovalArea::holds(const QString &path) const
@@ -40,7 +50,7 @@ std::optional<platform::RemovalObstacle> removalObstacleIn(const RemovalArea &ar
 }
 
 RemovalOutcome removeWithin(platform::MessageBoxes &messages, const RemovalArea &area,
-                            const QString &path)
+                            const QString &path, Disposal disposal, const QString &shownAs)
 {
     if (!existsAsWritten(path))
         return {RemovalOutcome::Missing, {}};
@@ -48,6 +58,19 @@ RemovalOutcome removeWithin(platform::MessageBoxes &messages, const RemovalArea 
         messages.inform(outsideAreaMessage(path, area.folder()));
         return {RemovalOutcome::Refused, {}};
     }
+    if (disposal == Disposal::Trash && area.hasTrash()) {
+        // A move to the trash would take what a delete refuses (a read-only file, as Windows
+        // refuses it); it is refused alike.
+        if (platform::removalObstacle(path))
+            return {RemovalOutcome::Failed, platform::kAccessDenied};
+        const platform::Result trashed = platform::moveToTrash(path, shownAs);
+        if (!trashed.ok)
+            return {RemovalOutcome::Failed, trashed.error};
+        return {};
+    }
+    // Its hidden name means nothing to the user; the log names what it was.
+    if (!shownAs.isEmpty())
+        platform::noteTree(platform::Change::Deleted, shownAs, path);
     const platform::Result removed = platform::removeTree(path);
     if (!removed.ok)
         return {RemovalOutcome::Failed, removed.error};
@@ -86,7 +109,7 @@ bool removeFilesAllOrNothing(platform::MessageBoxes &messages, const RemovalArea
     bool complete = true;
     for (const QString &path : paths) {
         // Checked above: only a change meanwhile can make one fail now.
-        const RemovalOutcome removed = removeWithin(messages, area, path);
+        const RemovalOutcome removed = removeWithin(messages, area, path, Disposal::Trash);
         if (!removed.done()) {
             complete = false;
             messages.inform(QStringLiteral("There was a problem removing file ") + path +

@@ -97,7 +97,10 @@ WholeRemoval::Outcome WholeRemoval::run()
     }
     bool complete = true;
     for (const Entry &entry : entries_) {
-        const RemovalOutcome removed = removeWithin(messages_, entry.area, entry.hidden);
+        // The user chose to remove it: it goes to the trash, under its own name, where there is
+        // one.
+        const RemovalOutcome removed =
+            removeWithin(messages_, entry.area, entry.hidden, Disposal::Trash, entry.path);
         if (!removed.done()) {
             complete = false;
             error_ = removed.error;
@@ -140,7 +143,8 @@ QStringList recoverRemovals(platform::MessageBoxes &messages, const QString &sta
             if (committed) {
                 // Deleted only inside the folder it was moved aside in, as any deletion is.
                 const RemovalArea area(QFileInfo(hidden).path());
-                settled = removeWithin(messages, area, hidden).done() && settled;
+                settled = removeWithin(messages, area, hidden, Disposal::Delete, original).done() &&
+                          settled;
             } else if (!present(original)) {
                 settled = platform::renameEntry(hidden, original).ok && settled;
             } else {

@@ -8,10 +8,11 @@
 #include <QStringList>
 
 // Deletes several entries as one (a package's folder, and the gauges it leaves unused): each is
-// first moved aside to a hidden name beside it, and only when all have moved is anything
-// deleted, so a failure part-way leaves everything as it was. A record in the program's state
-// folder, on disk before the first move, lets the next start finish the deletion (all had
-// moved) or move everything back (not all had) after a crash.
+// first moved aside to a hidden name beside it, and only when all have moved does anything go (to
+// the trash under its own name, where the area has one), so a failure part-way leaves everything
+// as it was. A record in the program's state folder, on disk before the first move, lets the
+// next start finish the deletion (all had moved) or move everything back (not all had) after a
+// crash.
 class WholeRemoval {
 public:
     WholeRemoval(platform::MessageBoxes &messages, const QString &stateDir);

@@ -1,5 +1,6 @@
 #include "platform/FileRemoval.h"
 
+#include "platform/ActivityLog.h"
 #include "platform/CaseLookup.h"
 #include "platform/FaultInjection.h"
 #include "platform/FileListing.h"
@@ -158,6 +159,7 @@ Result removeTree(const QString &path)
         const bool removed = isFolder ? QDir().rmdir(entry) : QFile::remove(entry);
         if (!removed)
             return {false, qt_error_string()};
+        noteChange(Change::Deleted, entry);
     }
     return {};
 }
@@ -176,6 +178,7 @@ RemoveResult removeFile(const QString &path)
     QFile file(real);
     if (!file.remove()) // unlinks a link itself, never its target
         return {false, false, file.errorString()};
+    noteChange(Change::Deleted, real);
     return {};
 }
 

@@ -1,6 +1,8 @@
 #include "platform/FileWriting.h"
 
+#include "platform/ActivityLog.h"
 #include "platform/FaultInjection.h"
+#include "platform/FileListing.h"
 #include "platform/Path.h"
 
 #include <QCoreApplication>
@@ -55,15 +57,21 @@ Result makeFolderAsGiven(const QString &path)
     if (!faults::allows(faults::Call::MakeFolder))
         return errorResult(errno);
 #ifdef Q_OS_UNIX
-    return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 ? Result{} : errorResult(errno);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+        return errorResult(errno);
 #else
-    return QDir().mkdir(path) ? Result{} : Result{false, kAccessDenied};
+    if (!QDir().mkdir(path))
+        return {false, kAccessDenied};
 #endif
+    noteChange(Change::Created, path);
+    return {};
 }
 
 #ifdef Q_OS_UNIX
 
-Result renameEntry(const QString &from, const QString &to, Existing existing)
+namespace {
+
+Result renameOnce(const QString &from, const QString &to, Existing existing)
 {
     if (!faults::allows(faults::Call::Rename))
         return errorResult(errno);
@@ -83,6 +91,8 @@ Result renameEntry(const QString &from, const QString &to, Existing existing)
         return errorResult(EEXIST);
     return ::rename(source.constData(), target.constData()) == 0 ? Result{} : errorResult(errno);
 }
+
+} // namespace
 
 Result syncFileSystem(const QString &path)
 {
@@ -218,7 +228,9 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
 
 // Other systems: Qt's calls, the same seam. (Written for a Windows build, not yet tried there.)
 
-Result renameEntry(const QString &from, const QString &to, Existing existing)
+namespace {
+
+Result renameOnce(const QString &from, const QString &to, Existing existing)
 {
     if (!faults::allows(faults::Call::Rename))
         return errorResult(errno);
@@ -226,6 +238,8 @@ Result renameEntry(const QString &from, const QString &to, Existing existing)
         return {false, kAccessDenied};
     return QDir().rename(from, to) ? Result{} : Result{false, kAccessDenied};
 }
+
+} // namespace
 
 Result syncFileSystem(const QString &)
 {
@@ -283,11 +297,24 @@ Result writeFileReplacing(const QString &path, const QByteArray &bytes)
         return errorResult(errno);
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
+    const bool replacing = entryExists(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return {false, file.errorString()};
+    noteChange(replacing ? Change::Replaced : Change::Created, path);
     return {};
 }
 
 #endif
+
+Result renameEntry(const QString &from, const QString &to, Existing existing)
+{
+    const bool replacing = recordingChanges() && existing == Existing::Replace && entryExists(to);
+    const Result renamed = renameOnce(from, to, existing);
+    if (renamed.ok && recordingChanges()) {
+        noteChange(Change::MovedAway, from);
+        noteTree(replacing ? Change::Replaced : Change::Created, to, to);
+    }
+    return renamed;
+}
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 
+#include "platform/ActivityLog.h"
 #include "platform/CaseLookup.h"
 #include "platform/FaultInjection.h"
 #include "platform/FileListing.h"
@@ -23,6 +24,7 @@ Result makeFolder(const QString &path)
         return {false, qt_error_string(error), error};
     if (!QDir().mkdir(real))
         return {false, qt_error_string()};
+    noteChange(Change::Created, real);
     return {};
 }
 
@@ -41,6 +43,7 @@ Result removeFolder(const QString &path)
         return {false, qt_error_string(error), error};
     if (!QDir().rmdir(real))
         return {false, qt_error_string()};
+    noteChange(Change::Deleted, real);
     return {};
 }
 

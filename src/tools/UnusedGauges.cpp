@@ -1,5 +1,6 @@
 #include "tools/UnusedGauges.h"
 
+#include "package/ActivityRecording.h"
 #include "package/DeletionPlan.h"
 #include "package/Files.h"
 #include "package/FolderLayout.h"
@@ -83,6 +84,8 @@ QString noGaugeListedMessage(const QStringList &unreadable)
 
 void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
 {
+    const platform::ActivityScope recording =
+        recordActivity(context, QStringLiteral("Unused gauges"));
     platform::MessageBoxes &messages = context.messages;
     bool anySelected = false;
     for (int row = 0; row < view.rowCount() && !anySelected; ++row)
@@ -91,7 +94,7 @@ void DeleteSelectedGauges(Context &context, UnusedGaugesView &view)
         messages.inform(QStringLiteral("Please select the gauges first."));
         return;
     }
-    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder());
+    const RemovalArea gauges(FolderLayout(context.state).gaugesFolder(), context.state.MsfsDir);
     DeletionPlan selected(context.state.MsfsDir);
     for (int row = 0; row < view.rowCount(); ++row) {
         if (view.isSelected(row))

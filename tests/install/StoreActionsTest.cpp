@@ -1,5 +1,7 @@
 #include "install/StoreActions.h"
 
+#include "package/ActivityRecording.h"
+#include "package/RemovalNotices.h"
 #include "support/MainWindowFake.h"
 #include "support/PackageTestHelpers.h"
 
@@ -43,6 +45,55 @@ protected:
     }
     bool installed(const QString &name) const { return FolderLayout(tc.state).isInstalled(name); }
 };
+
+TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtItsLimit)
+{
+    store("Cessna");
+    tc.messages.expectAnswers("oyo");
+    run("Cessna", Action::CopyToMsfs);
+    run("Cessna", Action::RemoveFromMsfs);
+    tc.messages.verifyAllShown();
+    const QString logPath = activityLogPath(tc.state);
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QStringList lines = read(logPath).split('\n');
+    const struct {
+        Action action;
+        const char *named; // a file the action made or took, below the tree
+    } rows[] = {
+        {Action::CopyToMsfs, "MSFS/Aircraft/Cessna/Panel/panel.cfg"},
+        {Action::CopyToMsfs, "MSFS/Gauges/own.gau"},
+        {Action::RemoveFromMsfs, "MSFS/Aircraft/Cessna/Panel/panel.cfg"},
+        {Action::RemoveFromMsfs, "MSFS/Gauges/own.gau"},
+    };
+    for (const auto &row : rows) {
+        const QString caption = QString::fromLatin1(kStowbayOptions.at(int(row.action)).caption);
+        const QString named = QDir::toNativeSeparators(tree.path(row.named));
+        EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(),
+                                [&](const QString &line) {
+                                    return line.contains('\t' + caption + '\t') &&
+                                           line.endsWith('\t' + named);
+                                }))
+            << caption.toStdString() << ": " << named.toStdString();
+    }
+
+    // Past its limit the log turns over, keeping one older file; a log that cannot be written
+    // is said once, before the next deletion.
+    const QString full = read(logPath);
+    platform::ActivityLog small(full.toUtf8().size() + 1);
+    small.append(logPath, {"one more line"});
+    EXPECT_EQ(read(logPath + ".1"), full);
+    EXPECT_EQ(read(logPath), "one more line\n");
+    QFile::remove(logPath);
+    QDir().mkdir(logPath);
+    const platform::ActivityScope scope(small, logPath, {}, {});
+    small.append(logPath, {"lost"});
+    const QStringList notices = removalNotices({});
+    EXPECT_TRUE(notices.size() == 1 && notices[0].contains(QDir::toNativeSeparators(logPath)));
+    EXPECT_EQ(removalNotices({}), QStringList());
+}
 
 TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
 {

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,13 @@ class EventLoopReset : public testing::EmptyTestEventListener {
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the tests delete goes to a trash of their own, never the developer's (as in the
+    // logic tests).
+    const QTemporaryDir home;
+    const QString data = home.path() + QStringLiteral("/.local/share");
+    QDir().mkpath(data);
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);

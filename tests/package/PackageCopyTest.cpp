@@ -163,8 +163,8 @@ TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
     LockingProgress locking;
     locking.folder = stowbay.path(kCategory);
     RecordingMessageBoxes recorded;
-    Context context{tc.state,         recorded,       tc.view,    locking,
-                    tc.configChooser, tc.packageList, tc.launcher};
+    Context context{tc.state,         recorded,       tc.view,     locking,
+                    tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
     EXPECT_FALSE(CopyPackage(context, storeTarget("Corvid")));
     // What is left is the hidden folder the copy was built in, which the message names; no list
     // shows it, and the next start tries again to remove it.
@@ -187,8 +187,8 @@ TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
     ScanPackage(tc, tc.state.StagingDir);
     const DiskSnapshot before = snapshotOf(msfs.root());
     RecordingMessageBoxes messages;
-    Context context{tc.state,         messages,       tc.view,    tc.progress,
-                    tc.configChooser, tc.packageList, tc.launcher};
+    Context context{tc.state,         messages,       tc.view,     tc.progress,
+                    tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
     ProcessGauges(context, 1);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());

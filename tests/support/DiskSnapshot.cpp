@@ -15,6 +15,9 @@ DiskSnapshot snapshotOf(const QString &root)
         const QString path = it.next();
         const QFileInfo info = it.fileInfo();
         const QString relative = QDir(root).relativeFilePath(path);
+        // The activity log grows with every run, recovery included: not what an action changes.
+        if (it.fileName().startsWith(QStringLiteral("activity.log")))
+            continue;
         if (info.isSymLink()) {
             snapshot.insert(relative, QStringLiteral("link:") + info.symLinkTarget());
         } else if (info.isDir()) {

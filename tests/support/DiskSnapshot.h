@@ -6,7 +6,8 @@
 
 // Everything below a folder, hidden entries included, as relative path -> what it is: "dir",
 // "file:" and a checksum of the bytes, "link:" and the link's target. Links are not entered.
-// Two snapshots are equal exactly when the trees hold the same entries with the same bytes.
+// Two snapshots are equal exactly when the trees hold the same entries with the same bytes. The
+// program's activity log, which every run appends to, is left out.
 using DiskSnapshot = QMap<QString, QString>;
 DiskSnapshot snapshotOf(const QString &root);
 

@@ -38,7 +38,9 @@ public:
     ScriptedConfigChooser configChooser;
     RecordingPackageListView packageList;
     RecordingLauncher launcher;
-    Context context{state, messages, view, progress, configChooser, packageList, launcher};
+    platform::ActivityLog activityLog;
+    Context context{state,         messages,    view,     progress,
+                    configChooser, packageList, launcher, activityLog};
 
     // Moves the three locations (folders ending with "/").
     void placeLocations(const QString &staging, const QString &stowbay, const QString &msfs);

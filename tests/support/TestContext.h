@@ -33,7 +33,9 @@ template <typename Boxes, typename Chooser = ScriptedConfigChooser> struct FakeC
     Chooser configChooser;
     RecordingPackageListView packageList;
     RecordingLauncher launcher;
-    Context context{state, messages, view, progress, configChooser, packageList, launcher};
+    platform::ActivityLog activityLog;
+    Context context{state,         messages,    view,     progress,
+                    configChooser, packageList, launcher, activityLog};
 
     operator Context &() { return context; }
 };

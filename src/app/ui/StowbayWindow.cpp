@@ -36,10 +36,9 @@ template <typename Handler> void StowbayWindow::guarded(Handler handler)
 }
 
 StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
-    : QMainWindow(parent),
-      services_(services), context_{services.state,   services.messages,      *this,
-                                    progress_,        services.configChooser, services.fileList,
-                                    services.launcher},
+    : QMainWindow(parent), services_(services),
+      context_{services.state,    services.messages, *this,       progress_, services.configChooser,
+               services.fileList, services.launcher, activityLog_},
       controller_(context_, *this), viewer_(services.state, services.launcher),
       run_(context_, services.locations)
 {

@@ -150,6 +150,7 @@ private:
 
     Services services_;
     WindowProgress progress_;
+    platform::ActivityLog activityLog_;
     Context context_;
     MainController controller_;
     ComponentViewer viewer_;

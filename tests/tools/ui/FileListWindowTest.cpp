@@ -18,8 +18,8 @@ namespace {
 // A store whose package list is the real window.
 struct WindowFixture : StoreFixture {
     FileListWindow window{test.state};
-    Context context{test.state,         test.messages, test.view,    test.progress,
-                    test.configChooser, window,        test.launcher};
+    Context context{test.state,         test.messages, test.view,     test.progress,
+                    test.configChooser, window,        test.launcher, test.activityLog};
     QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
     int px(int twips) const { return twips::toPixels(&window, twips); }
     void showAt(const WindowGeometry &place)

@@ -26,41 +26,8 @@ struct WindowFixture : StoreFixture {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int row = 0; row < list()->count(); ++row)
-            texts.append(list()->item(row)->text());
-        return texts;
-    }
     int px(int twips) const { return twips::toPixels(&window, twips); }
 };
-
-TEST(UnusedGaugesWindow, ControlClicksSelectSeveralRowsDeleteRemovesThemAndKeysOrOkClose)
-{
-    WindowFixture f;
-    for (const char *name : {"alpha.gau", "bravo.gau", "zulu.gau"}) {
-        QListWidgetItem *item = f.list()->findItems(name, Qt::MatchExactly).first();
-        QTest::mouseClick(f.list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          f.list()->visualItemRect(item).center());
-    }
-    f.test.messages.expectYesNo({}, true).expectOk();
-    clickButton(&f.window, "cmdDelete");
-    f.test.messages.verifyAllShown();
-    EXPECT_EQ(f.rows(), QStringList({"echo.gau", "mike.gau"}));
-    EXPECT_FALSE(f.tree.exists("MSFS/Gauges/BRAVO.GAU"));
-    EXPECT_TRUE(f.tree.exists("MSFS/Gauges/mike.gau"));
-
-    for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
-        f.window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
-        if (key)
-            QTest::keyClick(f.list(), Qt::Key(key));
-        else
-            clickButton(&f.window, "cmdOk");
-        EXPECT_FALSE(f.window.isVisible()) << key;
-    }
-}
 
 TEST(UnusedGaugesWindow, FirstOpensCentredOverTheMainWindowAndWhollyOnTheScreen)
 {
