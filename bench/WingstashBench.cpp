@@ -503,6 +503,14 @@ int main(int argc, char **argv)
         parser.showHelp(1);
 
     const QString work = QDir(parser.value(workOption)).absolutePath() + QLatin1Char('/');
+    // A home of its own beside the trees, on their file system: what the operations delete goes
+    // to its trash, and the programs started keep their state there, all removed at the end.
+    const QString home = work + QStringLiteral("home");
+    QDir().mkpath(home + QStringLiteral("/.local/share")); // where a user's trash is made
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home + QStringLiteral("/.local/state")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
     const int runs = qMax(1, parser.value(runsOption).toInt());
     QList<int> scales;
     for (const QString &factor : parser.value(scaleOption).split(QLatin1Char(',')))
@@ -548,5 +556,7 @@ int main(int argc, char **argv)
             qFatal("cannot write %s", qPrintable(parser.value(jsonOption)));
         out.write(QJsonDocument(document).toJson());
     }
+    if (!parser.isSet(keepOption))
+        QDir(home).removeRecursively();
     return failed ? 1 : 0;
 }
