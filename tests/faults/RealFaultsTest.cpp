@@ -6,6 +6,7 @@
 // no temporary entry is left behind.
 
 #include "support/FaultScenarios.h"
+#include "support/MountNamespace.h"
 #include "support/RawTree.h"
 #include "tools/UnusedGauges.h"
 
@@ -20,10 +21,7 @@
 #include <functional>
 #include <linux/fs.h>
 #include <optional>
-#include <sched.h>
 #include <sys/ioctl.h>
-#include <sys/mount.h>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -202,61 +200,6 @@ TEST(FaultsRealTest, AReadOnlyOrImmutableEntryInTheWayChangesNothingAndIsNamed)
             EXPECT_TRUE(problems.isEmpty()) << described(problems);
         }
     }
-}
-
-// Mount namespaces ---------------------------------------------------------------------------
-
-// Why this process cannot make a private mount namespace with a tmpfs in it, or nothing.
-std::optional<std::string> mountNamespaceUnavailable()
-{
-    if (::geteuid() != 0)
-        return "mounting needs root";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool ok = ::unshare(CLONE_NEWNS) == 0 &&
-                        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                        ::mount("none", "/tmp", "tmpfs", 0, "size=64k") == 0;
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return "this process cannot make a private mount namespace (unshare or mount refused)";
-    return std::nullopt;
-}
-
-enum class Mount { FullTmpfs, ReadOnlyBind, RoomyTmpfs };
-
-// In a child process: a private mount namespace with the mount on folder (an empty folder for a
-// tmpfs, the folder itself for a bind mount).
-bool mountInPrivateNamespace(Mount mount, const QByteArray &folder)
-{
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        return false;
-    if (mount != Mount::ReadOnlyBind)
-        return ::mount("none", folder.constData(), "tmpfs", 0,
-                       mount == Mount::FullTmpfs ? "size=256k" : "size=8m") == 0;
-    return ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0 &&
-           ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                   nullptr) == 0;
-}
-
-// Runs check in a child process inside its own mount namespace; the child exits 0 only when
-// check found no problem, and prints the problems otherwise.
-void expectInMountNamespace(Mount mount, const QByteArray &folder,
-                            const std::function<QStringList()> &check)
-{
-    const int status = runInChild([&] {
-        if (!mountInPrivateNamespace(mount, folder)) {
-            std::fprintf(stderr, "could not mount on %s\n", folder.constData());
-            std::_Exit(2);
-        }
-        const QStringList problems = check();
-        std::fprintf(stderr, "%s\n", described(problems).c_str());
-        std::_Exit(problems.isEmpty() ? 0 : 1);
-    });
-    EXPECT_EQ(status, 0) << "the check in the mount namespace failed (see above)";
 }
 
 struct MountCase {
