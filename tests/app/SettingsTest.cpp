@@ -82,27 +82,3 @@ TEST(SettingsRead, KeysAreExactTheSplitIsAtTheFirstEqualsNumbersAreClampedOrIgno
         << error.toStdString();
     EXPECT_EQ(tree.read("ws.ini"), kFullIni);
 }
-
-TEST(Settings, AnyLocationSurvivesASaveAndARestart)
-{
-    TreeBuilder tree;
-    SharedState state;
-    state.StagingDir = QString::fromUtf8("/home/Юрий/Staging=1/");
-    state.StowbayDir = QString::fromUtf8("/data/\u00e9t\u00e9 \u20ac/");
-    state.MsfsDir = QString::fromUtf8("/fs/\U0001F6E9/");
-    ASSERT_TRUE(writeSettingsFile(tree.path("ws.ini"), state, std::nullopt, nullptr));
-    EXPECT_TRUE(tree.read("ws.ini").startsWith("STAGINGDIR=/home/\xd0\xae\xd1\x80"));
-    SharedState back;
-    MainWindowGeometry main;
-    ASSERT_TRUE(readSettingsFile(tree.path("ws.ini"), back, main));
-    EXPECT_EQ(back.StagingDir, state.StagingDir);
-    EXPECT_EQ(back.StowbayDir, state.StowbayDir);
-    EXPECT_EQ(back.MsfsDir, state.MsfsDir);
-
-    // A file of an earlier version is Windows-1252, which is never valid UTF-8 beyond ASCII;
-    // its undefined bytes stay one character each, and a huge line does no harm.
-    const ReadResult old = readIni(
-        "STAGINGDIR=/data/st\xe9ging \x80\x81\x9d/\r\nMTOP=" + QByteArray(2'000'000, '9') + "\r\n");
-    EXPECT_EQ(old.state.StagingDir, QString::fromUtf8("/data/st\u00e9ging \u20ac\u0081\u009d/"));
-    EXPECT_FALSE(old.main.top);
-}

@@ -335,14 +335,6 @@ TEST(FaultsRealTest, ChangesAfterTheScanLinksLoopsCaseVariantsAndOddNamesStayOut
          },
          {"Staging/panel/own.gau", "Staging/panel/common.gau", "Staging/sound/click.wav"},
          nullptr},
-        {"files appear in Staging, one of them hidden",
-         "RemoveAll",
-         {},
-         [](ActionWorld &w) {
-             w.tree.file("Staging/late.txt", "late").file("Staging/.late/hidden.txt", "late");
-         },
-         kAllOfStaging + QStringList{"Staging/late.txt", "Staging/.late"},
-         nullptr},
         {"links in Staging to outside files and folders, and a loop",
          "RemoveAll",
          [](ActionWorld &w) {

@@ -127,27 +127,6 @@ TEST(ArchiveUnpack, NothingReachesOutsideStagingAndEveryEntryLeftOutIsNamed)
     EXPECT_EQ(entriesBelow(unpacking.tree.root()).filter("evil"), QStringList{});
 }
 
-TEST(ArchiveUnpack, NamesAndPathsTheSystemTakesAreWrittenLongerOnesLeftOut)
-{
-    Unpacking unpacking;
-    // Unpacking happens in a hidden folder in Staging, files under temporary names: a path
-    // needs that much room below the system's limit.
-    const QString deepest = QString("d/").repeated(1960) + "f.txt";
-    ASSERT_LE(QFile::encodeName(unpacking.tree.path("Staging/")).size() + deepest.size(), 4095 - 80)
-        << "the temporary folder's path leaves no room for a path 1,960 folders deep";
-    const QString longestName = QString(127, u'é') + "x"; // 255 bytes of UTF-8
-    const QString tooLongName = QString(128, u'é');
-    const QString tooDeep = QString("e/").repeated(2100) + "f.txt";
-    const QString archive = unpacking.archive(
-        "long.zip",
-        {{longestName, "255"}, {tooLongName, "256"}, {deepest, "deep"}, {tooDeep, "too deep"}});
-    unpacking.test.messages.expectOk(tooLongName + "\r\n" + tooDeep);
-    EXPECT_TRUE(UnpackIntoStaging(unpacking.test, archive));
-    EXPECT_EQ(unpacking.tree.read("Staging/" + longestName), "255");
-    EXPECT_EQ(unpacking.tree.read("Staging/" + deepest), "deep");
-    EXPECT_FALSE(unpacking.tree.exists("Staging/e"));
-}
-
 TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
 {
     const QList<ArchiveEntry> addOn{{"Cub/cub.air", "air"}};
@@ -166,12 +145,6 @@ TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
     } cases[]{
         {"yes", addOn, true, {"Cub/", "Cub/cub.air"}},
         {"no", addOn, false, {"inner.zip"}},
-        {"a Mac's Finder files beside it",
-         addOn,
-         true,
-         {"Cub/", "Cub/cub.air"},
-         nullptr,
-         {{"__MACOSX/._inner.zip"}, {".DS_Store"}}},
         {"a chain held to the outer archive's size",
          zeros,
          true,
