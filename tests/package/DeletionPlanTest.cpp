@@ -4,6 +4,7 @@
 #include "TreeBuilder.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -73,6 +74,26 @@ QSet<QString> listedPaths(const QStringList &details, const QString &location,
     return listed;
 }
 
+// Files of every kind, each name once, in folders of their own below the location the case works
+// on, made before the case builds its world: the generated part of each tree.
+void generateFiles(ActionWorld &world, const QString &location, quint32 seed)
+{
+    const QString below = location == QLatin1String("Stowbay")
+                              ? QStringLiteral("Stowbay/Props/Cub/")
+                          : location == QLatin1String("MSFS") ? QStringLiteral("MSFS/Aircraft/Cub/")
+                                                              : QStringLiteral("Staging/");
+    const QStringList folders{"", "sub/", "Sub Two/", "deep/er/"};
+    const QStringList endings{".gau", ".wav", ".BMP", ".txt", ".jpg", ".mdl", ".air", ".xyz"};
+    QRandomGenerator random(seed);
+    for (int i = random.bounded(12); i >= 0; --i) {
+        const QString name = QStringLiteral("gen%1_%2").arg(seed).arg(i) +
+                             endings.at(random.bounded(int(endings.size())));
+        world.tree.file(below + folders.at(random.bounded(int(folders.size()))) + name, "g");
+        if (location == QLatin1String("MSFS") && random.bounded(2) == 0)
+            world.tree.file("MSFS/Gauges/" + name + ".gau", "unused");
+    }
+}
+
 } // namespace
 
 // A Yes deletes exactly what its question listed, and a question that deletes nothing lists
@@ -106,32 +127,36 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
          [](ActionWorld &world) { world.showStaging(); }, "Staging", 1},
     };
     for (const DetailsCase &c : cases) {
-        SCOPED_TRACE(c.name);
-        ActionWorld world(true);
-        c.prepare(world);
-        world.messages.shown.clear();
-        world.messages.details.clear();
-        const DiskSnapshot before = snapshotOf(world.tree.root());
-        c.act(world);
-        const DiskSnapshot after = snapshotOf(world.tree.root());
+        for (const quint32 seed : {0u, 1u, 2u, 3u}) {
+            SCOPED_TRACE(std::string(c.name) + ", generated tree " + std::to_string(seed));
+            ActionWorld world(true);
+            if (seed > 0)
+                generateFiles(world, QLatin1String(c.location), seed);
+            c.prepare(world);
+            world.messages.shown.clear();
+            world.messages.details.clear();
+            const DiskSnapshot before = snapshotOf(world.tree.root());
+            c.act(world);
+            const DiskSnapshot after = snapshotOf(world.tree.root());
 
-        QSet<QString> gone;
-        for (auto it = before.cbegin(); it != before.cend(); ++it) {
-            if (!after.contains(it.key()))
-                gone.insert(it.key());
+            QSet<QString> gone;
+            for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                if (!after.contains(it.key()))
+                    gone.insert(it.key());
+            }
+            QSet<QString> listed;
+            QStringList kept;
+            int detailed = 0;
+            for (const QStringList &details : world.messages.details) {
+                detailed += !details.isEmpty();
+                listed += listedPaths(details, c.location, before, kept);
+            }
+            kept.removeDuplicates();
+            EXPECT_FALSE(gone.isEmpty()) << world.messages.shown.join(" | ").toStdString();
+            EXPECT_EQ(listed, gone);
+            EXPECT_EQ(detailed, c.detailed);
+            EXPECT_EQ(kept, c.kept);
         }
-        QSet<QString> listed;
-        QStringList kept;
-        int detailed = 0;
-        for (const QStringList &details : world.messages.details) {
-            detailed += !details.isEmpty();
-            listed += listedPaths(details, c.location, before, kept);
-        }
-        kept.removeDuplicates();
-        EXPECT_FALSE(gone.isEmpty()) << world.messages.shown.join(" | ").toStdString();
-        EXPECT_EQ(listed, gone);
-        EXPECT_EQ(detailed, c.detailed);
-        EXPECT_EQ(kept, c.kept);
     }
 }
 
