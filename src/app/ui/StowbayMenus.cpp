@@ -30,6 +30,11 @@ void StowbayWindow::endAfterShutDown()
 
 void StowbayWindow::closeEvent(QCloseEvent *event)
 {
+    if (busy_) {
+        closeWaiting_ = true;
+        event->ignore();
+        return;
+    }
     // A tool window stores its place as it closes, so the tool windows close first.
     tools_.closeAll();
     run_.saveSettings(place_.toSave());

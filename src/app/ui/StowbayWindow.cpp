@@ -27,10 +27,16 @@
 
 template <typename Handler> void StowbayWindow::guarded(Handler handler)
 {
-    const QScopedValueRollback<bool> busy(busy_, true);
-    try {
-        handler();
-    } catch (const ShutDownRequest &) {
+    {
+        const QScopedValueRollback<bool> busy(busy_, true);
+        try {
+            handler();
+        } catch (const ShutDownRequest &) {
+            closeWaiting_ = true;
+        }
+    }
+    if (closeWaiting_ && !busy_) {
+        closeWaiting_ = false;
         endAfterShutDown();
     }
 }

@@ -127,8 +127,10 @@ private:
     // Runs an event handler's logic; a ShutDown request inside it ends the program in order.
     template <typename Handler> void guarded(Handler handler);
     // True while a handler runs: the window lets its events run now and then meanwhile (user
-    // input held back), and a drop, which is not user input, must not start a second action.
+    // input held back), and a drop or the window manager's close, which are not user input, must
+    // not start a second action or end the program under the running one: a close waits.
     bool busy_ = false;
+    bool closeWaiting_ = false;
     void endAfterShutDown();
 
     // Sizing (StowbayView.cpp).
