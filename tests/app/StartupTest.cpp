@@ -1,6 +1,9 @@
 #include "app/Startup.h"
 
 #include "app/Settings.h"
+#include "package/ShutDown.h"
+#include "platform/FileListing.h"
+#include "platform/Folders.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"
 
@@ -8,29 +11,117 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
-// The Locations dialog, which these start-ups never show.
-struct UnusedLocationsEditor : platform::LocationsEditor {
-    void edit(platform::Locations &) override { ADD_FAILURE() << "Locations dialog shown"; }
+// The Locations dialog as the user would fill it: each showing applies the next scripted edit
+// (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
+struct ScriptedLocationsEditor : platform::LocationsEditor {
+    QList<std::function<void(platform::Locations &)>> edits;
+    void edit(platform::Locations &locations) override
+    {
+        if (edits.isEmpty())
+            ADD_FAILURE() << "Locations dialog shown unexpectedly";
+        else
+            edits.takeFirst()(locations);
+    }
+    ~ScriptedLocationsEditor() override { EXPECT_TRUE(edits.isEmpty()) << "dialog not shown"; }
+};
+const auto kUnchanged = [](platform::Locations &) {};
+
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const QString &folder) { QDir::setCurrent(folder); }
+    ~WorkingFolder() { QDir::setCurrent(saved_); }
+
+private:
+    const QString saved_ = QDir::currentPath();
+};
+
+// Staging, store and simulator folders (with its "Aircraft" as real simulators spell it), and
+// the program's folder holding ws.ini.
+struct Folders {
+    TreeBuilder tree;
+    TestContext test;
+    ScriptedLocationsEditor editor;
+    MainWindowGeometry main;
+
+    Folders()
+    {
+        tree.folder("staging").folder("stowbay").folder("fs2000/Aircraft").folder("app");
+        test.state.AppDir = tree.path("app/");
+    }
+    void useLocations()
+    {
+        test.state.StagingDir = tree.path("staging");
+        test.state.StowbayDir = tree.path("stowbay");
+        test.state.MsfsDir = tree.path("fs2000");
+    }
+    void writeIni(const QByteArray &content) { tree.file("app/ws.ini", content); }
+    // ws.ini as the program saves it.
+    void saveIni()
+    {
+        useLocations();
+        ASSERT_TRUE(writeSettingsFile(tree.path("app/ws.ini"), test.state,
+                                      MainWindowGeometry{900.0, {}, {}, {}}, nullptr));
+        test.state = SharedState{};
+        test.state.AppDir = tree.path("app/");
+    }
+    bool start() { return startUp(test, editor, main); }
+    QStringList storeFolders() const
+    {
+        return QDir(tree.path("stowbay")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
 };
 
 } // namespace
 
+TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
+{
+    // "/./" is an existing directory but, like a drive root, too short to be a location; a
+    // file is no location, and a relative path would depend on where the program started.
+    for (const QString &bad :
+         {QStringLiteral("no-such-folder"), QStringLiteral("/./"), QStringLiteral("/"),
+          QStringLiteral("file"), QStringLiteral("staging")}) {
+        Folders f;
+        const WorkingFolder inTree(f.tree.root());
+        f.writeIni("MTOP=100\r\n");
+        f.tree.file("file");
+        f.useLocations();
+        f.test.state.MsfsDir = bad.contains('-') || bad == "file" ? f.tree.path(bad) : bad;
+        f.test.messages.expectOk().expectOk();
+        f.editor.edits = {kUnchanged};
+        EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
+        EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+        // The locations as they stand are kept, so the shut-down writes them back.
+        EXPECT_EQ(f.test.state.StagingDir, f.tree.path("staging/"));
+    }
+}
+
+TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
+{
+    for (const qsizetype blocked : {1, 14}) {
+        Folders f;
+        f.saveIni();
+        QStringList lines;
+        for (const QString &category : defaultCategories().mid(14 - blocked)) {
+            const QString path = f.tree.path("stowbay/" + category);
+            f.tree.file("stowbay/" + category, "a file in the way");
+            lines.append(path + ".  " + platform::makeFolder(path).error);
+        }
+        f.test.messages.expectOk(lines.join("\r\n"));
+        EXPECT_TRUE(f.start());
+        EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
+    }
+}
+
 TEST(StartUp, ASimulatorWithoutAircraftFolderLeftSoEndsStartUpBeforeTheStoreIsTouched)
 {
-    TreeBuilder tree;
-    TestContext test;
-    test.state.AppDir = tree.folder("app").path("app/");
-    test.state.StagingDir = tree.folder("staging").path("staging");
-    test.state.StowbayDir = tree.folder("stowbay").path("stowbay");
-    test.state.MsfsDir = tree.folder("fs2000").path("fs2000");
-    ASSERT_TRUE(writeSettingsFile(tree.path("app/ws.ini"), test.state, {}, nullptr));
-    test.state = SharedState{};
-    test.state.AppDir = tree.path("app/");
-    UnusedLocationsEditor editor;
-    MainWindowGeometry main;
-    test.messages.expectOkCancel({}, false);
-    EXPECT_FALSE(startUp(test, editor, main));
-    EXPECT_TRUE(QDir(tree.path("stowbay")).isEmpty());
+    Folders f;
+    f.saveIni();
+    QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
+    f.test.messages.expectOkCancel({}, false);
+    EXPECT_FALSE(f.start());
+    EXPECT_EQ(f.storeFolders(), QStringList{});
 }

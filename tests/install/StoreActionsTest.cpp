@@ -132,4 +132,84 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     EXPECT_FALSE(installed("Mooney"));
 }
 
+TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
+{
+    store("Cessna");
+    store("Mooney", "mooney's own");
+    tree.file("Stowbay/Props/Cessna/Sound/sound.cfg", "[fltsim]\r\n")
+        .folder("Stowbay/Props/Mooney/Sound");
+    // Created; refused on its own package; pasted twice; restored, then nothing to restore.
+    tc.messages.expectAnswers("oooooooo");
+    for (const auto &[box, action] : {std::pair{"Cessna", Action::CreatePanelAlias},
+                                      {"Cessna", Action::PastePanelAlias},
+                                      {"Mooney", Action::PastePanelAlias},
+                                      {"Mooney", Action::PastePanelAlias},
+                                      {"Cessna", Action::CreateSoundAlias},
+                                      {"Mooney", Action::PasteSoundAlias}})
+        run(box, action);
+    EXPECT_EQ(tree.read("Stowbay/Props/Mooney/Sound/sound.cfg"),
+              "[fltsim]\r\nalias=Cessna\\sound\r\n");
+    const QString panel = "Stowbay/Props/Mooney/Panel/";
+    EXPECT_EQ(tc.view.panelAlias2, "cessna\\panel"); // the package is shown again
+    EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");
+    EXPECT_EQ(tree.read(panel + "oldpanel.cfg"), "mooney's own");
+    // An alias of an alias is refused: the remembered one stays Cessna's.
+    const QString clip = tc.state.PanelAliasClip;
+    tc.messages.expectAnswers("o");
+    run("Mooney", Action::CreatePanelAlias);
+    EXPECT_EQ(tc.state.PanelAliasClip, clip);
+    run("Mooney", Action::RestorePanel);
+    EXPECT_EQ(tc.view.panelAlias2, QString());
+    run("Mooney", Action::RestorePanel);
+    EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
+    EXPECT_FALSE(tree.exists(panel + "oldpanel.cfg"));
+    // Nothing is pasted into an installed package.
+    tc.messages.expectAnswers("ooo");
+    run("Cessna", Action::CopyToMsfs); // Mooney borrows its sound
+    run("Mooney", Action::CopyToMsfs);
+    run("Mooney", Action::PastePanelAlias);
+    EXPECT_TRUE(installed("Mooney"));
+    EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
+}
+
+TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
+{
+    store("Cessna");
+    // Hidden entries go with the package's folder: nothing of it is left behind.
+    tree.file("Stowbay/Props/Cessna/Images/a.jpg", "jpg").file("Stowbay/Props/Cessna/.DS_Store");
+    const QStringList before = entriesBelow(tree.path("MSFS"));
+    const struct {
+        Action action;
+        const char *answers;
+        bool installedAfter;
+    } steps[] = {
+        {Action::CopyToMsfs, "o", true},
+        {Action::CopyToMsfs, "o", true},  // installed already
+        {Action::RemoveImage, "o", true}, // not while installed
+        {Action::CopyImageToStaging, "o", true},
+        {Action::RemoveFromStowbay, "n", true}, // No keeps both
+        {Action::RemoveFromMsfs, "yo", false},
+        {Action::RemoveFromMsfs, "o", false}, // not installed
+        {Action::RemoveImage, "y", false},
+        {Action::CopyToMsfs, "o", true},
+        {Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
+    };
+    for (const auto &step : steps) {
+        tc.messages.expectAnswers(step.answers);
+        run("Cessna", step.action);
+        tc.messages.verifyAllShown();
+        EXPECT_EQ(installed("Cessna"), step.installedAfter) << int(step.action);
+    }
+    EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
+    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
+    // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
+    // is not the package's.
+    EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
+    EXPECT_FALSE(tc.progress.visible);
+    tc.messages.expectAnswers("yoo");
+    run("Cessna", Action::RemoveFromStowbay);
+    EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
+    run({}, Action::RemoveFromMsfs); // no package chosen
+}
+
 } // namespace

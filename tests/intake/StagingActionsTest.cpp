@@ -111,4 +111,39 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
     }
 }
 
+TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
+{
+    tree.file("Staging/readme.txt", "docs").folder("Stowbay/Props/docs");
+    // No pictures; no name; a name of blanks, which is cleared; a name the store holds; no
+    // category chosen.
+    tc.messages.expectAnswers("ooooo");
+    run(StagingAction::RemoveImage);
+    copy({});
+    copy("   ");
+    EXPECT_EQ(window.name, QString());
+    copy("Docs");
+    window.category = -1;
+    copy("Just Docs");
+    window.category = 0;
+    // Cancel at any of the questions about the four missing configuration files stores nothing.
+    for (const char *answers : {"c", "kc", "kkc", "kkkc"}) {
+        tc.messages.expectAnswers(answers);
+        copy("Just Docs");
+    }
+    EXPECT_EQ(filesBelow(tree.path("Stowbay")), QStringList{});
+
+    // A sound set leaves three questions; No to clearing Staging leaves it as it was. The package
+    // list window shows the new package.
+    tree.file("Staging/Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n")
+        .file("Staging/a3_Wind.wav");
+    tc.packageList.visible = true;
+    tc.messages.expectAnswers("kkkn");
+    copy("A3 Sounds");
+    EXPECT_EQ(filesBelow(tree.path("Stowbay/Props")),
+              (QStringList{"A3 Sounds/Documentation/readme.txt", "A3 Sounds/Sound/a3_wind.wav",
+                           "A3 Sounds/Sound/sound.cfg"}));
+    EXPECT_TRUE(tc.packageList.rows.contains("A3 Sounds"));
+    EXPECT_EQ(staged(), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
+}
+
 } // namespace

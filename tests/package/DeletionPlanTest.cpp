@@ -173,4 +173,7 @@ TEST(DeletionDetails, AreCutAtFiveHundredLinesWithTheCountOfTheRest)
     ASSERT_GE(details.size(), kMaxDetailLines);
     EXPECT_EQ(details.mid(details.size() - kMaxDetailLines),
               plan.lines().mid(0, kMaxDetailLines - 1) + QStringList{"... and 1,101 more"});
+    DeletionPlan single(tree.root());
+    single.add(RemovalArea(tree.root()), tree.file("one/only.gau").path("one"));
+    EXPECT_EQ(single.lines(), QStringList{"one/  (1 file)"});
 }
