@@ -1,6 +1,7 @@
 #include "platform/FileCopy.h"
 #include "platform/FileListing.h"
 #include "platform/FileRemoval.h"
+#include "platform/PathIdentity.h"
 #include "platform/Result.h"
 #include "support/PackageTestHelpers.h"
 
@@ -30,4 +31,12 @@ TEST(FileSystemCopy, ReplacingKeepsTheReplacedPermissionsTakesTheSourceTimeAndLe
     EXPECT_EQ(QFile::permissions(tree.path("to/old.bin")) & 0x7077, mode & 0x7077);
     EXPECT_EQ(copyFile(tree.path("none"), tree.path("to/x")).error,
               "The system cannot find the file specified.");
+}
+
+// An empty folder (a location not yet chosen) holds nothing, not every path.
+TEST(PathIdentity, AnEmptyFolderHoldsNothing)
+{
+    EXPECT_FALSE(isSameOrInside(QStringLiteral("/x/a"), QString()));
+    EXPECT_FALSE(isSameOrInside(QString(), QStringLiteral("/x")));
+    EXPECT_TRUE(isSameOrInside(QStringLiteral("/x/a"), QStringLiteral("/x")));
 }
