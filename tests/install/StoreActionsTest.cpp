@@ -59,6 +59,8 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
     const QStringList lines = read(logPath).split('\n');
+    // Wingstash's own temporaries, under hidden names, mean nothing to the user.
+    EXPECT_EQ(lines.filter(".wingstash-"), QStringList{});
     const struct {
         Action action;
         const char *named; // a file the action made or took, below the tree
