@@ -201,6 +201,9 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
         run("Cessna", step.action);
         tc.messages.verifyAllShown();
         EXPECT_EQ(installed("Cessna"), step.installedAfter) << int(step.action);
+        // The window shows the package as it now is; no removal's record outlives it.
+        EXPECT_EQ(tc.view.picture.isEmpty(), !tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
+        EXPECT_EQ(QDir(tc.state.StateDir).entryList({"*.removal"}), QStringList{});
     }
     EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
