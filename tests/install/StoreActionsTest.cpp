@@ -63,12 +63,13 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
     EXPECT_EQ(lines.filter(".wingstash-"), QStringList{});
     const struct {
         Action action;
+        const char *change;
         const char *named; // a file the action made or took, below the tree
     } rows[] = {
-        {Action::CopyToMsfs, "MSFS/Aircraft/Cessna/Panel/panel.cfg"},
-        {Action::CopyToMsfs, "MSFS/Gauges/own.gau"},
-        {Action::RemoveFromMsfs, "MSFS/Aircraft/Cessna/Panel/panel.cfg"},
-        {Action::RemoveFromMsfs, "MSFS/Gauges/own.gau"},
+        {Action::CopyToMsfs, "created", "MSFS/Aircraft/Cessna/Panel/panel.cfg"},
+        {Action::CopyToMsfs, "created", "MSFS/Gauges/own.gau"},
+        {Action::RemoveFromMsfs, "trash", "MSFS/Aircraft/Cessna"},
+        {Action::RemoveFromMsfs, "trash", "MSFS/Gauges/own.gau"},
     };
     for (const auto &row : rows) {
         const QString caption = QString::fromLatin1(kStowbayOptions.at(int(row.action)).caption);
@@ -76,7 +77,7 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
         EXPECT_TRUE(std::any_of(lines.cbegin(), lines.cend(),
                                 [&](const QString &line) {
                                     return line.contains('\t' + caption + '\t') &&
-                                           line.endsWith('\t' + named);
+                                           line.contains(row.change) && line.endsWith('\t' + named);
                                 }))
             << caption.toStdString() << ": " << named.toStdString();
     }
@@ -215,6 +216,16 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
     run({}, Action::RemoveFromMsfs); // no package chosen
+}
+
+// A folder named "<  >" reads as the installed marker around no name: acting on it would act on
+// the whole category.
+TEST_F(StoreActionsTest, ABoxEntryWithoutANameIsNoPackageToActOn)
+{
+    store("Cessna");
+    tc.messages.expectOk();
+    DoStowbayAction(tc.context, Action::RemoveFromStowbay, {"Props", {"Props"}, "<  >", {}});
+    EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
 }
 
 } // namespace

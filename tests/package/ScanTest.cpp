@@ -19,6 +19,7 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
     t.state.StagingDir = tree.path("staging/");
     // The Staging folder is found without regard to case; one picture pages nowhere.
     ScanPackage(t, tree.path("A/"));
+    EXPECT_GT(t.progress.stillWorkingCalls, 0); // the window stays painted during a long walk
     EXPECT_EQ(t.view.picture, tree.path("a/Images/Front.JPG"));
     EXPECT_FALSE(t.view.pagingEnabled);
     const QString captionWithStagingEmpty = t.view.caption;

@@ -55,7 +55,8 @@ public:
 class RecordingProgress : public platform::Progress {
 public:
     bool visible = false;
-    int minimum = 0, maximum = 0, value = 0;
+    int minimum = 0, maximum = 0, value = 0, stillWorkingCalls = 0;
+    void stillWorking() override { ++stillWorkingCalls; }
     void show(int min, int max) override
     {
         visible = true;
