@@ -1,12 +1,12 @@
 #include "tools/ui/UnusedGaugesWindow.h"
 
 #include "platform/qt/Twips.h"
-#include "support/FormDriving.h"
 #include "support/StoreFixture.h"
 
 #include <QListWidget>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
