@@ -89,6 +89,7 @@ int main(int argc, char **argv)
     if (const QStringList archives = parser.positionalArguments(); !archives.isEmpty()) {
         QTimer::singleShot(0, &parts.window,
                            [&parts, archive = QFileInfo(archives.first()).absoluteFilePath()] {
+                               parts.window.fillPendingBoxes();
                                parts.window.controller().unpackArchive(archive);
                            });
     }

@@ -24,6 +24,9 @@
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <utility>
 
 template <typename Handler> void StowbayWindow::guarded(Handler handler)
 {
@@ -39,6 +42,14 @@ template <typename Handler> void StowbayWindow::guarded(Handler handler)
         closeWaiting_ = false;
         endAfterShutDown();
     }
+}
+
+template <typename Handler> void StowbayWindow::handle(Handler handler)
+{
+    guarded([this, &handler] {
+        fillPendingBoxes();
+        handler();
+    });
 }
 
 StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
@@ -61,6 +72,9 @@ StowbayWindow::StowbayWindow(const Services &services, QWidget *parent)
     createMenus();
     connectHandlers();
     progress_.setBar(prbProgress_);
+    boxesTimer_.setSingleShot(true);
+    boxesTimer_.setInterval(0);
+    connect(&boxesTimer_, &QTimer::timeout, this, &StowbayWindow::fillPendingBoxes);
 
     resize(twips::toPixels(layout::kDesignedWidth, dpi()),
            twips::toPixels(layout::kDesignedHeight, dpi()));
@@ -135,7 +149,7 @@ ComponentArea &StowbayWindow::componentArea()
 
     const auto onClick = [this](QPushButton *source, void (StowbayWindow::*handler)()) {
         connect(source, &QPushButton::clicked, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+                [this, handler] { handle([this, handler] { (this->*handler)(); }); });
     };
     onClick(tabComponents_->nextImage(), &StowbayWindow::cmdImgNext_Click);
     onClick(tabComponents_->previousImage(), &StowbayWindow::cmdImgPrevious_Click);
@@ -143,7 +157,7 @@ ComponentArea &StowbayWindow::componentArea()
         QListWidget *list = tabComponents_->list(kind);
         list->installEventFilter(this);
         connect(list, &QListWidget::itemDoubleClicked, this,
-                [this, kind] { guarded([this, kind] { OpenComponentFile(kind); }); });
+                [this, kind] { handle([this, kind] { OpenComponentFile(kind); }); });
     }
     return *tabComponents_;
 }
@@ -180,7 +194,7 @@ void StowbayWindow::connectHandlers()
 {
     const auto forward = [this](auto *source, auto signal, void (MainController::*handler)()) {
         connect(source, signal, this,
-                [this, handler] { guarded([this, handler] { (controller_.*handler)(); }); });
+                [this, handler] { handle([this, handler] { (controller_.*handler)(); }); });
     };
     forward(cmdStaging_, &QPushButton::clicked, &MainController::stagingClicked);
     forward(cmdStowbay_, &QPushButton::clicked, &MainController::stowbayClicked);
@@ -198,7 +212,7 @@ void StowbayWindow::connectHandlers()
 
     const auto onTrigger = [this](QAction *source, void (StowbayWindow::*handler)()) {
         connect(source, &QAction::triggered, this,
-                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+                [this, handler] { handle([this, handler] { (this->*handler)(); }); });
     };
     onTrigger(mnuLocations_, &StowbayWindow::mnuLocations_Click);
     onTrigger(mnuExit_, &StowbayWindow::mnuExit_Click);
@@ -209,7 +223,7 @@ void StowbayWindow::connectHandlers()
     services_.fileList.whenMade([this](FileListWindow &list) {
         tools_.add(list);
         connect(&list, &FileListWindow::rowClicked, this, [this](const QString &text) {
-            guarded([this, &text] { controller_.packageListRowClicked(text); });
+            handle([this, &text] { controller_.packageListRowClicked(text); });
         });
     });
 }
@@ -222,7 +236,7 @@ bool StowbayWindow::eventFilter(QObject *watched, QEvent *event)
                 continue;
             // Any key that types a character (Enter included) opens the file; arrows do not.
             if (!static_cast<QKeyEvent *>(event)->text().isEmpty())
-                guarded([this, kind] { OpenComponentFile(kind); });
+                handle([this, kind] { OpenComponentFile(kind); });
             break;
         }
     }
@@ -254,7 +268,7 @@ void StowbayWindow::dropEvent(QDropEvent *event)
     if (busy_ || !file)
         return;
     event->acceptProposedAction();
-    guarded([this, &file] { controller_.unpackArchive(*file); });
+    handle([this, &file] { controller_.unpackArchive(*file); });
 }
 
 void StowbayWindow::place(QWidget *widget, const layout::Twips &rect)
@@ -300,9 +314,27 @@ bool StowbayWindow::start()
     if (!geometry)
         return false;
     place_.apply(*geometry);
-    controller_.fillCategoryBox();
+    // The welcome state shows neither box, and filling them lists the store and the simulator's
+    // aircraft: the window paints first, and the boxes fill right after (paintEvent).
+    boxesPending_ = true;
     show();
     return true;
+}
+
+void StowbayWindow::fillPendingBoxes()
+{
+    if (!std::exchange(boxesPending_, false))
+        return;
+    controller_.fillCategoryBox();
+}
+
+void StowbayWindow::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    // The controls paint in the same pass, after the window itself; the boxes fill once that
+    // pass and whatever it queued have run, when the zero timer times out.
+    if (boxesPending_)
+        QMetaObject::invokeMethod(&boxesTimer_, "start", Qt::QueuedConnection);
 }
 
 void StowbayWindow::showEvent(QShowEvent *event)

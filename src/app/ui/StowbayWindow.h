@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -53,9 +54,14 @@ public:
     // Applies ws.ini's main-window geometry (twips, outer size) over the designed one.
     void applyGeometry(const MainWindowGeometry &geometry) { place_.apply(geometry); }
     // The start-up sequence (ws.ini, the location checks), then the window shown at its saved
-    // place with its categories. False: the program ends now; a shut-down asked for during
-    // start-up has written ws.ini, keeping the geometry read from it.
+    // place; its category and package boxes fill once it has painted (fillPendingBoxes). False:
+    // the program ends now; a shut-down asked for during start-up has written ws.ini, keeping
+    // the geometry read from it.
     bool start();
+    // Fills the category and package boxes when start-up left them to be filled. The welcome
+    // state shows neither box, so the window paints without them first; every handler runs
+    // this before its logic, so none ever sees them empty.
+    void fillPendingBoxes();
     // The logic's context, built from this window and the services.
     Context &context() { return context_; }
     MainController &controller() { return controller_; }
@@ -104,6 +110,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // One archive dropped on the window is unpacked into Staging.
@@ -126,11 +133,16 @@ private:
 
     // Runs an event handler's logic; a ShutDown request inside it ends the program in order.
     template <typename Handler> void guarded(Handler handler);
+    // Runs a user's or the desktop's event: the boxes filled first when start-up left them to
+    // fill, then the handler, guarded.
+    template <typename Handler> void handle(Handler handler);
     // True while a handler runs: the window lets its events run now and then meanwhile (user
     // input held back), and a drop or the window manager's close, which are not user input, must
     // not start a second action or end the program under the running one: a close waits.
     bool busy_ = false;
     bool closeWaiting_ = false;
+    bool boxesPending_ = false;
+    QTimer boxesTimer_;
     void endAfterShutDown();
 
     // Sizing (StowbayView.cpp).
