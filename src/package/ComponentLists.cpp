@@ -5,8 +5,10 @@
 #include "package/DuplicateQuestion.h"
 #include "package/Files.h"
 #include "package/LocationSafety.h"
+#include "platform/CaseLookup.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -14,11 +16,12 @@ namespace {
 struct WorkEntry {
     QString name; // lower-case file name
     PackageFile file;
+    std::u32string nameKey; // orders the names as comparing them ignoring case does
 };
 
 bool sortsBefore(const WorkEntry &a, const WorkEntry &b)
 {
-    if (const int byName = a.name.compare(b.name, Qt::CaseInsensitive); byName != 0)
+    if (const int byName = a.nameKey.compare(b.nameKey); byName != 0)
         return byName < 0;
     if (const int byPath = a.file.path.compare(b.file.path, Qt::CaseInsensitive); byPath != 0)
         return byPath < 0;
@@ -33,7 +36,9 @@ std::vector<WorkEntry> sortedWorkList(ComponentKind kind, const FileList &found)
     for (const PackageFile &file : found) {
         if (kind == UnrecognizedFiles && hasKnownEnding(file.path))
             continue;
-        work.push_back({FileNameOf(file.path, false), file});
+        QString name = FileNameOf(file.path, false);
+        std::u32string key = platform::caseKey(name);
+        work.push_back({std::move(name), file, std::move(key)});
     }
     std::sort(work.begin(), work.end(), sortsBefore);
     return work;

@@ -64,15 +64,22 @@ void runReader(Context &context, const QString &name, const PackageFile &file)
         CheckAircraftCfg(context, file);
 }
 
+// A group's matches, pass by pass. Past the capacity, one file more than a list holds is
+// enough to know the list is incomplete; only the passes whose matches are read still run.
 FileList runGroup(Context &context, const ClassificationGroup &group, const Listing &listing)
 {
     FileList found;
     for (const ClassificationPass &pass : group.passes) {
+        const bool reads = pass.mode == PassMode::ExactName;
         for (qsizetype i = 0; i < listing.files.size(); ++i) {
+            const bool full = found.size() > capacity::kFilesPerList;
+            if (full && !reads)
+                break;
             if (!matchesPass(pass, listing.names[i], context.state))
                 continue;
-            found.append(listing.files[i]);
-            if (pass.mode == PassMode::ExactName)
+            if (!full)
+                found.append(listing.files[i]);
+            if (reads)
                 runReader(context, listing.names[i], listing.files[i]);
         }
     }
@@ -182,7 +189,8 @@ void ScanPackage(Context &context, const QString &dir)
         if (group.kind == UnrecognizedFiles) {
             // Every file, less the duplicates just deleted: later actions must not count them.
             state.AllFiles = found;
-            dropVanished(state.AllFiles, listing);
+            if (!deleted.isEmpty())
+                dropVanished(state.AllFiles, listing);
         }
         if (group.kind == Aircraft)
             chooseConfigurationIfMany(context, found, listing, top);
