@@ -6,7 +6,6 @@
 #include "platform/FileListing.h"
 #include "support/DiskSnapshot.h"
 #include "support/PackageTestHelpers.h"
-#include "support/RecordingMessageBoxes.h"
 #include "support/TestContext.h"
 
 #include <gtest/gtest.h>
@@ -162,8 +161,8 @@ TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
         staging.path("Sound/zz.wav") + " to " + storeTarget("Corvid") + "/Sound/zz.wav";
     LockingProgress locking;
     locking.folder = stowbay.path(kCategory);
-    RecordingMessageBoxes recorded;
-    Context context{tc.state,         recorded,       tc.view,     locking,
+    tc.messages.expectOk(failure);
+    Context context{tc.state,         tc.messages,    tc.view,     locking,
                     tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
     EXPECT_FALSE(CopyPackage(context, storeTarget("Corvid")));
     // What is left is the hidden folder the copy was built in, which the message names; no list
@@ -174,9 +173,8 @@ TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
     EXPECT_TRUE(left.contains(left[0] + "Images/shot.jpg"));
     EXPECT_TRUE(std::all_of(left.cbegin(), left.cend(),
                             [&](const QString &entry) { return entry.startsWith(left[0]); }));
-    ASSERT_EQ(recorded.shown.size(), 1);
-    EXPECT_TRUE(recorded.shown[0].contains(failure));
-    EXPECT_TRUE(recorded.shown[0].contains(stowbay.path(kCategory + "/" + left[0]).chopped(1)));
+    EXPECT_TRUE(
+        tc.messages.shown.value(0).contains(stowbay.path(kCategory + "/" + left[0]).chopped(1)));
 }
 
 TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
@@ -186,17 +184,14 @@ TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
     staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
     ScanPackage(tc, tc.state.StagingDir);
     const DiskSnapshot before = snapshotOf(msfs.root());
-    RecordingMessageBoxes messages;
-    Context context{tc.state,         messages,       tc.view,     tc.progress,
-                    tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
-    ProcessGauges(context, 1);
-    ASSERT_EQ(messages.shown.size(), 1);
+    tc.messages.expectOk();
+    ProcessGauges(tc, 1);
+    tc.messages.verifyAllShown();
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
 
     ASSERT_TRUE(QFile::remove(staging.path("Panel/zz.gau")));
     ScanPackage(tc, tc.state.StagingDir);
-    ProcessGauges(context, 1);
-    EXPECT_EQ(messages.shown.size(), 1);
+    ProcessGauges(tc, 1);
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())),
               (QStringList{"Gauges/a_spare.gau", "Gauges/c4_main.gau", "Gauges/c4glass.gau"}));
     EXPECT_TRUE(

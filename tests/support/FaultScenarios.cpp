@@ -117,7 +117,7 @@ QStringList boxFromDisk(const ActionWorld &world)
 
 } // namespace
 
-ActionWorld::ActionWorld(bool agree) : messages(agree)
+ActionWorld::ActionWorld(bool agree) : TestContext(agree)
 {
     tree.folder("Staging")
         .folder("Stowbay/" + kCategory)

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "DiskSnapshot.h"
-#include "Fakes.h"
-#include "RecordingMessageBoxes.h"
+#include "TestContext.h"
 #include "TreeBuilder.h"
 #include "install/StoreActions.h"
 #include "intake/StagingActions.h"
-#include "package/Context.h"
 #include "platform/FaultInjection.h"
 
 #include <QList>
@@ -24,23 +22,13 @@
 // The fault suite's harness. A world: the three locations in one temporary tree (the store with
 // its category "Props"), Downloads, the program's folder and its state folder, with boxes that
 // answer alike and record; it is also the main window, whose showing a mode scans again.
-class ActionWorld {
+class ActionWorld : public TestContext {
 public:
     explicit ActionWorld(bool agree);
     ActionWorld(const ActionWorld &) = delete;
     ActionWorld &operator=(const ActionWorld &) = delete;
 
     TreeBuilder tree;
-    SharedState state;
-    RecordingMessageBoxes messages;
-    RecordingPackageView view;
-    RecordingProgress progress;
-    ScriptedConfigChooser configChooser;
-    RecordingPackageListView packageList;
-    RecordingLauncher launcher;
-    platform::ActivityLog activityLog;
-    Context context{state,         messages,    view,     progress,
-                    configChooser, packageList, launcher, activityLog};
 
     // Moves the three locations (folders ending with "/").
     void placeLocations(const QString &staging, const QString &stowbay, const QString &msfs);
