@@ -76,28 +76,22 @@ struct Outcome {
     }
 };
 
-// Builds the row's world up to Go, leaving out the scan.
+// Builds the row's world up to Go.
 void build(ActionWorld &world, const char *row)
 {
-    world.rescans = false;
     prepareAction(actionRow(row), world);
 }
 
-// Changes a built world, scans it as the window does before the action, lets it change once more
-// between the scan and Go, then runs the action; the snapshots are taken around the action alone.
+// Changes a built world, scans it again as Refresh does before the action, lets it change once
+// more between the scan and Go, then runs the action; the snapshots are taken around the action
+// alone.
 Outcome perform(ActionWorld &world, const char *row, const Change &beforeScan = {},
                 const Change &meanwhile = {})
 {
     if (beforeScan)
         beforeScan(world);
-    world.rescans = true;
-    if (world.boxText.isEmpty()) {
-        if (QLatin1String(row) != QLatin1String("DeleteUnusedGauges"))
-            world.showStaging();
-    } else {
-        world.showStowbay();
-    }
-    world.rescans = false;
+    if (world.controller.mode() != MainMode::Welcome)
+        world.controller.refreshClicked();
     if (meanwhile)
         meanwhile(world);
     Outcome outcome;

@@ -133,87 +133,31 @@ ActionWorld::ActionWorld(bool agree) : TestContext(agree)
     // Beside the locations and inside the snapshots: a copy's record left behind is a leftover
     // too.
     state.StateDir = tree.folder("State").path("State/");
+    controller.showWelcome();
+    controller.fillCategoryBox();
 }
-
-QString ActionWorld::categoryText() const
-{
-    return kCategory;
-}
-
-void ActionWorld::placeLocations(const QString &staging, const QString &stowbay,
-                                 const QString &msfs)
-{
-    state.StagingDir = staging;
-    state.StowbayDir = stowbay;
-    state.MsfsDir = msfs;
-}
-
-namespace {
-
-// As the main window does: the outcome shown, then a hand-over's Yes goes on with its option.
-template <typename Action>
-bool handedOn(ActionWorld &world, const ActionOutcome<Action> &outcome, Action &action,
-              void (ActionWorld::*showMode)())
-{
-    world.nameText = outcome.packageName.value_or(world.nameText);
-    if (!outcome.message.isEmpty())
-        world.messages.inform(outcome.message);
-    if (outcome.showModeAgain)
-        (world.*showMode)();
-    const auto &handOver = outcome.handOver;
-    if (!handOver || !handOverTaken(world.context, handOver->question, handOver->copy,
-                                    handOver->details ? handOver->details() : QStringList{}))
-        return false;
-    action = handOver->next;
-    return true;
-}
-
-} // namespace
 
 void ActionWorld::go(StagingAction action)
 {
-    while (handedOn(*this,
-                    DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
-                    action, &ActionWorld::showStaging)) {
-    }
+    if (controller.mode() != MainMode::Staging)
+        controller.stagingClicked();
+    window.option = int(action);
+    controller.goClicked();
 }
 
 void ActionWorld::go(StowbayAction action)
 {
-    while (handedOn(*this,
-                    DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
-                    action, &ActionWorld::showStowbay)) {
-    }
-}
-
-void ActionWorld::showStaging()
-{
-    state.InStowbayMode = false;
-    if (!rescans)
-        return;
-    ScanPackage(context, state.StagingDir);
-    if (nameText.isEmpty() && PackageHasFile(state, QStringLiteral("aircraft.cfg")))
-        nameText = state.AircraftTitle;
-}
-
-void ActionWorld::showStowbay()
-{
-    state.InStowbayMode = true;
-    if (!rescans)
-        return;
-    const QString name = GetPackageName(boxText);
-    const QString folder = FolderLayout(state).packageFolder(kCategory, name);
-    if (name.isEmpty() || !QFileInfo(folder).isDir()) {
-        ClearPackageView(context);
-        return;
-    }
-    ScanPackage(context, folder);
+    if (controller.mode() != MainMode::Stowbay)
+        controller.stowbayClicked();
+    window.option = int(action);
+    controller.goClicked();
 }
 
 void ActionWorld::select(const QString &name)
 {
-    boxText = FolderLayout(state).isInstalled(name) ? withInstalledMarker(name) : name;
-    showStowbay();
+    if (controller.mode() != MainMode::Stowbay)
+        controller.stowbayClicked();
+    pickPackage(window, controller, kCategory, name);
 }
 
 void stageAddOn(TreeBuilder &tree)
