@@ -8,7 +8,6 @@
 #include "support/FaultScenarios.h"
 #include "support/MountNamespace.h"
 #include "support/RawTree.h"
-#include "tools/UnusedGauges.h"
 
 #include <QDir>
 #include <QFile>

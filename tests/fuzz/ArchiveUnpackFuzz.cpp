@@ -1,7 +1,6 @@
 #include "FuzzTarget.h"
 #include "intake/ArchiveExtract.h"
 #include "intake/ArchiveUnpack.h"
-#include "support/ScriptedMessageBoxes.h"
 #include "support/TestContext.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "package/AircraftConfig.h"
 
-#include "package/ConfigurationTable.h"
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 

@@ -3,10 +3,6 @@
 #include "PackageTestHelpers.h"
 #include "TemporaryHome.h"
 #include "TestContext.h"
-#include "package/AircraftConfig.h"
-#include "package/LocationSafety.h"
-#include "package/Removal.h"
-#include "package/ShutDown.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,6 @@
 #include "package/PackageCopy.h"
 
 #include "package/Scan.h"
-#include "platform/FaultInjection.h"
-#include "platform/FileCopy.h"
-#include "platform/FileListing.h"
 #include "support/DiskSnapshot.h"
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"

@@ -3,9 +3,7 @@
 
 #include "package/RemovalNotices.h"
 #include "support/MountNamespace.h"
-#include "support/ScriptedMessageBoxes.h"
 #include "support/TemporaryHome.h"
-#include "support/TreeBuilder.h"
 
 #include <QDir>
 

@@ -2,16 +2,10 @@
 
 #include "ArchiveWriter.h"
 #include "app/Startup.h"
-#include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
-#include "intake/StagingActions.h"
-#include "intake/StagingReplacement.h"
 #include "package/Files.h"
-#include "package/FolderLayout.h"
-#include "package/Scan.h"
 #include "package/ShutDown.h"
 #include "package/Store.h"
-#include "package/Transaction.h"
 #include "tools/UnusedGauges.h"
 
 #include <QDir>
