@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -18,42 +19,32 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <linux/fs.h>
 #include <optional>
-#include <sys/ioctl.h>
 #include <vector>
 
 namespace {
 
 using Change = std::function<void(ActionWorld &)>;
 
-// Sets the immutable flag (chattr +i) on an entry and clears it again when it goes.
+// The immutable flag (chattr +i) on an entry for as long as this lives.
 class ImmutableFlag {
 public:
-    explicit ImmutableFlag(QByteArray path) : path_(std::move(path)) { set_ = change(true); }
+    explicit ImmutableFlag(QString path) : path_(std::move(path)), set_(chattr("+i")) {}
     ~ImmutableFlag()
     {
         if (set_)
-            change(false);
+            chattr("-i");
     }
     ImmutableFlag(const ImmutableFlag &) = delete;
     ImmutableFlag &operator=(const ImmutableFlag &) = delete;
     bool isSet() const { return set_; }
 
 private:
-    QByteArray path_;
-    bool set_ = false;
-
-    bool change(bool on) const
+    const QString path_;
+    const bool set_;
+    bool chattr(const char *change) const
     {
-        const int fd = ::open(path_.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        int flags = 0;
-        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        if (fd >= 0)
-            ::close(fd);
-        return done;
+        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(change), path_}) == 0;
     }
 };
 
@@ -182,7 +173,7 @@ TEST(FaultsRealTest, AReadOnlyOrImmutableEntryInTheWayChangesNothingAndIsNamed)
             std::optional<ImmutableFlag> flag;
             const Outcome outcome = perform(world, c.row, [&](ActionWorld &w) {
                 if (immutable)
-                    flag.emplace(bytesOf(w, c.obstacle));
+                    flag.emplace(w.tree.path(c.obstacle));
                 else
                     w.tree.readOnly(c.obstacle);
             });

@@ -54,7 +54,7 @@ protected:
                                      "0,0\r\ngauge01=c4glass!EICAS, 1,1\r\n")
             .file("Panel/C4_Main.GAU", "named gauge")
             .file("Panel/c4Glass.gau", "named gauge 2")
-            .fixture("synthetic-cfg/sound-names/sound.cfg", "Sound/Sound.cfg")
+            .file("Sound/Sound.cfg", fixtureBytes("synthetic-cfg/sound-names/sound.cfg"))
             .file("Sound/Click.wav", "gauge sound")
             .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/a_spare.gau",
                     "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",

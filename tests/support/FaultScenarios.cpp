@@ -82,12 +82,6 @@ void writeAddOnArchive(const ActionWorld &world)
     writeArchive(addOnArchive(world), entries);
 }
 
-// Picks the add-on in the package box, as the user does before Go.
-void selectAddOn(ActionWorld &world)
-{
-    world.select(kAddOn);
-}
-
 QString yesNo(bool value)
 {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
@@ -208,7 +202,7 @@ const std::vector<ActionRow> &actionRows()
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              addOtherAircraft(world.tree);
-             selectAddOn(world);
+             world.select(kAddOn); // as the user does before Go
          },
          [](ActionWorld &world) { world.go(StowbayAction::CopyToMsfs); }},
         {"RemoveFromSimulator", true,
@@ -217,7 +211,7 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              installAddOn(world.tree, kAddOn);
              world.tree.file("MSFS/Gauges/common.gau", "common gauge, new");
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveFromMsfs); }},
         {"RemoveFromStore", true,
@@ -225,13 +219,13 @@ const std::vector<ActionRow> &actionRows()
              storeAddOn(world.tree, kAddOn);
              storeAddOn(world.tree, kOther);
              addOtherAircraft(world.tree);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveFromStowbay); }},
         {"CopyToStaging", false,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          // No to removing the package from the store afterwards.
          [](ActionWorld &world) { world.go(StowbayAction::CopyToStaging); }},
@@ -242,7 +236,7 @@ const std::vector<ActionRow> &actionRows()
         {"RemoveStoreImage", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveImage); }},
         {"DeleteUnusedGauges", true,
@@ -258,7 +252,7 @@ const std::vector<ActionRow> &actionRows()
              storeAddOn(world.tree, kOther);
              world.select(kOther);
              world.go(StowbayAction::CreatePanelAlias);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
     };
