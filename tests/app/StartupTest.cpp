@@ -1,8 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/Settings.h"
 #include "package/ShutDown.h"
-#include "platform/FileListing.h"
 #include "platform/Folders.h"
 #include "support/TestContext.h"
 #include "support/TreeBuilder.h"

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -60,14 +59,6 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
               << " went wrong\n";
     EXPECT_EQ(failing.count(), 0) << failing.summary(kills);
 }
-
-// Where a recovery is killed in turn: its first rename, its first removal, and later ones.
-constexpr std::array<platform::faults::Plan, 4> kRecoveryKills{{
-    {platform::faults::Call::Rename, 1, 0, true},
-    {platform::faults::Call::Remove, 1, 0, true},
-    {platform::faults::Call::Rename, 2, 0, true},
-    {platform::faults::Call::Remove, 3, 0, true},
-}};
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FaultsKillDeathTest,

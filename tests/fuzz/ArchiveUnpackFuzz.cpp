@@ -1,7 +1,6 @@
 #include "FuzzTarget.h"
 #include "intake/ArchiveExtract.h"
 #include "intake/ArchiveUnpack.h"
-#include "support/RecordingMessageBoxes.h"
 #include "support/TestContext.h"
 
 #include <QDir>
@@ -57,7 +56,7 @@ FUZZ_TARGET(archive_unpack)
     FUZZ_CHECK(QDir().mkdir(staging));
 
     // The user answers every question with Yes or OK.
-    FakeContext<RecordingMessageBoxes, FirstConfigChooser> silent;
+    FakeContext<ScriptedMessageBoxes, FirstConfigChooser> silent{true};
     silent.state.StagingDir = staging + QLatin1Char('/');
     UnpackIntoStaging(silent.context, archive);
 

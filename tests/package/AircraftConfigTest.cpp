@@ -1,6 +1,5 @@
 #include "package/AircraftConfig.h"
 
-#include "package/ConfigurationTable.h"
 #include "support/PackageTestHelpers.h"
 #include "support/TestContext.h"
 
@@ -39,6 +38,11 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
         return crlfLines("[fltsim.0]|" + QByteArray(title) +
                          "|model=|texture=||[General]|atc_type=Test");
     };
+    // Code-page lines are kept byte for byte; only FLTSIM.2's lines there are key lines.
+    const QByteArray upper = fixtureBytes("synthetic-cfg/upper-case-headers/aircraft.cfg");
+    QList<QByteArray> u;
+    for (const QByteArray &line : upper.split('\n'))
+        u.append(line.endsWith('\r') ? line.chopped(1) : line);
     const struct {
         QByteArray cfg;
         QList<std::optional<int>> answers;
@@ -85,9 +89,17 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
              "[VERSION]|major = 1|minor = 0||[fltsim.0]|title = \"Heron 22\"|model = \"\"|panel = "
              "\"base\"|sound = \"\"|texture = \"\"||[GENERAL]|category = \"airplane\""),
          {}},
+        {upper,
+         {0},
+         {"  (FLTSIM.0)", "  (FLTSIM.1)", "Corvid C4 Trainer  (FLTSIM.2)"},
+         "",
+         crlfLines(
+             (u.mid(0, 2) + QList<QByteArray>{"[fltsim.0]"} + u.mid(3, 6) + u.mid(23)).join('|')),
+         {"model.TRAINER/t.mdl"}},
     };
-    const QStringList files{"texture/a.bmp", "texture/sub/deep.bmp", "Texture.2/b.bmp",
-                            "model.abc/plane.mdl", "Model.2/m.mdl"};
+    const QStringList files{"texture/a.bmp",       "texture/sub/deep.bmp", "Texture.2/b.bmp",
+                            "model.abc/plane.mdl", "Model.2/m.mdl",        "model.NM/a.mdl",
+                            "model.TRAINER/t.mdl"};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.cfg.constData());
         TreeBuilder tree;
@@ -103,26 +115,4 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
         EXPECT_TRUE(tree.exists("texture") && tree.exists("Texture.2"));
         EXPECT_EQ(tree.exists("texture/sub"), !c.gone.contains("texture/sub/deep.bmp"));
     }
-}
-
-TEST(ChooseConfiguration, KeepsCodePageLinesByteForByte)
-{
-    // Only FLTSIM.2's lines are key lines, so it alone has a title and names a folder.
-    const QByteArray cfg = fixtureBytes("synthetic-cfg/upper-case-headers/aircraft.cfg");
-    QList<QByteArray> lines;
-    for (const QByteArray &line : cfg.split('\n'))
-        lines.append(line.endsWith('\r') ? line.chopped(1) : line);
-    ASSERT_EQ(lines.size(), 29);
-    TreeBuilder tree;
-    TestContext test;
-    tree.files({"model.NM/a.mdl", "model.TRAINER/t.mdl"});
-    EXPECT_TRUE(stageAndChoose(tree, test, cfg, {0}));
-    EXPECT_EQ(test.configChooser.offered.value(0),
-              (QStringList{"  (FLTSIM.0)", "  (FLTSIM.1)", "Corvid C4 Trainer  (FLTSIM.2)"}));
-    EXPECT_EQ(tree.read("aircraft.cfg"),
-              crlfLines((lines.mid(0, 2) + QList<QByteArray>{"[fltsim.0]"} + lines.mid(3, 6) +
-                         lines.mid(23))
-                            .join('|')));
-    EXPECT_TRUE(tree.exists("model.NM/a.mdl"));
-    EXPECT_FALSE(tree.exists("model.TRAINER/t.mdl"));
 }

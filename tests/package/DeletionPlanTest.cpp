@@ -1,7 +1,6 @@
 #include "package/DeletionPlan.h"
 
 #include "FaultScenarios.h"
-#include "TreeBuilder.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -12,33 +11,14 @@
 
 namespace {
 
-using Step = std::function<void(ActionWorld &)>;
-
 struct DetailsCase {
     const char *name;
-    Step prepare;
-    Step act;
-    const char *location; // the folder of the tree the listed paths are relative to
-    int detailed;         // questions that come with details
-    QStringList kept{};   // the "kept:" lines, written with "/"
+    const char *row; // an action row of the fault suite; none: the add-on staged loose
+    std::optional<StagingAction> cleanUp; // of the staged add-on; none: a scan finding a duplicate
+    const char *location;                 // the folder of the tree the listed paths are relative to
+    int detailed;                         // questions that come with details
+    QStringList kept{};                   // the "kept:" lines, written with "/"
 };
-
-Step preparedAs(const char *row)
-{
-    return [row](ActionWorld &world) { actionRow(QLatin1String(row)).prepare(world); };
-}
-Step actAs(const char *row)
-{
-    return [row](ActionWorld &world) { actionRow(QLatin1String(row)).act(world); };
-}
-const Step staged = [](ActionWorld &world) {
-    stageAddOn(world.tree);
-    world.showStaging();
-};
-Step going(StagingAction action)
-{
-    return [action](ActionWorld &world) { world.go(action); };
-}
 
 // Every path a line of details stands for, relative to the tree: a file itself, a folder with
 // everything below it, whose files it counts. Leading lines that name nothing are the notices
@@ -103,28 +83,19 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
     const QStringList keptShared{
         "Gauges/common.gau  kept: named by Aircraft/Other/Panel/panel.cfg"};
     const std::vector<DetailsCase> cases{
-        {"intake, then clearing Staging", preparedAs("Intake"), actAs("Intake"), "Staging", 2},
-        {"unpacking over Staging's files", preparedAs("UnpackReplacingStagingFiles"),
-         actAs("UnpackReplacingStagingFiles"), "Staging", 1},
-        {"removal from the simulator", preparedAs("RemoveFromSimulator"),
-         actAs("RemoveFromSimulator"), "MSFS", 1, keptShared},
-        {"removal from the store", preparedAs("RemoveFromStore"), actAs("RemoveFromStore"),
-         "Stowbay", 1},
-        {"copy to Staging, then removal from the store", preparedAs("CopyToStaging"),
-         actAs("CopyToStaging"), "Stowbay", 2},
-        {"store image", preparedAs("RemoveStoreImage"), actAs("RemoveStoreImage"), "Stowbay", 1},
-        {"unused gauges", preparedAs("DeleteUnusedGauges"), actAs("DeleteUnusedGauges"), "MSFS", 1},
-        {"Remove ALL", staged, going(StagingAction::RemoveAll), "Staging", 1},
-        {"panel", staged, going(StagingAction::RemovePanel), "Staging", 1},
-        {"sound", staged, going(StagingAction::RemoveSound), "Staging", 1},
-        {"aircraft", staged, going(StagingAction::RemoveAircraft), "Staging", 1},
-        {"Staging image", staged, going(StagingAction::RemoveImage), "Staging", 1},
-        {"duplicate, found by the scan",
-         [](ActionWorld &world) {
-             stageAddOn(world.tree);
-             world.tree.file("Staging/extra/cub_t.bmp", "another texture");
-         },
-         [](ActionWorld &world) { world.showStaging(); }, "Staging", 1},
+        {"intake, then clearing Staging", "Intake", {}, "Staging", 2},
+        {"unpacking over Staging's files", "UnpackReplacingStagingFiles", {}, "Staging", 1},
+        {"removal from the simulator", "RemoveFromSimulator", {}, "MSFS", 1, keptShared},
+        {"removal from the store", "RemoveFromStore", {}, "Stowbay", 1},
+        {"copy to Staging, then removal from the store", "CopyToStaging", {}, "Stowbay", 2},
+        {"store image", "RemoveStoreImage", {}, "Stowbay", 1},
+        {"unused gauges", "DeleteUnusedGauges", {}, "MSFS", 1},
+        {"Remove ALL", nullptr, StagingAction::RemoveAll, "Staging", 1},
+        {"panel", nullptr, StagingAction::RemovePanel, "Staging", 1},
+        {"sound", nullptr, StagingAction::RemoveSound, "Staging", 1},
+        {"aircraft", nullptr, StagingAction::RemoveAircraft, "Staging", 1},
+        {"Staging image", nullptr, StagingAction::RemoveImage, "Staging", 1},
+        {"duplicate, found by the scan", nullptr, {}, "Staging", 1},
     };
     for (const DetailsCase &c : cases) {
         for (const quint32 seed : {0u, 1u, 2u, 3u}) {
@@ -132,11 +103,20 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
             ActionWorld world(true);
             if (seed > 0)
                 generateFiles(world, QLatin1String(c.location), seed);
-            c.prepare(world);
-            world.messages.shown.clear();
-            world.messages.details.clear();
+            if (c.row != nullptr) {
+                prepareAction(actionRow(c.row), world);
+            } else {
+                stageAddOn(world.tree);
+                if (!c.cleanUp)
+                    world.tree.file("Staging/extra/cub_t.bmp", "another texture");
+            }
             const DiskSnapshot before = snapshotOf(world.tree.root());
-            c.act(world);
+            if (c.row != nullptr)
+                runAction(actionRow(c.row), world);
+            else if (c.cleanUp)
+                world.go(*c.cleanUp);
+            else
+                world.showStaging();
             const DiskSnapshot after = snapshotOf(world.tree.root());
 
             QSet<QString> gone;

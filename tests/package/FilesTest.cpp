@@ -1,7 +1,5 @@
 #include "package/Files.h"
 
-#include "PackageTestHelpers.h"
-#include "ScriptedMessageBoxes.h"
 #include "app/Startup.h"
 #include "package/FolderClearing.h"
 

@@ -1,12 +1,8 @@
 #include "package/PackageCopy.h"
 
 #include "package/Scan.h"
-#include "platform/FaultInjection.h"
-#include "platform/FileCopy.h"
-#include "platform/FileListing.h"
 #include "support/DiskSnapshot.h"
 #include "support/PackageTestHelpers.h"
-#include "support/RecordingMessageBoxes.h"
 #include "support/TestContext.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +54,7 @@ protected:
                                      "0,0\r\ngauge01=c4glass!EICAS, 1,1\r\n")
             .file("Panel/C4_Main.GAU", "named gauge")
             .file("Panel/c4Glass.gau", "named gauge 2")
-            .fixture("synthetic-cfg/sound-names/sound.cfg", "Sound/Sound.cfg")
+            .file("Sound/Sound.cfg", fixtureBytes("synthetic-cfg/sound-names/sound.cfg"))
             .file("Sound/Click.wav", "gauge sound")
             .files({"Corvid.AIR", "Images/Shot.JPG", "Panel/Main.bmp", "Panel/a_spare.gau",
                     "Model/Corvid.MDL", "Texture/Body.oaf", "Sound/C4_Prop.wav", "Sound/Beep.wav",
@@ -162,8 +158,8 @@ TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
         staging.path("Sound/zz.wav") + " to " + storeTarget("Corvid") + "/Sound/zz.wav";
     LockingProgress locking;
     locking.folder = stowbay.path(kCategory);
-    RecordingMessageBoxes recorded;
-    Context context{tc.state,         recorded,       tc.view,     locking,
+    tc.messages.expectOk(failure);
+    Context context{tc.state,         tc.messages,    tc.view,     locking,
                     tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
     EXPECT_FALSE(CopyPackage(context, storeTarget("Corvid")));
     // What is left is the hidden folder the copy was built in, which the message names; no list
@@ -174,9 +170,8 @@ TEST_F(PackageCopyTest, AFailedCopyThatCannotTakeBackWhatItAddedSaysWhatIsLeft)
     EXPECT_TRUE(left.contains(left[0] + "Images/shot.jpg"));
     EXPECT_TRUE(std::all_of(left.cbegin(), left.cend(),
                             [&](const QString &entry) { return entry.startsWith(left[0]); }));
-    ASSERT_EQ(recorded.shown.size(), 1);
-    EXPECT_TRUE(recorded.shown[0].contains(failure));
-    EXPECT_TRUE(recorded.shown[0].contains(stowbay.path(kCategory + "/" + left[0]).chopped(1)));
+    EXPECT_TRUE(
+        tc.messages.shown.value(0).contains(stowbay.path(kCategory + "/" + left[0]).chopped(1)));
 }
 
 TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
@@ -186,17 +181,14 @@ TEST_F(PackageCopyTest, GaugesCopiedInOnTheirOwnGoInAllOrNone)
     staging.link("Panel/zz.gau", staging.path("nowhere.gau"));
     ScanPackage(tc, tc.state.StagingDir);
     const DiskSnapshot before = snapshotOf(msfs.root());
-    RecordingMessageBoxes messages;
-    Context context{tc.state,         messages,       tc.view,     tc.progress,
-                    tc.configChooser, tc.packageList, tc.launcher, tc.activityLog};
-    ProcessGauges(context, 1);
-    ASSERT_EQ(messages.shown.size(), 1);
+    tc.messages.expectOk();
+    ProcessGauges(tc, 1);
+    tc.messages.verifyAllShown();
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())), QStringList());
 
     ASSERT_TRUE(QFile::remove(staging.path("Panel/zz.gau")));
     ScanPackage(tc, tc.state.StagingDir);
-    ProcessGauges(context, 1);
-    EXPECT_EQ(messages.shown.size(), 1);
+    ProcessGauges(tc, 1);
     EXPECT_EQ(differences(before, snapshotOf(msfs.root())),
               (QStringList{"Gauges/a_spare.gau", "Gauges/c4_main.gau", "Gauges/c4glass.gau"}));
     EXPECT_TRUE(

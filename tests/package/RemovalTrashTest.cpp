@@ -3,9 +3,7 @@
 
 #include "package/RemovalNotices.h"
 #include "support/MountNamespace.h"
-#include "support/RecordingMessageBoxes.h"
 #include "support/TemporaryHome.h"
-#include "support/TreeBuilder.h"
 
 #include <QDir>
 
@@ -36,7 +34,7 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
         const auto check = [&] {
             QStringList problems;
             tree.file("Stowbay/Props/Cub/Model/cub.mdl", "mdl");
-            RecordingMessageBoxes messages;
+            ScriptedMessageBoxes messages{true};
             const RemovalArea area(store + "Props/", store);
             const QStringList notices = removalNotices({area});
             if (!removeWithin(messages, area, store + "Props/Cub", Disposal::Trash).done() ||

@@ -2,8 +2,6 @@
 
 #include "PackageTestHelpers.h"
 #include "TestContext.h"
-#include "package/Capacities.h"
-#include "package/ShutDown.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <archive_entry.h>
 #include <memory>
 
-void writeArchive(const QString &path, const QList<ArchiveEntry> &entries, const char *options,
-                  const char *passphrase)
+void writeArchive(const QString &path, const QList<ArchiveEntry> &entries,
+                  const char *options)
 {
     const Utf8Locale utf8; // lets the zip writer store non-ASCII names with the UTF-8 flag
     const std::unique_ptr<archive, decltype(&archive_write_free)> writer(archive_write_new(),
@@ -21,9 +21,6 @@ void writeArchive(const QString &path, const QList<ArchiveEntry> &entries, const
               ARCHIVE_OK);
     if (options) {
         ASSERT_EQ(archive_write_set_options(writer.get(), options), ARCHIVE_OK);
-    }
-    if (passphrase) {
-        ASSERT_EQ(archive_write_set_passphrase(writer.get(), passphrase), ARCHIVE_OK);
     }
     ASSERT_EQ(archive_write_open_filename(writer.get(), QFile::encodeName(path)), ARCHIVE_OK);
     for (const ArchiveEntry &item : entries) {

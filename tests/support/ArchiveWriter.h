@@ -16,10 +16,9 @@ struct ArchiveEntry {
 
 // Writes a real archive with libarchive, its kind taken from the path's ending (.zip,
 // .tar.bz2, ...); names are stored in UTF-8 (with the zip UTF-8 flag when not ASCII). Options
-// are libarchive writer options, such as "zip:compression=store"; a passphrase encrypts the
-// entries of a zip written with "zip:encryption=zipcrypt".
+// are libarchive writer options, such as "zip:compression=store".
 void writeArchive(const QString &path, const QList<ArchiveEntry> &entries,
-                  const char *options = nullptr, const char *passphrase = nullptr);
+                  const char *options = nullptr);
 
 // Bytes that do not compress.
 QByteArray noise(int size);

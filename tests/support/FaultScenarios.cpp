@@ -2,16 +2,10 @@
 
 #include "ArchiveWriter.h"
 #include "app/Startup.h"
-#include "install/StoreActions.h"
 #include "intake/ArchiveUnpack.h"
-#include "intake/StagingActions.h"
-#include "intake/StagingReplacement.h"
 #include "package/Files.h"
-#include "package/FolderLayout.h"
-#include "package/Scan.h"
 #include "package/ShutDown.h"
 #include "package/Store.h"
-#include "package/Transaction.h"
 #include "tools/UnusedGauges.h"
 
 #include <QDir>
@@ -88,12 +82,6 @@ void writeAddOnArchive(const ActionWorld &world)
     writeArchive(addOnArchive(world), entries);
 }
 
-// Picks the add-on in the package box, as the user does before Go.
-void selectAddOn(ActionWorld &world)
-{
-    world.select(kAddOn);
-}
-
 QString yesNo(bool value)
 {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
@@ -117,7 +105,7 @@ QStringList boxFromDisk(const ActionWorld &world)
 
 } // namespace
 
-ActionWorld::ActionWorld(bool agree) : messages(agree)
+ActionWorld::ActionWorld(bool agree) : TestContext(agree)
 {
     tree.folder("Staging")
         .folder("Stowbay/" + kCategory)
@@ -133,87 +121,31 @@ ActionWorld::ActionWorld(bool agree) : messages(agree)
     // Beside the locations and inside the snapshots: a copy's record left behind is a leftover
     // too.
     state.StateDir = tree.folder("State").path("State/");
+    controller.showWelcome();
+    controller.fillCategoryBox();
 }
-
-QString ActionWorld::categoryText() const
-{
-    return kCategory;
-}
-
-void ActionWorld::placeLocations(const QString &staging, const QString &stowbay,
-                                 const QString &msfs)
-{
-    state.StagingDir = staging;
-    state.StowbayDir = stowbay;
-    state.MsfsDir = msfs;
-}
-
-namespace {
-
-// As the main window does: the outcome shown, then a hand-over's Yes goes on with its option.
-template <typename Action>
-bool handedOn(ActionWorld &world, const ActionOutcome<Action> &outcome, Action &action,
-              void (ActionWorld::*showMode)())
-{
-    world.nameText = outcome.packageName.value_or(world.nameText);
-    if (!outcome.message.isEmpty())
-        world.messages.inform(outcome.message);
-    if (outcome.showModeAgain)
-        (world.*showMode)();
-    const auto &handOver = outcome.handOver;
-    if (!handOver || !handOverTaken(world.context, handOver->question, handOver->copy,
-                                    handOver->details ? handOver->details() : QStringList{}))
-        return false;
-    action = handOver->next;
-    return true;
-}
-
-} // namespace
 
 void ActionWorld::go(StagingAction action)
 {
-    while (handedOn(*this,
-                    DoStagingAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
-                    action, &ActionWorld::showStaging)) {
-    }
+    if (controller.mode() != MainMode::Staging)
+        controller.stagingClicked();
+    window.option = int(action);
+    controller.goClicked();
 }
 
 void ActionWorld::go(StowbayAction action)
 {
-    while (handedOn(*this,
-                    DoStowbayAction(context, action, {kCategory, {kCategory}, boxText, nameText}),
-                    action, &ActionWorld::showStowbay)) {
-    }
-}
-
-void ActionWorld::showStaging()
-{
-    state.InStowbayMode = false;
-    if (!rescans)
-        return;
-    ScanPackage(context, state.StagingDir);
-    if (nameText.isEmpty() && PackageHasFile(state, QStringLiteral("aircraft.cfg")))
-        nameText = state.AircraftTitle;
-}
-
-void ActionWorld::showStowbay()
-{
-    state.InStowbayMode = true;
-    if (!rescans)
-        return;
-    const QString name = GetPackageName(boxText);
-    const QString folder = FolderLayout(state).packageFolder(kCategory, name);
-    if (name.isEmpty() || !QFileInfo(folder).isDir()) {
-        ClearPackageView(context);
-        return;
-    }
-    ScanPackage(context, folder);
+    if (controller.mode() != MainMode::Stowbay)
+        controller.stowbayClicked();
+    window.option = int(action);
+    controller.goClicked();
 }
 
 void ActionWorld::select(const QString &name)
 {
-    boxText = FolderLayout(state).isInstalled(name) ? withInstalledMarker(name) : name;
-    showStowbay();
+    if (controller.mode() != MainMode::Stowbay)
+        controller.stowbayClicked();
+    pickPackage(window, controller, kCategory, name);
 }
 
 void stageAddOn(TreeBuilder &tree)
@@ -270,7 +202,7 @@ const std::vector<ActionRow> &actionRows()
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
              addOtherAircraft(world.tree);
-             selectAddOn(world);
+             world.select(kAddOn); // as the user does before Go
          },
          [](ActionWorld &world) { world.go(StowbayAction::CopyToMsfs); }},
         {"RemoveFromSimulator", true,
@@ -279,7 +211,7 @@ const std::vector<ActionRow> &actionRows()
              addOtherAircraft(world.tree);
              installAddOn(world.tree, kAddOn);
              world.tree.file("MSFS/Gauges/common.gau", "common gauge, new");
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveFromMsfs); }},
         {"RemoveFromStore", true,
@@ -287,13 +219,13 @@ const std::vector<ActionRow> &actionRows()
              storeAddOn(world.tree, kAddOn);
              storeAddOn(world.tree, kOther);
              addOtherAircraft(world.tree);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveFromStowbay); }},
         {"CopyToStaging", false,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          // No to removing the package from the store afterwards.
          [](ActionWorld &world) { world.go(StowbayAction::CopyToStaging); }},
@@ -304,7 +236,7 @@ const std::vector<ActionRow> &actionRows()
         {"RemoveStoreImage", true,
          [](ActionWorld &world) {
              storeAddOn(world.tree, kAddOn);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RemoveImage); }},
         {"DeleteUnusedGauges", true,
@@ -320,7 +252,7 @@ const std::vector<ActionRow> &actionRows()
              storeAddOn(world.tree, kOther);
              world.select(kOther);
              world.go(StowbayAction::CreatePanelAlias);
-             selectAddOn(world);
+             world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
     };

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "DiskSnapshot.h"
-#include "Fakes.h"
-#include "RecordingMessageBoxes.h"
+#include "MainWindowFake.h"
+#include "TestContext.h"
 #include "TreeBuilder.h"
 #include "install/StoreActions.h"
 #include "intake/StagingActions.h"
-#include "package/Context.h"
 #include "platform/FaultInjection.h"
 
 #include <QList>
@@ -23,43 +22,22 @@
 
 // The fault suite's harness. A world: the three locations in one temporary tree (the store with
 // its category "Props"), Downloads, the program's folder and its state folder, with boxes that
-// answer alike and record; it is also the main window, whose showing a mode scans again.
-class ActionWorld {
+// answer alike and record, and the main window driven by its real controller.
+class ActionWorld : public TestContext {
 public:
     explicit ActionWorld(bool agree);
     ActionWorld(const ActionWorld &) = delete;
     ActionWorld &operator=(const ActionWorld &) = delete;
 
     TreeBuilder tree;
-    SharedState state;
-    RecordingMessageBoxes messages;
-    RecordingPackageView view;
-    RecordingProgress progress;
-    ScriptedConfigChooser configChooser;
-    RecordingPackageListView packageList;
-    RecordingLauncher launcher;
-    platform::ActivityLog activityLog;
-    Context context{state,         messages,    view,     progress,
-                    configChooser, packageList, launcher, activityLog};
+    FakeMainWindow window;
+    MainController controller{context, window};
 
-    // Moves the three locations (folders ending with "/").
-    void placeLocations(const QString &staging, const QString &stowbay, const QString &msfs);
-    // False: showing a mode scans nothing (a rescan could delete duplicates after the action).
-    bool rescans = true;
-
-    // The main window's controls.
-    QString nameText;
-    QString boxText; // the package box's selection, with any installed marker
-    QString categoryText() const;
-
-    // Go with the action on the controls, showing its outcome and going on as a hand-over's
-    // answer says.
+    // The mode shown, the option chosen in it, then Go.
     void go(StagingAction action);
     void go(StowbayAction action);
-    void showStaging();
-    void showStowbay();
-
-    // Picks a stored package in the package box, which shows and scans it.
+    void showStaging() { controller.stagingClicked(); }
+    // Picks a stored package of "Props" in Stowbay mode, which shows and scans it.
     void select(const QString &name);
 };
 

@@ -43,6 +43,20 @@ struct FakeMainWindow : MainWindowView {
     void setPackageIndex(int index) override { package = index; }
 };
 
+// Picks a package of the category by its name (none for an empty name), as the user does.
+inline void pickPackage(FakeMainWindow &window, MainController &controller, const QString &category,
+                        const QString &name)
+{
+    window.category = int(window.categoryList.indexOf(category));
+    controller.categoryPicked();
+    int index = -1;
+    for (int i = 0; i < window.packageList.size(); ++i)
+        index = GetPackageName(window.packageList.at(i)) == name ? i : index;
+    window.package = index;
+    if (index >= 0)
+        controller.packagePicked();
+}
+
 // Staging beside a store and a simulator folder, and the main window with its controller. The
 // test builds its tree, then starts the window as the program does (welcome, category box).
 struct MainWindowScenario : StoreFixture {
@@ -59,19 +73,9 @@ struct MainWindowScenario : StoreFixture {
         controller.showWelcome();
         controller.fillCategoryBox();
     }
-    void pickCategory(int index) { window.category = index, controller.categoryPicked(); }
-    void pickPackage(int index) { window.package = index, controller.packagePicked(); }
-    // Picks a package of the category by its name (none for an empty name), as the user does.
     void pick(const QString &category, const QString &name)
     {
-        pickCategory(int(window.categoryList.indexOf(category)));
-        int index = -1;
-        for (int i = 0; i < window.packageList.size(); ++i)
-            index = GetPackageName(window.packageList.at(i)) == name ? i : index;
-        if (index < 0)
-            window.package = -1;
-        else
-            pickPackage(index);
+        pickPackage(window, controller, category, name);
     }
     // The option chosen in the box, then Go.
     template <typename Action> void go(Action action)

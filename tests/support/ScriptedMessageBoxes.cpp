@@ -62,6 +62,11 @@ Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons, const QS
 {
     shown.append(text);
     details.append(lines);
+    if (agreeToAll_)
+        return buttons == Buttons::Ok      ? Answer::Ok
+               : *agreeToAll_              ? (buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok)
+               : buttons == Buttons::YesNo ? Answer::No
+                                           : Answer::Cancel;
     if (expected_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box (" << buttonsName(buttons)
                       << "): " << text.toStdString();

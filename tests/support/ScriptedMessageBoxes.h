@@ -6,12 +6,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Expects each message box by its buttons and a part of its text, in order, and gives the
 // scripted answer. The part is what the program builds into the text (a path, a name, a count);
 // an empty part takes any text. A box that was not expected fails the test (and answers
-// Cancel / No / Ok).
+// Cancel / No / Ok). Made to answer all alike (Yes / Ok, or No / Cancel), it expects nothing and
+// only records: for runs under faults, where which messages come depends on the fault.
 class ScriptedMessageBoxes : public platform::MessageBoxes {
 public:
+    ScriptedMessageBoxes() = default;
+    explicit ScriptedMessageBoxes(bool agreeToAll) : agreeToAll_(agreeToAll) {}
     struct Expected {
         QString part;
         platform::Buttons buttons;
@@ -43,4 +48,5 @@ public:
 
 private:
     QList<Expected> expected_;
+    std::optional<bool> agreeToAll_;
 };

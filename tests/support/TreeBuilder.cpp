@@ -53,11 +53,6 @@ TreeBuilder &TreeBuilder::folder(const QString &relative)
     return *this;
 }
 
-TreeBuilder &TreeBuilder::fixture(const QString &fixtureRelative, const QString &relative)
-{
-    return file(relative, fixtureBytes(fixtureRelative));
-}
-
 TreeBuilder &TreeBuilder::link(const QString &relative, const QString &target)
 {
     const QString full = path(relative);

@@ -23,8 +23,6 @@ public:
     TreeBuilder &file(const QString &relative, const QByteArray &content = {});
     TreeBuilder &files(const QStringList &relatives); // each one empty
     TreeBuilder &folder(const QString &relative);
-    // Copies a fixture file (see fixtureBytes) into the tree.
-    TreeBuilder &fixture(const QString &fixtureRelative, const QString &relative);
     TreeBuilder &link(const QString &relative, const QString &target);
     TreeBuilder &readOnly(const QString &relative);
 

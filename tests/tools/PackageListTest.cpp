@@ -32,13 +32,3 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
             QList<int>({c.expected.top, c.expected.left, c.expected.height, c.expected.width}));
     }
 }
-
-TEST(PackageListRows, MarkPackagesWhoseFolderIsInstalledIgnoringCase)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Props/Beaver").folder("Stowbay/Props/Cub").folder("Stowbay/Props/Dash");
-    // Only a folder counts as installed here; a file of the package's name does not.
-    f.tree.folder("MSFS/Aircraft/CUB").file("MSFS/Aircraft/Beaver");
-    EXPECT_EQ(packageListRows(f.test.state, {"Props", "Jets"}),
-              (QStringList{"", " ### Props", "", "Beaver", "< Cub >", "Dash"}));
-}

@@ -1,7 +1,5 @@
 #include "tools/UnusedGauges.h"
 
-#include "package/CfgUsers.h"
-#include "package/FolderLayout.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
 

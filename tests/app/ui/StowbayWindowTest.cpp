@@ -1,6 +1,5 @@
 #include "app/ui/StowbayWindow.h"
 
-#include "platform/qt/Twips.h"
 #include "support/ArchiveWriter.h"
 #include "support/Fakes.h"
 #include "support/ScriptedMessageBoxes.h"

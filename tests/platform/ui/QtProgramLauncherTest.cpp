@@ -1,6 +1,6 @@
 #include "platform/qt/QtProgramLauncher.h"
 
-#include "support/RecordingMessageBoxes.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "support/TreeBuilder.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ TEST(QtProgramLauncher, AFileOrFolderTheDesktopCannotOpenIsNamedInAMessage)
     tree.file("Cub/readme.txt").folder("empty-path");
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(tree.path("empty-path")));
-    RecordingMessageBoxes messages;
+    ScriptedMessageBoxes messages{true};
     QtProgramLauncher launcher(messages);
     launcher.openTextFile(tree.path("Cub/readme.txt"));
     launcher.openFolder(tree.path("Cub"));

@@ -1,35 +1,12 @@
 #include "tools/ui/FileListWindow.h"
 
-#include "platform/qt/OuterSize.h"
 #include "platform/qt/Twips.h"
 #include "support/StoreFixture.h"
-#include "tools/PackageList.h"
 #include "tools/ui/FileListOnDemand.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// A store whose package list is the real window.
-struct WindowFixture : StoreFixture {
-    FileListWindow window{test.state};
-    Context context{test.state,         test.messages, test.view,     test.progress,
-                    test.configChooser, window,        test.launcher, test.activityLog};
-    QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
-    int px(int twips) const { return twips::toPixels(&window, twips); }
-    void showAt(const WindowGeometry &place)
-    {
-        window.showAt(place);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-};
-
-} // namespace
 
 TEST(FileListWindow, OpensWithItsOuterCornerWhereAskedAndStoresItsOuterGeometryWithoutCreep)
 {

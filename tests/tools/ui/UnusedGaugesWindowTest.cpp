@@ -3,31 +3,10 @@
 #include "platform/qt/Twips.h"
 #include "support/StoreFixture.h"
 
-#include <QListWidget>
-#include <QProgressBar>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// The tool run through the real window over a simulator with five unused gauges.
-struct WindowFixture : StoreFixture {
-    QWidget mainWindow;
-    UnusedGaugesWindow &window = UnusedGaugesWindow::instance(test.context, &mainWindow);
-
-    WindowFixture()
-    {
-        for (const char *name : {"zulu.gau", "Alpha.gau", "mike.gau", "BRAVO.GAU", "echo.gau"})
-            tree.file(QStringLiteral("MSFS/Gauges/") + name);
-        test.messages.expectOkCancel({}, true);
-        window.listUnusedGauges();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    QListWidget *list() const { return window.findChild<QListWidget *>("lstFileList"); }
-    int px(int twips) const { return twips::toPixels(&window, twips); }
-};
 
 TEST(UnusedGaugesWindow, FirstOpensCentredOverTheMainWindowAndWhollyOnTheScreen)
 {
@@ -48,4 +27,3 @@ TEST(UnusedGaugesWindow, FirstOpensCentredOverTheMainWindowAndWhollyOnTheScreen)
     }
 }
 
-} // namespace
