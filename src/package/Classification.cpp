@@ -30,7 +30,7 @@ bool matchesExtension(const QString &lowerName, const QString &pattern)
         return endsWithAfExtension(lowerName);
     return lowerName.size() > pattern.size() &&
            lowerName.at(lowerName.size() - pattern.size() - 1) == QLatin1Char('.') &&
-           lowerName.endsWith(pattern);
+           QStringView(lowerName).last(pattern.size()) == pattern;
 }
 
 ClassificationPass extension(const char *pattern, bool panelOnly = false)
