@@ -28,13 +28,10 @@ struct Listing {
     FileList files;
     QStringList names; // lower-case file name of each entry
 
-    void reset(FileList walked)
+    void reset(NamedFiles walked)
     {
-        files = std::move(walked);
-        names.clear();
-        names.reserve(files.size());
-        for (const PackageFile &file : files)
-            names.append(FileNameOf(file.path, false));
+        files = std::move(walked.files);
+        names = std::move(walked.names);
     }
 
     void drop(const FileList &gone)
@@ -116,7 +113,7 @@ void chooseConfigurationIfMany(Context &context, const FileList &aircraftMatches
         if (FileNameOf(file.path, false) != QLatin1String("aircraft.cfg"))
             continue;
         if (ChooseConfiguration(context, file)) {
-            listing.reset(walkFiles(dir));
+            listing.reset(walkNamedFiles(dir));
             dropVanished(state.ComponentFiles[Images], listing);
             dropVanished(state.ComponentFiles[Aircraft], listing);
         }
@@ -174,7 +171,7 @@ void ScanPackage(Context &context, const QString &dir)
     ClearPackageView(context);
     const QString top = platform::resolveCase(platform::withTrailingSeparator(dir));
     Listing listing;
-    listing.reset(walkFiles(top, [&] { context.progress.stillWorking(); }));
+    listing.reset(walkNamedFiles(top, [&] { context.progress.stillWorking(); }));
 
     for (const ClassificationGroup &group : classificationGroups()) {
         if (group.kind == Panel)

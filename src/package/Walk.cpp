@@ -33,9 +33,14 @@ void pushInListingOrder(std::vector<PendingFolder> &stack, std::vector<PendingFo
 
 FileList walkFiles(const QString &root, const std::function<void()> &afterEachFolder)
 {
+    return walkNamedFiles(root, afterEachFolder).files;
+}
+
+NamedFiles walkNamedFiles(const QString &root, const std::function<void()> &afterEachFolder)
+{
     const QChar separator = platform::separator();
     const QString top = platform::withTrailingSeparator(root);
-    FileList files;
+    NamedFiles walked;
     std::vector<PendingFolder> stack{{platform::resolveCase(top), top.toLower()}};
     std::vector<PendingFolder> subfolders;
     while (!stack.empty()) {
@@ -49,14 +54,15 @@ FileList walkFiles(const QString &root, const std::function<void()> &afterEachFo
                 subfolders.push_back(
                     {folder.real + entry.name + separator, folder.lower + lowerName + separator});
             } else {
-                files.append({folder.lower + lowerName, folder.real + entry.name});
+                walked.files.append({folder.lower + lowerName, folder.real + entry.name});
+                walked.names.append(lowerName);
             }
         }
         pushInListingOrder(stack, subfolders);
         if (afterEachFolder)
             afterEachFolder();
     }
-    return files;
+    return walked;
 }
 
 FileList filesNamed(const QString &root, const QString &lowerName)

@@ -18,6 +18,13 @@
 // afterEachFolder, when given, runs after each folder is listed.
 FileList walkFiles(const QString &root, const std::function<void()> &afterEachFolder = {});
 
+// The same walk with each file's lower-case name beside it: names[i] is the name of files[i].
+struct NamedFiles {
+    FileList files;
+    QStringList names;
+};
+NamedFiles walkNamedFiles(const QString &root, const std::function<void()> &afterEachFolder = {});
+
 // The files below root whose lower-cased name equals lowerName, in walk order.
 FileList filesNamed(const QString &root, const QString &lowerName);
 
