@@ -2,8 +2,6 @@
 
 #include "support/TreeBuilder.h"
 
-#include <QStandardPaths>
-
 #include <gtest/gtest.h>
 
 namespace {

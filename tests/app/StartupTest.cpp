@@ -9,23 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
-// The Locations dialog as the user would fill it: each showing applies the next scripted edit
-// (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
-struct ScriptedLocationsEditor : platform::LocationsEditor {
-    QList<std::function<void(platform::Locations &)>> edits;
-    void edit(platform::Locations &locations) override
-    {
-        if (edits.isEmpty())
-            ADD_FAILURE() << "Locations dialog shown unexpectedly";
-        else
-            edits.takeFirst()(locations);
-    }
-    ~ScriptedLocationsEditor() override { EXPECT_TRUE(edits.isEmpty()) << "dialog not shown"; }
-};
 const auto kUnchanged = [](platform::Locations &) {};
 
 class WorkingFolder {

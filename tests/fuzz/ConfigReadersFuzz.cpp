@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 namespace {
 
 bool isOneLine(const QString &text)

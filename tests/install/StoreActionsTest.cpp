@@ -14,8 +14,6 @@ using Action = StowbayAction;
 // The actions run by Go in Stowbay mode, on packages of the category Props.
 class StoreActionsTest : public ::testing::Test, public MainWindowScenario {
 protected:
-    TestContext &tc = test;
-
     void SetUp() override
     {
         // Two other aircraft name two of the package's gauges; the simulator has one of its own.
@@ -43,17 +41,17 @@ protected:
         pick("Props", package);
         go(action);
     }
-    bool installed(const QString &name) const { return FolderLayout(tc.state).isInstalled(name); }
+    bool installed(const QString &name) const { return FolderLayout(test.state).isInstalled(name); }
 };
 
 TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtItsLimit)
 {
     store("Cessna");
-    tc.messages.expectAnswers("oyo");
+    test.messages.expectAnswers("oyo");
     run("Cessna", Action::CopyToMsfs);
     run("Cessna", Action::RemoveFromMsfs);
-    tc.messages.verifyAllShown();
-    const QString logPath = activityLogPath(tc.state);
+    test.messages.verifyAllShown();
+    const QString logPath = activityLogPath(test.state);
     const auto read = [](const QString &path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -114,11 +112,11 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
         tree.file("MSFS/Aircraft/" + QString::fromLatin1(user.aliasFile),
                   QByteArray("[fltsim]\r\nalias=") + user.alias + "\r\n");
         const QStringList before = entriesBelow(tree.root());
-        tc.messages.expectAnswers(user.answers);
+        test.messages.expectAnswers(user.answers);
         run("Cessna", user.action);
         EXPECT_EQ(entriesBelow(tree.root()), before);
-        EXPECT_EQ(tc.packageList.rows, QStringList{"piper"});
-        EXPECT_EQ(tc.packageList.caption, QString::fromLatin1(user.shownAs) + " used in ...");
+        EXPECT_EQ(test.packageList.rows, QStringList{"piper"});
+        EXPECT_EQ(test.packageList.caption, QString::fromLatin1(user.shownAs) + " used in ...");
     }
     EXPECT_TRUE(installed("Cessna"));
 
@@ -126,9 +124,9 @@ TEST_F(StoreActionsTest, AliasUsersBlockRemovalBeforeAnythingIsDeleted)
     // package installed first.
     store("Mooney", "[fltsim]\r\nalias=Cessna\\panel\r\n");
     QDir(tree.path("MSFS/Aircraft/Cessna")).removeRecursively();
-    tc.messages.expectOk().expectOk("This package has a panel alias which points to a panel "
-                                    "(cessna\\panel) which is not installed.  Please install "
-                                    "this panel first.");
+    test.messages.expectOk().expectOk("This package has a panel alias which points to a panel "
+                                      "(cessna\\panel) which is not installed.  Please install "
+                                      "this panel first.");
     run("Cessna", Action::RemoveFromStowbay);
     run("Mooney", Action::CopyToMsfs);
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
@@ -142,7 +140,7 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
     tree.file("Stowbay/Props/Cessna/Sound/sound.cfg", "[fltsim]\r\n")
         .folder("Stowbay/Props/Mooney/Sound");
     // Created; refused on its own package; pasted twice; restored, then nothing to restore.
-    tc.messages.expectAnswers("oooooooo");
+    test.messages.expectAnswers("oooooooo");
     for (const auto &[box, action] : {std::pair{"Cessna", Action::CreatePanelAlias},
                                       {"Cessna", Action::PastePanelAlias},
                                       {"Mooney", Action::PastePanelAlias},
@@ -153,21 +151,21 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
     EXPECT_EQ(tree.read("Stowbay/Props/Mooney/Sound/sound.cfg"),
               "[fltsim]\r\nalias=Cessna\\sound\r\n");
     const QString panel = "Stowbay/Props/Mooney/Panel/";
-    EXPECT_EQ(tc.view.panelAlias2, "cessna\\panel"); // the package is shown again
+    EXPECT_EQ(test.view.panelAlias2, "cessna\\panel"); // the package is shown again
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "[fltsim]\r\nalias=Cessna\\panel\r\n");
     EXPECT_EQ(tree.read(panel + "oldpanel.cfg"), "mooney's own");
     // An alias of an alias is refused: the remembered one stays Cessna's.
-    const QString clip = tc.state.PanelAliasClip;
-    tc.messages.expectAnswers("o");
+    const QString clip = test.state.PanelAliasClip;
+    test.messages.expectAnswers("o");
     run("Mooney", Action::CreatePanelAlias);
-    EXPECT_EQ(tc.state.PanelAliasClip, clip);
+    EXPECT_EQ(test.state.PanelAliasClip, clip);
     run("Mooney", Action::RestorePanel);
-    EXPECT_EQ(tc.view.panelAlias2, QString());
+    EXPECT_EQ(test.view.panelAlias2, QString());
     run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");
     EXPECT_FALSE(tree.exists(panel + "oldpanel.cfg"));
     // Nothing is pasted into an installed package.
-    tc.messages.expectAnswers("ooo");
+    test.messages.expectAnswers("ooo");
     run("Cessna", Action::CopyToMsfs); // Mooney borrows its sound
     run("Mooney", Action::CopyToMsfs);
     run("Mooney", Action::PastePanelAlias);
@@ -198,21 +196,21 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
         {Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
     };
     for (const auto &step : steps) {
-        tc.messages.expectAnswers(step.answers);
+        test.messages.expectAnswers(step.answers);
         run("Cessna", step.action);
-        tc.messages.verifyAllShown();
+        test.messages.verifyAllShown();
         EXPECT_EQ(installed("Cessna"), step.installedAfter) << int(step.action);
         // The window shows the package as it now is; no removal's record outlives it.
-        EXPECT_EQ(tc.view.picture.isEmpty(), !tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
-        EXPECT_EQ(QDir(tc.state.StateDir).entryList({"*.removal"}), QStringList{});
+        EXPECT_EQ(test.view.picture.isEmpty(), !tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
+        EXPECT_EQ(QDir(test.state.StateDir).entryList({"*.removal"}), QStringList{});
     }
     EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
     // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
     // is not the package's.
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
-    EXPECT_FALSE(tc.progress.visible);
-    tc.messages.expectAnswers("yoo");
+    EXPECT_FALSE(test.progress.visible);
+    test.messages.expectAnswers("yoo");
     run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));
     run({}, Action::RemoveFromMsfs); // no package chosen
@@ -223,8 +221,8 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
 TEST_F(StoreActionsTest, ABoxEntryWithoutANameIsNoPackageToActOn)
 {
     store("Cessna");
-    tc.messages.expectOk();
-    DoStowbayAction(tc.context, Action::RemoveFromStowbay, {"Props", {"Props"}, "<  >", {}});
+    test.messages.expectOk();
+    DoStowbayAction(test.context, Action::RemoveFromStowbay, {"Props", {"Props"}, "<  >", {}});
     EXPECT_TRUE(tree.exists("Stowbay/Props/Cessna/Panel/panel.cfg"));
 }
 

@@ -2,9 +2,7 @@
 
 #include "platform/FaultInjection.h"
 #include "support/MainWindowFake.h"
-
-#include <QDir>
-#include <QDirIterator>
+#include "support/PackageTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +11,14 @@ namespace {
 // Relative paths of the files below dir, sorted.
 QStringList filesBelow(const QString &dir)
 {
-    QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(dir).relativeFilePath(it.next()));
-    files.sort();
-    return files;
+    QStringList entries = entriesBelow(dir);
+    entries.removeIf([](const QString &entry) { return entry.endsWith('/'); });
+    return entries;
 }
 
 // The actions run by Go in Staging mode, a package going to the store's category Props.
 class StagingActionsTest : public ::testing::Test, public MainWindowScenario {
 protected:
-    TestContext &tc = test;
-
     void SetUp() override { tree.folder("Stowbay/Props").folder("MSFS/Gauges"); }
     // Staging shown afresh, the name typed, the option chosen, Go.
     void run(StagingAction action, const QString &name = {})
@@ -49,12 +42,12 @@ TEST_F(StagingActionsTest, StagingIsClearedOnlyOnceTheStoredCopyIsOnDisk)
         // before Staging may be cleared.
         const platform::faults::ArmedFault fault(
             {platform::faults::Call::Sync, synced ? 0 : 3, EIO, false});
-        tc.messages.expectAnswers(synced ? "kkkkyyo" : "kkkky");
+        test.messages.expectAnswers(synced ? "kkkkyyo" : "kkkky");
         if (!synced)
-            tc.messages.expectOk("Wingstash could not make sure that the copy in " +
-                                 tree.path("Stowbay/Props/" + name) +
-                                 " is on the disk, so nothing was deleted.  " +
-                                 qt_error_string(EIO) + ".");
+            test.messages.expectOk("Wingstash could not make sure that the copy in " +
+                                   tree.path("Stowbay/Props/" + name) +
+                                   " is on the disk, so nothing was deleted.  " +
+                                   qt_error_string(EIO) + ".");
         copy(name);
         EXPECT_TRUE(tree.exists("Stowbay/Props/" + name + "/Documentation/readme.txt"));
         EXPECT_EQ(staged(), synced ? QStringList{} : QStringList{"readme.txt"});
@@ -102,12 +95,12 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
           "model/model.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}},
     };
     for (const auto &c : cases) {
-        tc.messages.expectAnswers(c.answers);
+        test.messages.expectAnswers(c.answers);
         run(c.action);
         for (const QString &file : c.gone)
             files.removeOne(file);
         EXPECT_EQ(staged(), files);
-        EXPECT_TRUE(c.emptiedList == Images || tc.view.rows.at(c.emptiedList).isEmpty());
+        EXPECT_TRUE(c.emptiedList == Images || test.view.rows.at(c.emptiedList).isEmpty());
     }
 }
 
@@ -116,7 +109,7 @@ TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
     tree.file("Staging/readme.txt", "docs").folder("Stowbay/Props/docs");
     // No pictures; no name; a name of blanks, which is cleared; a name the store holds; no
     // category chosen.
-    tc.messages.expectAnswers("ooooo");
+    test.messages.expectAnswers("ooooo");
     run(StagingAction::RemoveImage);
     copy({});
     copy("   ");
@@ -127,7 +120,7 @@ TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
     window.category = 0;
     // Cancel at any of the questions about the four missing configuration files stores nothing.
     for (const char *answers : {"c", "kc", "kkc", "kkkc"}) {
-        tc.messages.expectAnswers(answers);
+        test.messages.expectAnswers(answers);
         copy("Just Docs");
     }
     EXPECT_EQ(filesBelow(tree.path("Stowbay")), QStringList{});
@@ -136,13 +129,13 @@ TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
     // list window shows the new package.
     tree.file("Staging/Sound.cfg", "[WIND_SOUND]\r\nfilename=A3_Wind.wav\r\n")
         .file("Staging/a3_Wind.wav");
-    tc.packageList.visible = true;
-    tc.messages.expectAnswers("kkkn");
+    test.packageList.visible = true;
+    test.messages.expectAnswers("kkkn");
     copy("A3 Sounds");
     EXPECT_EQ(filesBelow(tree.path("Stowbay/Props")),
               (QStringList{"A3 Sounds/Documentation/readme.txt", "A3 Sounds/Sound/a3_wind.wav",
                            "A3 Sounds/Sound/sound.cfg"}));
-    EXPECT_TRUE(tc.packageList.rows.contains("A3 Sounds"));
+    EXPECT_TRUE(test.packageList.rows.contains("A3 Sounds"));
     EXPECT_EQ(staged(), (QStringList{"Sound.cfg", "a3_Wind.wav", "readme.txt"}));
 }
 

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 DiskSnapshot snapshotOf(const QString &root)
 {
@@ -35,14 +36,12 @@ DiskSnapshot snapshotOf(const QString &root)
 
 QStringList differences(const DiskSnapshot &before, const DiskSnapshot &after)
 {
+    // Every entry has a value, so an entry on one side only differs from the other's "".
     QStringList changed;
-    for (auto it = before.cbegin(); it != before.cend(); ++it) {
-        if (after.value(it.key()) != it.value())
-            changed.append(it.key());
-    }
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        if (!before.contains(it.key()))
-            changed.append(it.key());
+    for (const QString &path : QSet<QString>(before.keyBegin(), before.keyEnd()) +
+                                   QSet<QString>(after.keyBegin(), after.keyEnd())) {
+        if (before.value(path) != after.value(path))
+            changed.append(path);
     }
     changed.sort();
     return changed;

@@ -10,8 +10,11 @@
 #include <QList>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -96,6 +99,20 @@ public:
         geometry = where;
         visible = true;
     }
+};
+
+// The Locations dialog as the user would fill it: each showing applies the next scripted edit
+// (none: left unchanged). A showing nobody scripted fails the test; so does one never reached.
+struct ScriptedLocationsEditor : platform::LocationsEditor {
+    QList<std::function<void(platform::Locations &)>> edits;
+    void edit(platform::Locations &locations) override
+    {
+        if (edits.isEmpty())
+            ADD_FAILURE() << "Locations dialog shown unexpectedly";
+        else
+            edits.takeFirst()(locations);
+    }
+    ~ScriptedLocationsEditor() override { EXPECT_TRUE(edits.isEmpty()) << "dialog not shown"; }
 };
 
 class RecordingLauncher : public platform::ProgramLauncher {

@@ -314,14 +314,6 @@ QStringList programView(ActionWorld &world)
     return view;
 }
 
-int Reference::totalCalls() const
-{
-    int total = 0;
-    for (const int count : counts)
-        total += count;
-    return total;
-}
-
 void prepareAction(const ActionRow &row, ActionWorld &world)
 {
     row.prepare(world);

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <numeric>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -101,7 +102,7 @@ struct Reference {
     QStringList messages;
     CallCounts counts{};
     bool wholeOrNothing = true;
-    int totalCalls() const;
+    int totalCalls() const { return std::accumulate(counts.cbegin(), counts.cend(), 0); }
 };
 Reference referenceRun(const ActionRow &row);
 

@@ -5,9 +5,6 @@
 // point anywhere, and a tree is removed whole whatever its permissions and names.
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
 
 #include <fcntl.h>
 #include <ftw.h>

@@ -3,8 +3,6 @@
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
 
-#include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 #include <tuple>

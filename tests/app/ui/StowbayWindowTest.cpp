@@ -19,16 +19,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-// The Locations dialog as a user who changes the locations in it (or leaves them).
-struct EditingLocations : platform::LocationsEditor {
-    std::function<void(platform::Locations &)> change = [](platform::Locations &) {};
-    void edit(platform::Locations &locations) override { change(locations); }
-};
 
 // The real window on real Staging, store, simulator and program folders.
 struct Harness {
@@ -37,7 +30,7 @@ struct Harness {
     ScriptedMessageBoxes messages;
     ScriptedConfigChooser chooser;
     RecordingLauncher launcher;
-    EditingLocations locations;
+    ScriptedLocationsEditor locations;
     FileListOnDemand fileList{state};
     PictureReadAhead pictures;
     std::unique_ptr<StowbayWindow> window;
@@ -200,6 +193,7 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
                                        "\r\nMSFSDIR=" + h.state.MsfsDir + "\r\n" + geometry)
                                           .toUtf8());
             h.messages.expectAnswers("oo");
+            h.locations.edits = {[](platform::Locations &) {}};
             EXPECT_FALSE(h.window->start());
             EXPECT_TRUE(h.ini().contains(geometry));
             continue;
@@ -207,14 +201,13 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
         h.open();
         if (way == NewStore) {
             h.tree.folder("store2");
-            h.locations.change = [&h](platform::Locations &l) {
-                l.stowbay = h.tree.path("store2");
-            };
+            h.locations.edits = {
+                [&h](platform::Locations &l) { l.stowbay = h.tree.path("store2"); }};
             h.messages.expectOk();
             h.trigger("mnuLocations");
             EXPECT_TRUE(h.ini().contains("STOWBAYDIR=" + h.tree.path("store2/")));
         } else if (way == NoSimulator) {
-            h.locations.change = [&h](platform::Locations &l) { l.msfs = h.tree.path("nosim"); };
+            h.locations.edits = {[&h](platform::Locations &l) { l.msfs = h.tree.path("nosim"); }};
             h.messages.expectOkCancel(false);
             h.trigger("mnuLocations");
         } else {
