@@ -155,8 +155,7 @@ TEST(ArchiveUnpack, AnArchiveHoldingOnlyAnArchiveOffersToUnpackItInItsPlace)
         Unpacking unpacking;
         unpacking.archive("inner.zip", c.inner, {}, c.innerOptions);
         const QByteArray inner = unpacking.tree.read("Downloads/inner.zip");
-        const QString outer =
-            unpacking.archive("outer.zip", {{"inner.zip", inner}});
+        const QString outer = unpacking.archive("outer.zip", {{"inner.zip", inner}});
         const qint64 outerSize = QFile(outer).size();
         ASSERT_LT(inner.size(), 1000 * outerSize);
         unpacking.test.messages.expectYesNo("inner.zip", c.yes);

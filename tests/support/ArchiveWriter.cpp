@@ -11,8 +11,7 @@
 #include <archive_entry.h>
 #include <memory>
 
-void writeArchive(const QString &path, const QList<ArchiveEntry> &entries,
-                  const char *options)
+void writeArchive(const QString &path, const QList<ArchiveEntry> &entries, const char *options)
 {
     const Utf8Locale utf8; // lets the zip writer store non-ASCII names with the UTF-8 flag
     const std::unique_ptr<archive, decltype(&archive_write_free)> writer(archive_write_new(),
