@@ -33,10 +33,13 @@ run_target() {
     # Whole archives take more bytes to mean something; the text readers need few.
     local max_len=4096
     [ "$name" = archive_unpack ] && max_len=8192
+    # Real add-on files, when the optional outside corpus is there, seed the readers too.
+    local real=() outside=$root/../shared/fixtures/real-cfg
+    case $name in aircraft_cfg | config_readers) [ -d "$outside" ] && real=("$outside") ;; esac
     local status=0
     "$build/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" "$scratch" \
-        "$root/tests/fuzz/corpus/$name" >"$build/logs/$name.log" 2>&1 || status=$?
+        "$root/tests/fuzz/corpus/$name" "${real[@]}" >"$build/logs/$name.log" 2>&1 || status=$?
     echo "$status" >"$build/logs/$name.status"
 }
 

@@ -98,13 +98,3 @@ TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
         EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
 }
-
-TEST(StartUp, ASimulatorWithoutAircraftFolderLeftSoEndsStartUpBeforeTheStoreIsTouched)
-{
-    Folders f;
-    f.saveIni();
-    QDir(f.tree.path("fs2000/Aircraft")).removeRecursively();
-    f.test.messages.expectOkCancel({}, false);
-    EXPECT_FALSE(f.start());
-    EXPECT_EQ(f.storeFolders(), QStringList{});
-}

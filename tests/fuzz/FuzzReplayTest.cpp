@@ -1,7 +1,6 @@
 #include "FuzzTarget.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -43,28 +42,4 @@ TEST(FuzzCorpus, EverySeedRunsCleanThroughItsTarget)
         for (const QString &file : files)
             expectRunsClean(target, seeds.filePath(file));
     }
-}
-
-// The outside corpus of real add-on files, when present, runs through the readers' targets.
-TEST(FuzzCorpus, RealAddOnFilesRunCleanThroughTheReaders)
-{
-    const QString corpus = QStringLiteral(WINGSTASH_REAL_CORPUS);
-    if (!QFileInfo(corpus).isDir()) {
-        const std::string why = "real add-on corpus not found at " + corpus.toStdString();
-        if (qEnvironmentVariable("CI") == QLatin1String("true"))
-            FAIL() << why;
-        GTEST_SKIP() << why;
-    }
-    const std::map<QString, std::string> targetOf{{"aircraft.cfg", "aircraft_cfg"},
-                                                  {"panel.cfg", "config_readers"},
-                                                  {"sound.cfg", "config_readers"}};
-    int read = 0;
-    for (QDirIterator it(corpus, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        const auto target = targetOf.find(QFileInfo(it.next()).fileName().toLower());
-        if (target != targetOf.end()) {
-            expectRunsClean(fuzzTargets().at(target->second), it.filePath());
-            ++read;
-        }
-    }
-    EXPECT_GT(read, 0);
 }

@@ -40,34 +40,3 @@ TEST(Store, OnlyPlainFoldersAreCategoriesOrPackagesAndInstalledOnesShowTheMarker
     sortIgnoringCase(names);
     EXPECT_EQ(names, (QStringList{"Alpha", "alpha", "bravo", "Charlie", "zulu"}));
 }
-
-TEST(Store, ANameClashesWithAFolderInAListedCategoryOrTheSimulatorAndBothAreSaid)
-{
-    StoreFixture f;
-    f.tree.folder("Stowbay/Jets/LEARJET")
-        .folder("Stowbay/Props/Learjet")
-        .folder("Stowbay/Added Later/Citation")
-        .file("Stowbay/Jets/Cub")
-        .file("MSFS/Cub")
-        .folder("MSFS/gauges")
-        .folder("Stowbay/Jets/Sound")
-        .folder("MSFS/Sound");
-    // The folder each message names.
-    const QString inStore = f.test.state.StowbayDir + "Jets.";
-    const QString inSimulator = f.test.state.MsfsDir + ".";
-    const struct {
-        QString name;
-        QStringList said;
-    } cases[] = {{"Citation", {}},
-                 {"Cub", {}},
-                 {"Beaver", {}},
-                 {"learjet", {inStore}},
-                 {"Gauges", {inSimulator}},
-                 {"sound", {inStore, inSimulator}}};
-    for (const auto &c : cases) {
-        for (const QString &text : c.said)
-            f.test.messages.expectOk(text);
-        EXPECT_EQ(PackageNameExists(f.test, {"Jets", "Props"}, c.name), !c.said.isEmpty())
-            << c.name.toStdString();
-    }
-}
