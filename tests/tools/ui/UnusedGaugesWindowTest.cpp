@@ -26,4 +26,3 @@ TEST(UnusedGaugesWindow, FirstOpensCentredOverTheMainWindowAndWhollyOnTheScreen)
         }
     }
 }
-
