@@ -16,7 +16,7 @@ namespace {
 
 const QByteArray kSentinel = QByteArrayLiteral("left alone");
 
-// The user answers every question with Yes or OK.
+// Yes or OK to every question (fuzz programs link no test support, so no scripted boxes).
 struct AgreeingBoxes : platform::MessageBoxes {
     platform::Answer show(const QString &, platform::Buttons buttons, const QStringList &) override
     {

@@ -103,6 +103,12 @@ QStringList boxFromDisk(const ActionWorld &world)
     return entries;
 }
 
+void showStowbayUnlessShown(MainController &controller)
+{
+    if (controller.mode() != MainMode::Stowbay)
+        controller.stowbayClicked();
+}
+
 } // namespace
 
 ActionWorld::ActionWorld(bool agree) : TestContext(agree)
@@ -129,22 +135,18 @@ void ActionWorld::go(StagingAction action)
 {
     if (controller.mode() != MainMode::Staging)
         controller.stagingClicked();
-    window.option = int(action);
-    controller.goClicked();
+    pressGo(window, controller, action);
 }
 
 void ActionWorld::go(StowbayAction action)
 {
-    if (controller.mode() != MainMode::Stowbay)
-        controller.stowbayClicked();
-    window.option = int(action);
-    controller.goClicked();
+    showStowbayUnlessShown(controller);
+    pressGo(window, controller, action);
 }
 
 void ActionWorld::select(const QString &name)
 {
-    if (controller.mode() != MainMode::Stowbay)
-        controller.stowbayClicked();
+    showStowbayUnlessShown(controller);
     pickPackage(window, controller, kCategory, name);
 }
 

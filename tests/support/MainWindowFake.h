@@ -57,6 +57,14 @@ inline void pickPackage(FakeMainWindow &window, MainController &controller, cons
         controller.packagePicked();
 }
 
+// The option chosen in the box, then Go.
+template <typename Action>
+void pressGo(FakeMainWindow &window, MainController &controller, Action action)
+{
+    window.option = int(action);
+    controller.goClicked();
+}
+
 // Staging beside a store and a simulator folder, and the main window with its controller. The
 // test builds its tree, then starts the window as the program does (welcome, category box).
 struct MainWindowScenario : StoreFixture {
@@ -77,10 +85,5 @@ struct MainWindowScenario : StoreFixture {
     {
         pickPackage(window, controller, category, name);
     }
-    // The option chosen in the box, then Go.
-    template <typename Action> void go(Action action)
-    {
-        window.option = int(action);
-        controller.goClicked();
-    }
+    template <typename Action> void go(Action action) { pressGo(window, controller, action); }
 };

@@ -12,6 +12,16 @@ const char *buttonsName(Buttons buttons)
     return buttons == Buttons::Ok ? "Ok" : buttons == Buttons::OkCancel ? "OkCancel" : "YesNo";
 }
 
+// Yes or Ok when agreeing, No or Cancel (the cautious answer) when not; an Ok box takes Ok.
+Answer answerAlike(Buttons buttons, bool agree)
+{
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (buttons == Buttons::YesNo)
+        return agree ? Answer::Yes : Answer::No;
+    return agree ? Answer::Ok : Answer::Cancel;
+}
+
 } // namespace
 
 ScriptedMessageBoxes &ScriptedMessageBoxes::expect(const QString &part, Buttons buttons,
@@ -45,11 +55,11 @@ ScriptedMessageBoxes &ScriptedMessageBoxes::expectAnswers(const char *answers)
             break;
         case 'y':
         case 'n':
-            expectYesNo(*answer == 'y');
+            expectYesNo({}, *answer == 'y');
             break;
         case 'k':
         case 'c':
-            expectOkCancel(*answer == 'k');
+            expectOkCancel({}, *answer == 'k');
             break;
         default:
             ADD_FAILURE() << "No such answer: " << *answer;
@@ -63,17 +73,11 @@ Answer ScriptedMessageBoxes::show(const QString &text, Buttons buttons, const QS
     shown.append(text);
     details.append(lines);
     if (agreeToAll_)
-        return buttons == Buttons::Ok      ? Answer::Ok
-               : *agreeToAll_              ? (buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok)
-               : buttons == Buttons::YesNo ? Answer::No
-                                           : Answer::Cancel;
+        return answerAlike(buttons, *agreeToAll_);
     if (expected_.isEmpty()) {
         ADD_FAILURE() << "Unexpected message box (" << buttonsName(buttons)
                       << "): " << text.toStdString();
-        // The cautious answer of each button set.
-        return buttons == Buttons::Ok      ? Answer::Ok
-               : buttons == Buttons::YesNo ? Answer::No
-                                           : Answer::Cancel;
+        return answerAlike(buttons, false);
     }
     const Expected next = expected_.takeFirst();
     EXPECT_TRUE(text.contains(next.part)) << "message box text: " << text.toStdString()

@@ -28,8 +28,6 @@ public:
     ScriptedMessageBoxes &expectOk(const QString &part = {});
     ScriptedMessageBoxes &expectYesNo(const QString &part, bool yes);
     ScriptedMessageBoxes &expectOkCancel(const QString &part, bool ok);
-    ScriptedMessageBoxes &expectYesNo(bool yes) { return expectYesNo(QString(), yes); }
-    ScriptedMessageBoxes &expectOkCancel(bool ok) { return expectOkCancel(QString(), ok); }
     // Boxes of fixed texts by their answers, one letter each: 'o' an Ok box, 'y' / 'n' a Yes/No
     // question answered Yes / No, 'k' / 'c' an Ok/Cancel question answered Ok / Cancel.
     ScriptedMessageBoxes &expectAnswers(const char *answers);

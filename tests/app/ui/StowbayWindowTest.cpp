@@ -90,7 +90,7 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     h.child<QLineEdit>("txtPackageName")->setText("A/B");
     auto *options = h.child<QComboBox>("cboOptions");
     options->setCurrentIndex(options->findData(int(StagingAction::RemoveAll)));
-    h.messages.expectYesNo(false);
+    h.messages.expectAnswers("n");
     h.click("cmdGo");
     EXPECT_EQ(h.child<QLineEdit>("txtPackageName")->text(), "A B");
 
@@ -111,7 +111,7 @@ TEST(StowbayWindow, ControlsForwardTheirEventsAndShowTheMode)
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "< Cub >");
 
     // An archive dropped on the window is unpacked into Staging (emptied first), which is shown.
-    h.messages.expectOkCancel(true);
+    h.messages.expectAnswers("k");
     writeArchive(h.tree.path("cub.zip"), {{"Model/cub.mdl"}});
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(h.tree.path("cub.zip"))});
@@ -208,7 +208,7 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
             EXPECT_TRUE(h.ini().contains("STOWBAYDIR=" + h.tree.path("store2/")));
         } else if (way == NoSimulator) {
             h.locations.edits = {[&h](platform::Locations &l) { l.msfs = h.tree.path("nosim"); }};
-            h.messages.expectOkCancel(false);
+            h.messages.expectAnswers("c");
             h.trigger("mnuLocations");
         } else {
             h.tree.file("staging/second/aircraft.cfg", "[fltsim.0]\r\ntitle=Two\r\n");
