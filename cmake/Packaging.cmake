@@ -56,8 +56,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The libraries come from shlibdeps; xdg-open, which opens read-me files and folders with the
-# desktop's programs, is run rather than linked, so it is named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS xdg-utils)
+# The libraries come from shlibdeps. xdg-open, which opens read-me files and folders with the
+# desktop's programs, is run rather than linked, and libarchive is loaded with the first
+# archive, so shlibdeps sees neither: they are named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, libarchive13 (>= 3.6)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

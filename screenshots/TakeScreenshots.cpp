@@ -50,6 +50,7 @@ bool save(QWidget &window, const QString &file)
 
 int main(int argc, char **argv)
 {
+    FontConfigReadAhead fontConfig;
     Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
     if (argc < 3) {
@@ -74,7 +75,7 @@ int main(int argc, char **argv)
         return 1;
 
     DecliningMessageBoxes messages;
-    ProgramParts parts(state, messages);
+    ProgramParts parts(state, messages, fontConfig);
     QWidget &window = parts.window;
     if (!parts.window.start())
         return 1;

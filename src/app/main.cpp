@@ -60,6 +60,8 @@ int main(int argc, char **argv)
     if (argc > 1)
         answerTerminalQuestions(argc, argv);
 
+    // Read while the application object is made; the windows wait for it (ProgramParts).
+    FontConfigReadAhead fontConfig;
     // The forms library is static: its built-in pictures must be pulled in by name.
     Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
@@ -81,7 +83,7 @@ int main(int argc, char **argv)
     state.StateDir = stateFolder();
 
     QtMessageBoxes messages;
-    ProgramParts parts(state, messages);
+    ProgramParts parts(state, messages, fontConfig);
     messages.setParent(&parts.window);
     if (!parts.window.start())
         return 0;

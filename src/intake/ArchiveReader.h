@@ -8,6 +8,7 @@
 
 struct archive;
 struct archive_entry;
+struct LibArchive;
 
 // Reads one archive of any kind libarchive knows (zip, 7z, rar, tar with its compressions, cab),
 // entry by entry. Names come out in Unicode: zip names stored without the UTF-8 flag, as DOS
@@ -39,7 +40,8 @@ public:
     qint64 read(char *buffer, qint64 size);
 
 private:
-    Utf8Locale locale_; // libarchive converts names to the thread's character set
+    Utf8Locale locale_;     // libarchive converts names to the thread's character set
+    const LibArchive *lib_; // null when libarchive could not be loaded
     archive *archive_ = nullptr;
     archive_entry *entry_ = nullptr;
     bool open_ = false;

@@ -95,6 +95,26 @@ bool matchesPass(const ClassificationPass &pass, const QString &lowerName, const
     return false;
 }
 
+bool passMayMatchExtension(const ClassificationPass &pass, QStringView extension)
+{
+    switch (pass.mode) {
+    case PassMode::Extension:
+        if (pass.pattern.size() == 2)
+            return extension.size() == 3 && extension.endsWith(pass.pattern);
+        return extension == pass.pattern;
+    case PassMode::ExactName:
+        return extension == QStringView(pass.pattern).sliced(pass.pattern.lastIndexOf(u'.') + 1);
+    case PassMode::EveryFile:
+        return true;
+    case PassMode::CheckList:
+    case PassMode::KeysList:
+    case PassMode::NotesList:
+    case PassMode::RefList:
+        return extension == u"txt";
+    }
+    return true;
+}
+
 bool hasKnownEnding(const QString &lowerPath)
 {
     static const std::array<QLatin1String, 18> endings{

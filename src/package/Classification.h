@@ -39,6 +39,10 @@ const std::array<ClassificationGroup, kKindCount> &classificationGroups();
 bool matchesPass(const ClassificationPass &pass, const QString &lowerName,
                  const SharedState &state);
 
+// False when no name with this extension (the text after its last ".", empty without one) can
+// match the pass: the scan then need not test those names.
+bool passMayMatchExtension(const ClassificationPass &pass, QStringView extension);
+
 // True when a lower-case path ends with a name that some kind other than Unrecognized Files
 // claims; such files are left out of the Unrecognized Files list.
 bool hasKnownEnding(const QString &lowerPath);

@@ -10,7 +10,11 @@
 #include "platform/CaseLookup.h"
 #include "platform/Path.h"
 
+#include <QHash>
 #include <QSet>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -27,11 +31,15 @@ QString overflowMessage()
 struct Listing {
     FileList files;
     QStringList names; // lower-case file name of each entry
+    // Positions of the entries by extension, in listing order: a pass tests only the names
+    // whose extension it can match, not every file once per pass.
+    QHash<QString, QList<qsizetype>> byExtension;
 
     void reset(NamedFiles walked)
     {
         files = std::move(walked.files);
         names = std::move(walked.names);
+        indexExtensions();
     }
 
     void drop(const FileList &gone)
@@ -46,6 +54,39 @@ struct Listing {
                 files.removeAt(i);
                 names.removeAt(i);
             }
+        }
+        indexExtensions();
+    }
+
+    // The positions a pass must test, in listing order.
+    QList<qsizetype> candidates(const ClassificationPass &pass) const
+    {
+        QList<qsizetype> positions;
+        if (pass.mode == PassMode::EveryFile) {
+            positions.resize(names.size());
+            std::iota(positions.begin(), positions.end(), 0);
+            return positions;
+        }
+        int matchingBuckets = 0;
+        for (auto bucket = byExtension.cbegin(); bucket != byExtension.cend(); ++bucket) {
+            if (passMayMatchExtension(pass, bucket.key())) {
+                positions += bucket.value();
+                ++matchingBuckets;
+            }
+        }
+        if (matchingBuckets > 1)
+            std::sort(positions.begin(), positions.end());
+        return positions;
+    }
+
+private:
+    void indexExtensions()
+    {
+        byExtension.clear();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString &name = names[i];
+            const qsizetype dot = name.lastIndexOf(u'.');
+            byExtension[dot < 0 ? QString() : name.sliced(dot + 1)].append(i);
         }
     }
 };
@@ -68,7 +109,7 @@ FileList runGroup(Context &context, const ClassificationGroup &group, const List
     FileList found;
     for (const ClassificationPass &pass : group.passes) {
         const bool reads = pass.mode == PassMode::ExactName;
-        for (qsizetype i = 0; i < listing.files.size(); ++i) {
+        for (const qsizetype i : listing.candidates(pass)) {
             const bool full = found.size() > capacity::kFilesPerList;
             if (full && !reads)
                 break;

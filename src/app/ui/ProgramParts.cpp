@@ -12,9 +12,10 @@ const QStringList kWindowIcons{QStringLiteral(":/icon-64.png"), QStringLiteral("
 
 } // namespace
 
-ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages)
-    : pictures(kWindowIcons + QStringList{welcomePicture()}), launcher(messages),
-      configChooser(messages), locations(messages), fileList(state),
+ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages,
+                           FontConfigReadAhead &fontConfig)
+    : pictures(kWindowIcons + QStringList{welcomePicture()}), fontConfigRead(fontConfig),
+      launcher(messages), configChooser(messages), locations(messages), fileList(state),
       window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList,
                                      pictures})
 {

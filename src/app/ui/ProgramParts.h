@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/FontConfigReadAhead.h"
 #include "app/ui/PictureReadAhead.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/SharedState.h"
@@ -12,9 +13,11 @@
 // The program's windows and the Qt services the logic talks through, made and owned together,
 // with the dialogs parented to the main window.
 struct ProgramParts {
-    ProgramParts(SharedState &state, platform::MessageBoxes &messages);
+    ProgramParts(SharedState &state, platform::MessageBoxes &messages,
+                 FontConfigReadAhead &fontConfig);
 
-    PictureReadAhead pictures; // first: it reads while the windows are built
+    PictureReadAhead pictures;                // first: it reads while the windows are built
+    FontConfigReadAhead::Read fontConfigRead; // before any control with text
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser;
     DialogLocationsEditor locations;
