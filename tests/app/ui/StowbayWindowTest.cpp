@@ -178,6 +178,30 @@ TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
     EXPECT_EQ(h.programEnds, 1);
 }
 
+// Started from ws.ini, the window paints before it lists the store: the boxes fill right after
+// that, or first thing when a control is used before it.
+TEST(StowbayWindow, StartedWindowFillsItsBoxesAfterPaintingOrBeforeAnyHandler)
+{
+    for (const bool clickFirst : {false, true}) {
+        Harness h;
+        h.tree.file("stowbay/Jets/Lear/lear.air")
+            .file("app/ws.ini", ("STAGINGDIR=" + h.state.StagingDir + "\r\nSTOWBAYDIR=" +
+                                 h.state.StowbayDir + "\r\nMSFSDIR=" + h.state.MsfsDir + "\r\n")
+                                    .toUtf8());
+        ASSERT_TRUE(h.window->start());
+        auto *categories = h.child<QComboBox>("cboPackageCategory");
+        EXPECT_EQ(categories->count(), 0) << clickFirst;
+        if (clickFirst) {
+            h.click("cmdStowbay");
+            EXPECT_EQ(categories->count(), 1); // before the handler ran, not once painted
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return categories->count() == 1; })) << clickFirst;
+        EXPECT_EQ(h.child<QComboBox>("cboPackageName")->currentText(), "Lear") << clickFirst;
+        EXPECT_EQ(h.window->controller().mode(),
+                  clickFirst ? MainMode::Stowbay : MainMode::Welcome);
+    }
+}
+
 // Each way start-up, Locations or a scan can end the program, and whether ws.ini is written.
 TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
 {
