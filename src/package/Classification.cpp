@@ -97,22 +97,15 @@ bool matchesPass(const ClassificationPass &pass, const QString &lowerName, const
 
 bool passMayMatchExtension(const ClassificationPass &pass, QStringView extension)
 {
-    switch (pass.mode) {
-    case PassMode::Extension:
-        if (pass.pattern.size() == 2)
-            return extension.size() == 3 && extension.endsWith(pass.pattern);
-        return extension == pass.pattern;
-    case PassMode::ExactName:
-        return extension == QStringView(pass.pattern).sliced(pass.pattern.lastIndexOf(u'.') + 1);
-    case PassMode::EveryFile:
+    if (pass.mode == PassMode::EveryFile)
         return true;
-    case PassMode::CheckList:
-    case PassMode::KeysList:
-    case PassMode::NotesList:
-    case PassMode::RefList:
+    if (pass.mode == PassMode::ExactName)
+        return extension == QStringView(pass.pattern).sliced(pass.pattern.lastIndexOf(u'.') + 1);
+    if (pass.mode != PassMode::Extension) // the kneeboard texts
         return extension == u"txt";
-    }
-    return true;
+    if (pass.pattern.size() == 2) // "af": any three-letter extension ending in "af"
+        return extension.size() == 3 && extension.endsWith(pass.pattern);
+    return extension == pass.pattern;
 }
 
 bool hasKnownEnding(const QString &lowerPath)
