@@ -12,7 +12,10 @@ package=$(ls build-deb/wingstash_*.deb)
 desktop-file-validate resources/org.wingstash.Wingstash.desktop
 appstreamcli validate --no-net --pedantic build-deb/packaging/org.wingstash.Wingstash.metainfo.xml
 lintian --fail-on error "$package"
-# Files and folders are opened through xdg-open, which shlibdeps cannot see.
-dpkg-deb --field "$package" Depends | grep -qw xdg-utils ||
-  { echo "$package does not depend on xdg-utils" >&2; exit 1; }
+# Files and folders are opened through xdg-open, and libarchive is loaded with the first archive:
+# shlibdeps sees neither.
+for needed in xdg-utils libarchive13; do
+  dpkg-deb --field "$package" Depends | grep -qw "$needed" ||
+    { echo "$package does not depend on $needed" >&2; exit 1; }
+done
 echo "Built $package"

@@ -37,3 +37,16 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
         EXPECT_EQ(s.window.firstTabShown, c.firstTab);
     }
 }
+
+// Stowbay with no package to show empties what Staging listed, rather than keep it on show.
+TEST(MainController, StowbayWithoutAPackageEmptiesTheListsStagingFilled)
+{
+    MainWindowScenario s;
+    s.tree.file("Staging/a.gau").folder("Stowbay/Empty");
+    s.start();
+    s.controller.stagingClicked();
+    EXPECT_EQ(s.test.view.rows[Gauges], QStringList{"a.gau"});
+    s.controller.stowbayClicked();
+    EXPECT_TRUE(s.test.view.rows[Gauges].isEmpty());
+    EXPECT_FALSE(s.test.view.tabAvailable[Gauges]);
+}
