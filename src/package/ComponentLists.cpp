@@ -8,7 +8,6 @@
 #include "platform/CaseLookup.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace {
@@ -16,12 +15,12 @@ namespace {
 struct WorkEntry {
     QString name; // lower-case file name
     PackageFile file;
-    std::u32string nameKey; // orders the names as comparing them ignoring case does
 };
 
 bool sortsBefore(const WorkEntry &a, const WorkEntry &b)
 {
-    if (const int byName = a.nameKey.compare(b.nameKey); byName != 0)
+    // Ordered as comparing the names ignoring case does; no key is made per file.
+    if (const int byName = platform::compareCaseKeys(a.name, b.name); byName != 0)
         return byName < 0;
     if (const int byPath = a.file.path.compare(b.file.path, Qt::CaseInsensitive); byPath != 0)
         return byPath < 0;
@@ -36,9 +35,7 @@ std::vector<WorkEntry> sortedWorkList(ComponentKind kind, const FileList &found)
     for (const PackageFile &file : found) {
         if (kind == UnrecognizedFiles && hasKnownEnding(file.path))
             continue;
-        QString name = FileNameOf(file.path, false);
-        std::u32string key = platform::caseKey(name);
-        work.push_back({std::move(name), file, std::move(key)});
+        work.push_back({FileNameOf(file.path, false), file});
     }
     std::sort(work.begin(), work.end(), sortsBefore);
     return work;

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -31,21 +33,41 @@ QString caseVariantIn(const QString &dir, const QString &name)
 
 } // namespace
 
+namespace {
+
 // Each UTF-16 unit case-folded on its own, except that the second half of a surrogate pair
 // stands for the whole folded code point: what QString::compare compares ignoring case.
+char32_t foldedUnit(QStringView name, qsizetype at)
+{
+    char32_t unit = name[at].unicode();
+    if (unit < 0x80) // most names: ASCII, where folding is lower-casing
+        return unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit;
+    if (QChar::isLowSurrogate(unit) && at > 0 && name[at - 1].isHighSurrogate())
+        unit = QChar::surrogateToUcs4(name[at - 1].unicode(), char16_t(unit));
+    return QChar::toCaseFolded(unit);
+}
+
+} // namespace
+
 std::u32string caseKey(const QString &name)
 {
     std::u32string key;
     key.reserve(std::size_t(name.size()));
-    char16_t previous = 0;
-    for (const QChar c : name) {
-        char32_t unit = c.unicode();
-        if (QChar::isLowSurrogate(unit) && QChar::isHighSurrogate(previous))
-            unit = QChar::surrogateToUcs4(previous, char16_t(unit));
-        previous = c.unicode();
-        key.push_back(QChar::toCaseFolded(unit));
-    }
+    for (qsizetype at = 0; at < name.size(); ++at)
+        key.push_back(foldedUnit(name, at));
     return key;
+}
+
+int compareCaseKeys(QStringView first, QStringView second)
+{
+    const qsizetype common = std::min(first.size(), second.size());
+    for (qsizetype at = 0; at < common; ++at) {
+        const char32_t a = foldedUnit(first, at);
+        const char32_t b = foldedUnit(second, at);
+        if (a != b)
+            return a < b ? -1 : 1;
+    }
+    return first.size() == second.size() ? 0 : first.size() < second.size() ? -1 : 1;
 }
 
 QString resolveCase(const QString &path)

@@ -12,6 +12,9 @@ namespace platform {
 // compare them (QString::compare with Qt::CaseInsensitive); ordering keys orders the names.
 std::u32string caseKey(const QString &name);
 
+// caseKey(first) against caseKey(second), negative, zero or positive, without making either.
+int compareCaseKeys(QStringView first, QStringView second);
+
 // Looks a built path up component by component: an exact match first, else the first entry
 // that matches ignoring case. Components that do not exist keep the spelling given, so the
 // result also serves for creating new files. A trailing separator is kept.

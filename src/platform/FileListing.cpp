@@ -15,20 +15,13 @@ namespace platform {
 namespace {
 
 // Case-insensitively by name, exact order breaking ties so the order never depends on the disk.
+// The keys are compared as they are folded: a listing makes no key.
 void sortByName(QList<DirEntry> &entries)
 {
-    std::vector<std::pair<std::u32string, DirEntry>> keyed;
-    keyed.reserve(std::size_t(entries.size()));
-    for (DirEntry &entry : entries)
-        keyed.emplace_back(caseKey(entry.name), std::move(entry));
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return a.second.name < b.second.name;
+    std::sort(entries.begin(), entries.end(), [](const DirEntry &a, const DirEntry &b) {
+        const int byKey = compareCaseKeys(a.name, b.name);
+        return byKey != 0 ? byKey < 0 : a.name < b.name;
     });
-    entries.clear();
-    for (auto &[key, entry] : keyed)
-        entries.append(std::move(entry));
 }
 
 unsigned attributesFromInfo(const QFileInfo &info)

@@ -1,3 +1,4 @@
+#include "platform/FileListing.h"
 #include "platform/Folders.h"
 #include "platform/PathIdentity.h"
 #include "support/TreeBuilder.h"
@@ -22,4 +23,20 @@ TEST(FileSystemFolders, WhatTheSystemRefusesIsNeverReportedDone)
     EXPECT_FALSE(makeFolder(tree.path(QString(300, QLatin1Char('n')))).ok);
     EXPECT_FALSE(removeFolder(tree.path("full")).ok);
     EXPECT_TRUE(tree.exists("full/keep.txt"));
+}
+
+// A listing comes in its names' case-key order, exact order breaking ties, whatever the disk's
+// order: ASCII beside the letters' neighbours, accents, a non-BMP letter by its first unit.
+TEST(FileListing, EntriesComeInCaseKeyOrder)
+{
+    const QStringList sorted{
+        "@",     "[", "_x",     "a",          "A.txt",      "a.TXT",          "a.txt", "a1",
+        "b.txt", "Z", "\u00DF", "\u00C4.txt", "\u00E4.txt", "\U0001D538.txt", "\uFB01"};
+    TreeBuilder tree;
+    for (auto name = sorted.crbegin(); name != sorted.crend(); ++name)
+        tree.file(*name);
+    QStringList listed;
+    for (const DirEntry &entry : listDirectory(tree.path("")))
+        listed.append(entry.name);
+    EXPECT_EQ(listed, sorted);
 }
