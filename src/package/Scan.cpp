@@ -62,20 +62,19 @@ struct Listing {
     QList<qsizetype> candidates(const ClassificationPass &pass) const
     {
         QList<qsizetype> positions;
-        if (pass.mode == PassMode::EveryFile) {
-            positions.resize(names.size());
-            std::iota(positions.begin(), positions.end(), 0);
-            return positions;
-        }
-        int matchingBuckets = 0;
+        qsizetype matchingBuckets = 0;
         for (auto bucket = byExtension.cbegin(); bucket != byExtension.cend(); ++bucket) {
             if (passMayMatchExtension(pass, bucket.key())) {
                 positions += bucket.value();
                 ++matchingBuckets;
             }
         }
-        if (matchingBuckets > 1)
+        if (matchingBuckets == byExtension.size()) { // every name, as the last group asks
+            positions.resize(names.size());
+            std::iota(positions.begin(), positions.end(), 0);
+        } else if (matchingBuckets > 1) {
             std::sort(positions.begin(), positions.end());
+        }
         return positions;
     }
 
