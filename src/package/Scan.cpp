@@ -61,20 +61,21 @@ struct Listing {
     // The positions a pass must test, in listing order.
     QList<qsizetype> candidates(const ClassificationPass &pass) const
     {
-        QList<qsizetype> positions;
-        qsizetype matchingBuckets = 0;
+        QList<const QList<qsizetype> *> matching;
         for (auto bucket = byExtension.cbegin(); bucket != byExtension.cend(); ++bucket) {
-            if (passMayMatchExtension(pass, bucket.key())) {
-                positions += bucket.value();
-                ++matchingBuckets;
-            }
+            if (passMayMatchExtension(pass, bucket.key()))
+                matching.append(&bucket.value());
         }
-        if (matchingBuckets == byExtension.size()) { // every name, as the last group asks
+        QList<qsizetype> positions;
+        if (matching.size() == byExtension.size()) { // every name, as the last group asks
             positions.resize(names.size());
             std::iota(positions.begin(), positions.end(), 0);
-        } else if (matchingBuckets > 1) {
-            std::sort(positions.begin(), positions.end());
+            return positions;
         }
+        for (const QList<qsizetype> *bucket : matching)
+            positions += *bucket;
+        if (matching.size() > 1)
+            std::sort(positions.begin(), positions.end());
         return positions;
     }
 
