@@ -1,5 +1,6 @@
 #include "package/Walk.h"
 
+#include "package/TwoThreadWalk.h"
 #include "platform/CaseLookup.h"
 #include "platform/FileListing.h"
 #include "platform/Path.h"
@@ -38,31 +39,8 @@ FileList walkFiles(const QString &root, const std::function<void()> &afterEachFo
 
 NamedFiles walkNamedFiles(const QString &root, const std::function<void()> &afterEachFolder)
 {
-    const QChar separator = platform::separator();
     const QString top = platform::withTrailingSeparator(root);
-    NamedFiles walked;
-    std::vector<PendingFolder> stack{{platform::resolveCase(top), top.toLower()}};
-    std::vector<PendingFolder> subfolders;
-    while (!stack.empty()) {
-        const PendingFolder folder = std::move(stack.back());
-        stack.pop_back();
-        // A folder that cannot be listed is left out; the walk goes on.
-        for (const platform::DirEntry &entry :
-             platform::listDirectory(folder.real, nullptr, platform::ListDetail::FolderTest)) {
-            const QString lowerName = entry.name.toLower();
-            if (entry.isFolder()) {
-                subfolders.push_back(
-                    {folder.real + entry.name + separator, folder.lower + lowerName + separator});
-            } else {
-                walked.files.append({folder.lower + lowerName, folder.real + entry.name});
-                walked.names.append(lowerName);
-            }
-        }
-        pushInListingOrder(stack, subfolders);
-        if (afterEachFolder)
-            afterEachFolder();
-    }
-    return walked;
+    return walkOnTwoThreads(platform::resolveCase(top), top.toLower(), afterEachFolder);
 }
 
 FileList filesNamed(const QString &root, const QString &lowerName)

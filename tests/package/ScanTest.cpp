@@ -2,8 +2,39 @@
 
 #include "PackageTestHelpers.h"
 #include "TestContext.h"
+#include "package/Walk.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// Grows an irregular tree below folder, each folder's files before its sub-folders, noting
+// each file as "real path|lower path" in the order a walk must give.
+void growTree(TreeBuilder &tree, const QString &folder, int depth, QStringList &walkOrder)
+{
+    for (int f = 0; f < 1 + depth % 2; ++f) {
+        const QString real = tree.path(folder + QStringLiteral("F%1.txt").arg(f));
+        tree.file(folder + QStringLiteral("F%1.txt").arg(f));
+        walkOrder.append(real + '|' + real.toLower());
+    }
+    for (int d = 0; depth > 0 && d < 2 + depth % 3; ++d)
+        growTree(tree, folder + QStringLiteral("D%1/").arg(d), depth - 1, walkOrder);
+}
+
+} // namespace
+
+TEST(WalkFiles, SharedByTwoThreadsKeepsTheOrderOfOneWalk)
+{
+    for (const int depth : {0, 1, 5}) {
+        TreeBuilder tree;
+        QStringList expected;
+        growTree(tree, {}, depth, expected);
+        QStringList walked;
+        for (const PackageFile &file : walkFiles(tree.root()))
+            walked.append(file.realPath + '|' + file.path);
+        EXPECT_EQ(walked, expected) << depth;
+    }
+}
 
 TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
 {
