@@ -164,8 +164,13 @@ bool FolderLayout::isInstalled(const QString &name, InstalledAs as) const
 
 std::unordered_set<std::u32string> FolderLayout::installedKeys(InstalledAs as) const
 {
+    return installedKeysIn(aircraftFolder(), as);
+}
+
+std::unordered_set<std::u32string> FolderLayout::installedKeysIn(const QString &aircraft,
+                                                                 InstalledAs as)
+{
     std::unordered_set<std::u32string> keys;
-    const QString aircraft = aircraftFolder();
     if (as == InstalledAs::AnyEntry) {
         // The names alone, with no status call for a thousand aircraft.
         for (const QString &name : platform::entryNames(aircraft))

@@ -91,6 +91,10 @@ public:
     // The same test for many names from one listing of the aircraft folder: the entries that
     // count, keyed ignoring case (platform::caseKey).
     std::unordered_set<std::u32string> installedKeys(InstalledAs as) const;
+    // The same from the aircraft folder given (aircraftFolder()), for a thread that must not
+    // read the shared state.
+    static std::unordered_set<std::u32string> installedKeysIn(const QString &aircraft,
+                                                              InstalledAs as);
     // True when path lies in the simulator's folder.
     bool liesInSimulator(const QString &path) const;
 

@@ -4,32 +4,46 @@
 #include "platform/CaseLookup.h"
 #include "platform/FileListing.h"
 
+#include <chrono>
+#include <future>
+
 QStringList packageListRows(const SharedState &state, const QStringList &categories,
                             const std::function<void()> &afterEachCategory)
 {
     // A row is marked installed when a folder (not just any entry, as the package boxes take)
-    // matches its name; one listing serves the whole list.
-    const std::unordered_set<std::u32string> installed =
-        FolderLayout(state).installedKeys(InstalledAs::Folder);
-    QStringList rows;
+    // matches its name; one listing serves the whole list. The simulator's aircraft are listed
+    // on a second thread while the store's categories are listed here.
+    std::future<std::unordered_set<std::u32string>> installedLater =
+        std::async(std::launch::async, [aircraft = FolderLayout(state).aircraftFolder()] {
+            return FolderLayout::installedKeysIn(aircraft, InstalledAs::Folder);
+        });
+    QList<QList<platform::DirEntry>> listings;
     for (const QString &category : categories) {
-        QStringList packages;
         // Listing order, not sorted: the list shows a category as the disk gives it.
-        const QList<platform::DirEntry> entries =
-            platform::listDirectory(FolderLayout(state).categoryFolder(category), nullptr,
-                                    platform::ListDetail::FolderTest);
-        for (const platform::DirEntry &entry : entries) {
+        listings.append(platform::listDirectory(FolderLayout(state).categoryFolder(category),
+                                                nullptr, platform::ListDetail::FolderTest));
+        if (afterEachCategory)
+            afterEachCategory();
+    }
+    while (installedLater.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        if (afterEachCategory)
+            afterEachCategory();
+    }
+    const std::unordered_set<std::u32string> installed = installedLater.get();
+
+    QStringList rows;
+    for (qsizetype i = 0; i < categories.size(); ++i) {
+        QStringList packages;
+        for (const platform::DirEntry &entry : std::as_const(listings[i])) {
             if (!entry.isFolder())
                 continue;
             packages.append(installed.contains(platform::caseKey(entry.name))
                                 ? withInstalledMarker(entry.name)
                                 : entry.name);
         }
-        if (afterEachCategory)
-            afterEachCategory();
         if (packages.isEmpty())
             continue;
-        rows << QString() << QStringLiteral(" ### ") + category << QString();
+        rows << QString() << QStringLiteral(" ### ") + categories[i] << QString();
         rows += packages;
     }
     return rows;
