@@ -10,6 +10,11 @@
 #include "platform/Progress.h"
 #include "platform/TextFile.h"
 
+#include <atomic>
+#include <chrono>
+#include <span>
+#include <thread>
+
 QString gaugeBaseName(const QString &fileName)
 {
     const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
@@ -33,32 +38,85 @@ ReachableFiles installedPanels(const SharedState &state, const QString &leaving,
     return panels;
 }
 
-PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &lowerBaseNames,
-                               const std::function<void()> &afterEachPanel, NamingPanels naming)
+namespace {
+
+// What one thread found in its share of the panels, in the panels' order.
+struct ShareFound {
+    NameOccurrences::Marks marks;
+    QStringList unreadable;
+    QStringList namedBy; // when asked: per name, the first panel of the share that holds it
+};
+
+ShareFound readPanels(const NameOccurrences &names, std::span<const PackageFile> panels,
+                      qsizetype nameCount, NamingPanels naming,
+                      const std::function<void()> &afterEachPanel)
 {
-    NameOccurrences mentions(lowerBaseNames);
-    PanelMentions result{{}, panels.unreadable, {}};
+    ShareFound found{names.noMarks(), {}, {}};
     if (naming == NamingPanels::Record)
-        result.namedBy.resize(lowerBaseNames.size());
-    for (const PackageFile &panel : panels.files) {
+        found.namedBy.resize(nameCount);
+    for (const PackageFile &panel : panels) {
         const bool read = platform::forEachLine(panel.realPath, [&](const QString &line) {
-            mentions.scanLine(line.toLower());
+            names.scanLine(line.toLower(), found.marks);
             return true;
         });
         if (!read)
-            result.unreadable.append(panel.realPath);
+            found.unreadable.append(panel.realPath);
         if (naming == NamingPanels::Record) {
             // The names first met in this panel are named by it.
-            const std::vector<bool> soFar = mentions.occurrences();
-            for (qsizetype i = 0; i < result.namedBy.size(); ++i) {
-                if (soFar[std::size_t(i)] && result.namedBy[i].isEmpty())
-                    result.namedBy[i] = panel.realPath;
+            const std::vector<bool> soFar = names.occurrences(found.marks);
+            for (qsizetype i = 0; i < nameCount; ++i) {
+                if (soFar[std::size_t(i)] && found.namedBy[i].isEmpty())
+                    found.namedBy[i] = panel.realPath;
             }
         }
         if (afterEachPanel)
             afterEachPanel();
     }
-    result.mentioned = mentions.occurrences();
+    return found;
+}
+
+} // namespace
+
+PanelMentions mentionsInPanels(const ReachableFiles &panels, const QStringList &lowerBaseNames,
+                               const std::function<void()> &afterEachPanel, NamingPanels naming)
+{
+    // Two threads read a half of the panels each; the calling thread, which alone may let the
+    // window work, runs afterEachPanel for the other's panels as they are read.
+    const NameOccurrences names(lowerBaseNames);
+    const std::span<const PackageFile> all(panels.files.constData(),
+                                           std::size_t(panels.files.size()));
+    const std::size_t half = all.size() / 2;
+    std::atomic<std::size_t> laterRead = 0;
+    ShareFound later;
+    std::jthread helper([&] {
+        later = readPanels(names, all.subspan(half), lowerBaseNames.size(), naming,
+                           [&] { ++laterRead; });
+    });
+    const ShareFound first =
+        readPanels(names, all.first(half), lowerBaseNames.size(), naming, afterEachPanel);
+    for (std::size_t reported = 0; reported < all.size() - half;) {
+        if (reported == laterRead) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            continue;
+        }
+        ++reported;
+        if (afterEachPanel)
+            afterEachPanel();
+    }
+    helper.join();
+
+    PanelMentions result{{}, panels.unreadable + first.unreadable + later.unreadable, {}};
+    result.mentioned = names.occurrences(first.marks);
+    const std::vector<bool> laterMentioned = names.occurrences(later.marks);
+    for (std::size_t i = 0; i < result.mentioned.size(); ++i)
+        result.mentioned[i] = result.mentioned[i] || laterMentioned[i];
+    if (naming == NamingPanels::Record) {
+        result.namedBy = first.namedBy;
+        for (qsizetype i = 0; i < result.namedBy.size(); ++i) {
+            if (result.namedBy[i].isEmpty())
+                result.namedBy[i] = later.namedBy[i];
+        }
+    }
     if (!result.unreadable.isEmpty())
         result.mentioned.assign(result.mentioned.size(), true);
     return result;

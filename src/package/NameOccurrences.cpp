@@ -32,7 +32,11 @@ NameOccurrences::NameOccurrences(const QStringList &names) : nodes_(1)
             breadthFirst_.push_back(child);
         }
     }
-    reached_.assign(nodes_.size(), false);
+}
+
+NameOccurrences::Marks NameOccurrences::noMarks() const
+{
+    return Marks(nodes_.size(), false); // per node: some line passed through it
 }
 
 int NameOccurrences::step(int node, char16_t c) const
@@ -49,21 +53,21 @@ int NameOccurrences::step(int node, char16_t c) const
     }
 }
 
-void NameOccurrences::scanLine(QStringView line)
+void NameOccurrences::scanLine(QStringView line, Marks &marks) const
 {
     int node = 0; // a name never spans two lines
-    reached_[0] = true;
+    marks[0] = true;
     for (const QChar c : line) {
         node = step(node, c.unicode());
-        reached_[node] = true;
+        marks[std::size_t(node)] = true;
     }
 }
 
-std::vector<bool> NameOccurrences::occurrences() const
+std::vector<bool> NameOccurrences::occurrences(const Marks &marks) const
 {
     // Reaching a node means its text, and so every suffix of it, occurred: hand the mark down
     // the fail links, deepest nodes first.
-    std::vector<bool> reached = reached_;
+    std::vector<bool> reached = marks;
     for (auto node = breadthFirst_.rbegin(); node != breadthFirst_.rend(); ++node) {
         if (reached[*node])
             reached[nodes_[*node].fail] = true;
