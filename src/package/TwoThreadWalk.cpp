@@ -23,7 +23,8 @@ struct PendingFolder {
     QString lower;
 };
 
-// A sub-folder one thread took whole from another's walk: its files, once done.
+// A sub-folder one thread took whole from another's walk: its files, once done (guarded by the
+// mutex until done is set).
 struct TakenFolder {
     NamedFiles walked;
     bool done = false;
@@ -31,7 +32,7 @@ struct TakenFolder {
 
 // The walk of one folder and everything below it. Its stack, in walk order from the end, is
 // the taken sub-folders (the part the other thread took, always the bottom) followed by the
-// pending ones.
+// pending ones. Both are guarded by the mutex; walked belongs to the thread running the walk.
 struct SubWalk {
     std::deque<std::shared_ptr<TakenFolder>> taken;
     std::deque<PendingFolder> pending;

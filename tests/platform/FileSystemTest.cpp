@@ -1,9 +1,12 @@
 #include "platform/FileListing.h"
+#include "platform/FileWriting.h"
 #include "platform/Folders.h"
 #include "platform/PathIdentity.h"
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace platform;
 
@@ -15,7 +18,8 @@ TEST(PathIdentity, AnEmptyFolderHoldsNothing)
     EXPECT_TRUE(isSameOrInside(QStringLiteral("/x/a"), QStringLiteral("/x")));
 }
 
-// A folder the system will not make or remove is reported so, and what it holds stays.
+// A folder (or file) the system will not make or remove is reported so, and what it holds
+// stays.
 TEST(FileSystemFolders, WhatTheSystemRefusesIsNeverReportedDone)
 {
     TreeBuilder tree;
@@ -23,6 +27,8 @@ TEST(FileSystemFolders, WhatTheSystemRefusesIsNeverReportedDone)
     EXPECT_FALSE(makeFolder(tree.path(QString(300, QLatin1Char('n')))).ok);
     EXPECT_FALSE(removeFolder(tree.path("full")).ok);
     EXPECT_TRUE(tree.exists("full/keep.txt"));
+    const NewFile nowhere(tree.path("missing/file.txt")); // says why, as a too-long name needs
+    EXPECT_EQ(nowhere.isOpen() ? 0 : nowhere.errorCode(), ENOENT);
 }
 
 // A listing comes in its names' case-key order, exact order breaking ties, whatever the disk's
