@@ -2,6 +2,7 @@
 // top of a file system of its own, where the trash would be made inside the location.
 
 #include "package/RemovalNotices.h"
+#include "platform/ActivityLog.h"
 #include "support/MountNamespace.h"
 #include "support/TemporaryHome.h"
 
@@ -33,13 +34,24 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
         const QString store = tree.folder("Stowbay").path("Stowbay/");
         const auto check = [&] {
             QStringList problems;
-            tree.file("Stowbay/Props/Cub/Model/cub.mdl", "mdl");
+            // Gone under a hidden name already, as a removal takes a package out of sight first;
+            // the log names it as the user knew it.
+            tree.file("Stowbay/Props/.wingstash-gone-1/Model/cub.mdl", "mdl");
             ScriptedMessageBoxes messages{true};
             const RemovalArea area(store + "Props/", store);
             const QStringList notices = removalNotices({area});
-            if (!removeWithin(messages, area, store + "Props/Cub", Disposal::Trash).done() ||
-                tree.exists("Stowbay/Props/Cub"))
-                problems.append("the package is still there");
+            platform::ActivityLog log;
+            const QString logPath = tree.path("activity.log");
+            {
+                const platform::ActivityScope scope(log, logPath, "Remove", {store});
+                if (!removeWithin(messages, area, store + "Props/.wingstash-gone-1",
+                                  Disposal::Trash, store + "Props/Cub")
+                         .done() ||
+                    tree.exists("Stowbay/Props/.wingstash-gone-1"))
+                    problems.append("the package is still there");
+            }
+            if (!tree.read("activity.log").contains(QFile::encodeName(store + "Props/Cub\n")))
+                problems.append("the log does not name the package");
             const QString files = tree.path("home/data/Trash/files/");
             const QStringList inTrash = entriesOf(files);
             const bool trashed =
