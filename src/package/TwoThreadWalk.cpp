@@ -18,11 +18,6 @@ namespace {
 // How long a waiting thread sleeps before it looks again (and the caller's window works).
 constexpr std::chrono::milliseconds kWaitStep{5};
 
-struct PendingFolder {
-    QString real;
-    QString lower;
-};
-
 // A sub-folder one thread took whole from another's walk: its files, once done (guarded by the
 // mutex until done is set).
 struct TakenFolder {
@@ -158,8 +153,7 @@ private:
 
 } // namespace
 
-NamedFiles walkOnTwoThreads(const QString &realTop, const QString &lowerTop,
-                            const std::function<void()> &afterEachFolder)
+NamedFiles walkOnTwoThreads(PendingFolder top, const std::function<void()> &afterEachFolder)
 {
-    return Walkers(afterEachFolder).walk({realTop, lowerTop});
+    return Walkers(afterEachFolder).walk(std::move(top));
 }

@@ -15,13 +15,6 @@
 
 namespace {
 
-// A folder still to be listed: its real path and the lower-case path the lists use, both
-// ending with the separator.
-struct PendingFolder {
-    QString real;
-    QString lower;
-};
-
 // Pushes a folder's sub-folders so that the first one listed is taken next: the walk then
 // visits them in listing order, each with everything below it before the next one.
 void pushInListingOrder(std::vector<PendingFolder> &stack, std::vector<PendingFolder> &subfolders)
@@ -40,7 +33,7 @@ FileList walkFiles(const QString &root, const std::function<void()> &afterEachFo
 NamedFiles walkNamedFiles(const QString &root, const std::function<void()> &afterEachFolder)
 {
     const QString top = platform::withTrailingSeparator(root);
-    return walkOnTwoThreads(platform::resolveCase(top), top.toLower(), afterEachFolder);
+    return walkOnTwoThreads({platform::resolveCase(top), top.toLower()}, afterEachFolder);
 }
 
 FileList filesNamed(const QString &root, const QString &lowerName)

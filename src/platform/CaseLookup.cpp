@@ -31,10 +31,6 @@ QString caseVariantIn(const QString &dir, const QString &name)
     return first;
 }
 
-} // namespace
-
-namespace {
-
 // Each UTF-16 unit case-folded on its own, except that the second half of a surrogate pair
 // stands for the whole folded code point: what QString::compare compares ignoring case.
 char32_t foldedUnit(QStringView name, qsizetype at)
