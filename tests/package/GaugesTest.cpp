@@ -3,6 +3,7 @@
 #include "package/PackageCopy.h"
 #include "support/PackageTestHelpers.h"
 #include "support/StoreFixture.h"
+#include "support/UnlistableFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +84,15 @@ TEST(RemoveUnusedGauges, ReadsEveryPanelItCanReachAndKeepsEveryGaugeForOneItCann
         EXPECT_EQ(gaugesLeft(fx), unreadable.isEmpty() ? QStringList{"own.gau"}
                                                        : QStringList({"free.gau", "own.gau"}));
     }
+}
+
+TEST(InstalledPanels, LeavesOutTheFoldersThatCannotBeListedOnlyInsideThePackageLeaving)
+{
+    StoreFixture fx;
+    fx.tree.folder("MSFS/Aircraft/Leaving/panel").folder("MSFS/Aircraft/Other/panel");
+    const QString other = fx.tree.path("MSFS/Aircraft/Other/panel");
+    const UnlistableFolders unlistable({fx.tree.path("MSFS/Aircraft/Leaving/panel"), other});
+    const ReachableFiles panels =
+        installedPanels(fx.test.state, fx.tree.path("MSFS/Aircraft/Leaving"));
+    EXPECT_EQ(panels.unreadable, QStringList{other});
 }
