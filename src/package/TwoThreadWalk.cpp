@@ -90,9 +90,7 @@ private:
                 if (caller && afterEachFolder_)
                     afterEachFolder_();
                 lock.lock();
-                // The first sub-folder listed is taken next.
-                std::move(subfolders.rbegin(), subfolders.rend(), std::back_inserter(sub.pending));
-                subfolders.clear();
+                pushInListingOrder(sub.pending, subfolders);
                 changed_.notify_all();
             } else if (!sub.taken.empty()) {
                 const std::shared_ptr<TakenFolder> taken = std::move(sub.taken.back());

@@ -13,18 +13,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-// Pushes a folder's sub-folders so that the first one listed is taken next: the walk then
-// visits them in listing order, each with everything below it before the next one.
-void pushInListingOrder(std::vector<PendingFolder> &stack, std::vector<PendingFolder> &subfolders)
-{
-    std::move(subfolders.rbegin(), subfolders.rend(), std::back_inserter(stack));
-    subfolders.clear();
-}
-
-} // namespace
-
 FileList walkFiles(const QString &root, const std::function<void()> &afterEachFolder)
 {
     return walkNamedFiles(root, afterEachFolder).files;
