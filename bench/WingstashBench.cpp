@@ -9,7 +9,6 @@
 
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/ui/WindowProgress.h"
 #include "bench/Measure.h"
 #include "bench/SilentViews.h"
 #include "bench/StallProbe.h"
@@ -18,6 +17,7 @@
 #include "package/ComponentKind.h"
 #include "package/PackageCopy.h"
 #include "package/Scan.h"
+#include "platform/qt/BarProgress.h"
 #include "tools/PackageList.h"
 #include "tools/UnusedGauges.h"
 #include "tools/ui/FileListOnDemand.h"
@@ -106,7 +106,7 @@ public:
 
 private:
     QProgressBar *bar_ = new QProgressBar(this); // the window owns it
-    WindowProgress progress_;
+    BarProgress progress_;
 };
 
 // Counts the value changes of every progress bar below a window.

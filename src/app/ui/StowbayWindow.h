@@ -9,9 +9,9 @@
 #include "app/ui/MainWindowPlace.h"
 #include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
-#include "app/ui/WindowProgress.h"
 #include "package/Context.h"
 #include "package/PackageView.h"
+#include "platform/qt/BarProgress.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -163,7 +163,7 @@ private:
     QString placeholderPath() const;
 
     Services services_;
-    WindowProgress progress_;
+    BarProgress progress_;
     platform::ActivityLog activityLog_;
     Context context_;
     MainController controller_;

@@ -5,7 +5,6 @@
 #include "tools/UnusedGauges.h"
 #include "tools/ui/ListWindowRules.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -158,37 +157,4 @@ void UnusedGaugesWindow::keyPressEvent(QKeyEvent *event)
 void UnusedGaugesWindow::applyResizeRule()
 {
     list_window::fitList(*this, *lstFileList_);
-}
-
-void UnusedGaugesWindow::BarProgress::show(int minimum, int maximum)
-{
-    bar_->setRange(minimum, maximum);
-    bar_->setValue(minimum);
-    bar_->setVisible(true);
-    repaintNow();
-}
-
-void UnusedGaugesWindow::BarProgress::setValue(int value)
-{
-    bar_->setValue(value);
-    stillWorking();
-}
-
-void UnusedGaugesWindow::BarProgress::hide()
-{
-    bar_->setVisible(false);
-    repaintNow();
-}
-
-void UnusedGaugesWindow::BarProgress::stillWorking()
-{
-    // Painting every one of thousands of steps would cost more than the search itself.
-    pump_.runIfDue();
-}
-
-void UnusedGaugesWindow::BarProgress::repaintNow()
-{
-    if (bar_->isVisible())
-        bar_->repaint();
-    pump_.run();
 }

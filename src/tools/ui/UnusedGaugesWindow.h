@@ -1,7 +1,7 @@
 #pragma once
 
 #include "package/Context.h"
-#include "platform/qt/EventPump.h"
+#include "platform/qt/BarProgress.h"
 #include "tools/UnusedGaugesView.h"
 
 #include <QPoint>
@@ -46,22 +46,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // prbProgress, painted every few tens of milliseconds so it moves while the search holds
-    // the thread.
-    class BarProgress : public platform::Progress {
-    public:
-        explicit BarProgress(QProgressBar *bar) : bar_(bar) {}
-        void show(int minimum, int maximum) override;
-        void setValue(int value) override;
-        void hide() override;
-        void stillWorking() override;
-
-    private:
-        void repaintNow();
-        QProgressBar *bar_;
-        EventPump pump_;
-    };
-
     void applyResizeRule();
     void placeOverParent();
     void fitFrame();

@@ -1,9 +1,8 @@
-#include "app/ui/WindowProgress.h"
+#include "platform/qt/BarProgress.h"
 
-#include <QCoreApplication>
 #include <QProgressBar>
 
-void WindowProgress::show(int minimum, int maximum)
+void BarProgress::show(int minimum, int maximum)
 {
     if (!bar_)
         return;
@@ -13,7 +12,7 @@ void WindowProgress::show(int minimum, int maximum)
     repaintNow();
 }
 
-void WindowProgress::setValue(int value)
+void BarProgress::setValue(int value)
 {
     if (!bar_)
         return;
@@ -21,7 +20,7 @@ void WindowProgress::setValue(int value)
     stillWorking();
 }
 
-void WindowProgress::hide()
+void BarProgress::hide()
 {
     if (!bar_)
         return;
@@ -29,13 +28,13 @@ void WindowProgress::hide()
     repaintNow();
 }
 
-void WindowProgress::stillWorking()
+void BarProgress::stillWorking()
 {
     // Painting each of thousands of steps would cost more than the work itself.
     pump_.runIfDue();
 }
 
-void WindowProgress::repaintNow()
+void BarProgress::repaintNow()
 {
     if (bar_ && bar_->isVisible())
         bar_->repaint();
