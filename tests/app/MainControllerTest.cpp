@@ -38,15 +38,20 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
     }
 }
 
-// Stowbay with no package to show empties what Staging listed, rather than keep it on show.
+// Stowbay with no package to show empties what Staging listed, rather than keep it on show, and
+// never shows the category folder itself as a package: a loose file there is no component.
 TEST(MainController, StowbayWithoutAPackageEmptiesTheListsStagingFilled)
 {
     MainWindowScenario s;
-    s.tree.file("Staging/a.gau").folder("Stowbay/Empty");
+    s.tree.file("Staging/a.gau").file("Stowbay/Empty/loose.gau").file("Stowbay/Props/Cub/c.gau");
     s.start();
     s.controller.stagingClicked();
     EXPECT_EQ(s.test.view.rows[Gauges], QStringList{"a.gau"});
     s.controller.stowbayClicked();
     EXPECT_TRUE(s.test.view.rows[Gauges].isEmpty());
     EXPECT_FALSE(s.test.view.tabAvailable[Gauges]);
+    pickPackage(s.window, s.controller, "Props", "Cub");
+    EXPECT_FALSE(s.test.view.rows[Gauges].isEmpty());
+    pickPackage(s.window, s.controller, "Empty", "");
+    EXPECT_TRUE(s.test.view.rows[Gauges].isEmpty());
 }
