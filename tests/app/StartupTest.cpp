@@ -82,6 +82,20 @@ TEST(ValidateLocations, StillWrongAfterTheDialogRemovesWsIniAndShutsDown)
     }
 }
 
+// A location holding control characters is junk, not a folder name: ws.ini goes at once, and the
+// locations are emptied so the shut-down cannot write the junk back.
+TEST(ValidateLocations, DamagedSettingsAreRemovedWithoutOfferingTheDialog)
+{
+    Folders f;
+    f.writeIni("MTOP=100\r\n");
+    f.useLocations();
+    f.test.state.StowbayDir += QChar(1);
+    f.test.messages.expectOkCancel({}, true);
+    EXPECT_THROW(ValidateLocations(f.test, f.editor, false), ShutDownRequest);
+    EXPECT_FALSE(f.tree.exists("app/ws.ini"));
+    EXPECT_TRUE(f.test.state.StagingDir.isEmpty());
+}
+
 TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
 {
     for (const qsizetype blocked : {1, 14}) {
