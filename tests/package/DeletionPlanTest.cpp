@@ -155,5 +155,6 @@ TEST(DeletionDetails, AreCutAtFiveHundredLinesWithTheCountOfTheRest)
               plan.lines().mid(0, kMaxDetailLines - 1) + QStringList{"... and 1,101 more"});
     DeletionPlan single(tree.root());
     single.add(RemovalArea(tree.root()), tree.file("one/only.gau").path("one"));
-    EXPECT_EQ(single.lines(), QStringList{"one/  (1 file)"});
+    single.add(RemovalArea(tree.root()), tree.folder("none").path("none"));
+    EXPECT_EQ(single.lines(), QStringList({"one/  (1 file)", "none/  (0 files)"}));
 }

@@ -3,6 +3,7 @@
 #include "PackageTestHelpers.h"
 #include "TemporaryHome.h"
 #include "TestContext.h"
+#include "UnlistableFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,24 @@ TEST(ClearFolder, RefusesHomeVolumeRootsAndFoldersHoldingOrOverlappingALocation)
         t.state.StagingDir = c.staging;
         t.state.StowbayDir = c.stowbay;
         t.state.MsfsDir = c.msfs;
-        t.messages.expectOk(c.folder);
+        t.messages.expectOk(c.folder).expectOk(c.folder);
         EXPECT_FALSE(ClearFolder(t, c.folder)) << c.folder.toStdString();
+        // A plan made before the question is checked again when the clearing comes.
+        EXPECT_FALSE(ClearFolder(t, c.folder, folderClearingPlan(c.folder, c.folder)));
         t.messages.verifyAllShown();
     }
     EXPECT_EQ(entriesBelow(tree.root()), before);
+}
+
+// What a folder that cannot be listed holds is unknown: it is never reported cleared.
+TEST(ClearFolder, RefusesAFolderItCannotList)
+{
+    TreeBuilder tree;
+    const QString staging = tree.file("staging/addon/panel.cfg").path("staging/");
+    TestContext t;
+    t.state.StagingDir = staging;
+    const UnlistableFolders unlistable({staging});
+    t.messages.expectOk(staging);
+    EXPECT_FALSE(ClearFolder(t, staging));
+    t.messages.verifyAllShown();
 }

@@ -41,6 +41,17 @@ TEST(RemoveUnusedGauges, DeletesEachGaugeByItsExactNameNeverAsAPattern)
     EXPECT_FALSE(fx.test.progress.visible);
 }
 
+// A panel naming "down" names "own" too: any line holding a gauge's name keeps it.
+TEST(RemoveUnusedGauges, KeepsAGaugeWhoseNameStandsInsideAnotherNamedOne)
+{
+    StoreFixture fx;
+    fx.tree.files({"MSFS/Gauges/own.gau", "MSFS/Gauges/down.gau", "MSFS/Gauges/free.gau"});
+    fx.tree.file("MSFS/Aircraft/CD/panel/panel.cfg", "gauge00=down!x\r\n");
+    packageGauges(fx, {"own.gau", "down.gau", "free.gau"});
+    RemoveUnusedGauges(fx.test);
+    EXPECT_EQ(gaugesLeft(fx), QStringList({"down.gau", "own.gau"}));
+}
+
 TEST(RemoveUnusedGauges, ReadsEveryPanelItCanReachAndKeepsEveryGaugeForOneItCannot)
 {
     const auto readOnlyAircraft = [](TreeBuilder &tree) {

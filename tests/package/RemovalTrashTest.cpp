@@ -4,6 +4,7 @@
 #include "package/RemovalNotices.h"
 #include "platform/ActivityLog.h"
 #include "support/MountNamespace.h"
+#include "support/PackageTestHelpers.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
@@ -72,6 +73,23 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
         }
         qputenv("XDG_DATA_HOME", savedData);
     }
+}
+
+// A removal reaches only below its area: never the area's folder itself, a sibling whose name
+// begins alike, or anything else outside.
+TEST(RemoveWithin, RefusesEverythingOutsideItsArea)
+{
+    TreeBuilder tree;
+    tree.file("Props/Cub/cub.air").file("Props Two/Jet/jet.air").file("notes.txt");
+    const RemovalArea area(tree.path("Props/"), tree.root());
+    ScriptedMessageBoxes messages{true};
+    for (const char *outside : {"Props", "Props Two/Jet", "notes.txt"})
+        EXPECT_EQ(removeWithin(messages, area, tree.path(outside)).kind, RemovalOutcome::Refused)
+            << outside;
+    EXPECT_TRUE(removeWithin(messages, area, tree.path("Props/Cub")).done());
+    EXPECT_EQ(entriesBelow(tree.root()),
+              QStringList({"Props Two/", "Props Two/Jet/", "Props Two/Jet/jet.air", "Props/",
+                           "notes.txt"}));
 }
 
 } // namespace
