@@ -8,6 +8,7 @@
 #include "support/TemporaryHome.h"
 
 #include <QDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,12 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
                 inTrash.size() == 1 && QFileInfo(files + inTrash[0] + "/Model/cub.mdl").isFile();
             if (trashed == ownFileSystem)
                 problems.append(trashed ? "it went to the trash" : "it is not in the trash");
+            // Restored from the trash, it comes back as the package, not under its hidden name.
+            QFile info(tree.path("home/data/Trash/info/") + inTrash.value(0) + ".trashinfo");
+            if (trashed && !(info.open(QIODevice::ReadOnly) &&
+                             info.readAll().contains(
+                                 "Path=" + QUrl::toPercentEncoding(store + "Props/Cub", "/"))))
+                problems.append("the trash would restore it elsewhere");
             if (!entriesOf(store).filter(QStringLiteral(".Trash")).isEmpty())
                 problems.append("a trash was made in the store");
             if ((notices.size() == 1 && notices[0].contains(store)) != ownFileSystem)
