@@ -87,6 +87,8 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
     small.append(logPath, {"one more line"});
     EXPECT_EQ(read(logPath + ".1"), full);
     EXPECT_EQ(read(logPath), "one more line\n");
+    platform::ActivityLog(1).append(logPath, {"and again"}); // the older file is replaced
+    EXPECT_EQ(read(logPath + ".1"), "one more line\n");
     QFile::remove(logPath);
     QDir().mkdir(logPath);
     const platform::ActivityScope scope(small, logPath, {}, {});
@@ -210,6 +212,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     // is not the package's.
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
     EXPECT_FALSE(test.progress.visible);
+    EXPECT_FALSE(test.packageList.visible); // no aircraft borrowed the package's panel or sound
     test.messages.expectAnswers("yoo");
     run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));

@@ -70,7 +70,7 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
         .file("Staging/sound/oldsound.cfg", "[engine]\r\nfilename=a3_old\r\n");
     QStringList files = staged();
     // Each clean-up but the picture's says Done; the panel and aircraft ones add a note about the
-    // pictures left. Staging is shown again: the list of what went is empty.
+    // pictures left, when there are any. Staging is shown again: the list of what went is empty.
     const struct {
         StagingAction action;
         const char *answers;
@@ -84,12 +84,13 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
          {"panel/Main.bmp", "panel/Panel.cfg", "panel/a3gauges.gau", "panel/oldpanel.cfg",
           "sound/click.wav"}},
         {StagingAction::RemoveImage, "y", Images, {"Images/cockpit.gif"}},
+        {StagingAction::RemoveImage, "y", Images, {"Images/view.jpg"}}, // the last one left
         {StagingAction::RemoveSound,
          "yo",
          Sound,
          {"sound/A3_eng.wav", "sound/oldsound.cfg", "sound/sound.cfg"}},
         {StagingAction::RemoveAircraft,
-         "yok",
+         "yo", // no pictures are left to note
          Aircraft,
          {"A3_check.txt", "a3.air", "aircraft.cfg", "file_id.diz", "model/A3.mdl",
           "model/model.cfg", "texture/a3_t.bmp", "texture/a3_t.oaf"}},

@@ -80,3 +80,20 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
         EXPECT_TRUE(t.view.rows[kind].isEmpty()) << kind;
     }
 }
+
+// One configuration chosen in Staging empties the folders only the others used, and the lists
+// stop showing their files.
+TEST(ScanPackage, AConfigurationChosenInStagingListsOnlyWhatIsLeft)
+{
+    TreeBuilder tree;
+    tree.file("staging/aircraft.cfg",
+              "[fltsim.0]\r\ntitle=A\r\ntexture=\r\n[fltsim.1]\r\ntitle=B\r\ntexture=2\r\n")
+        .files({"staging/texture/a.bmp", "staging/texture.2/b.air"});
+    TestContext t;
+    t.state.StagingDir = tree.path("staging/");
+    t.configChooser.answers = {0};
+    ScanPackage(t, t.state.StagingDir);
+    EXPECT_FALSE(tree.exists("staging/texture.2/b.air"));
+    EXPECT_EQ(t.view.rows[Aircraft], QStringList{"aircraft.cfg"});
+    EXPECT_EQ(t.state.ComponentFiles[Aircraft].size(), 1);
+}
