@@ -136,7 +136,8 @@ bool UnpackIntoStaging(Context &context, const QString &archivePath)
     const auto unpackAside = [&](const QString &archive, qint64 &allowance) {
         const QString folder = replacement.newUnpackFolder();
         if (folder.isEmpty()) {
-            context.messages.inform("Wingstash could not write in the Staging folder (" +
+            context.messages.inform("Wingstash could not write in the Staging folder " +
+                                    QDir::toNativeSeparators(staging) + " (" +
                                     replacement.error().trimmed() + ").  Nothing was unpacked.");
             return std::optional<QStringList>{};
         }

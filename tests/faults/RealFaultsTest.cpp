@@ -206,6 +206,7 @@ const MountCase kMountCases[] = {
     {Mount::ReadOnlyBind, "MSFS/Gauges", "Install", nullptr},
     {Mount::ReadOnlyBind, "Stowbay/Props", "Intake", nullptr},
     {Mount::ReadOnlyBind, "Staging", "CopyToStaging", nullptr},
+    {Mount::ReadOnlyBind, "Staging", "UnpackIntoEmptyStaging", nullptr},
 };
 
 TEST(FaultsRealTest, AFullOrReadOnlyFileSystemChangesNothingAndIsNamed)
