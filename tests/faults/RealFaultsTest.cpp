@@ -196,6 +196,7 @@ const MountCase kMountCases[] = {
     {Mount::FullTmpfs, "MSFS/Aircraft", "Install", "Stowbay/Props/Cub/Model/cub.mdl"},
     {Mount::FullTmpfs, "MSFS/Gauges", "Install", "Stowbay/Props/Cub/Gauges/own.gau"},
     {Mount::FullTmpfs, "Staging", "CopyToStaging", "Stowbay/Props/Cub/Model/cub.mdl"},
+    {Mount::FewEntriesTmpfs, "Staging", "UnpackIntoEmptyStaging", nullptr},
     {Mount::ReadOnlyBind, "Staging/texture", "RemoveAll", nullptr},
     {Mount::ReadOnlyBind, "Staging/panel", "RemovePanel", nullptr},
     {Mount::ReadOnlyBind, "Stowbay/Props/Cub/Model", "RemoveFromStore", nullptr},
@@ -214,9 +215,10 @@ TEST(FaultsRealTest, AFullOrReadOnlyFileSystemChangesNothingAndIsNamed)
     if (const auto why = mountNamespaceUnavailable())
         GTEST_SKIP() << *why;
     for (const MountCase &c : kMountCases) {
-        SCOPED_TRACE(std::string(c.row) +
-                     (c.mount == Mount::FullTmpfs ? ", full tmpfs on " : ", read-only mount on ") +
-                     c.folder);
+        SCOPED_TRACE(
+            std::string(c.row) +
+            (c.mount == Mount::ReadOnlyBind ? ", read-only mount on " : ", full tmpfs on ") +
+            c.folder);
         ActionWorld world(actionRow(c.row).agree);
         build(world, c.row);
         if (c.bigFile != nullptr)

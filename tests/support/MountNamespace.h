@@ -40,7 +40,9 @@ inline std::optional<std::string> mountNamespaceUnavailable()
     return std::nullopt;
 }
 
-enum class Mount { FullTmpfs, ReadOnlyBind, RoomyTmpfs };
+// A tmpfs with no room for data, or for more than one entry; a read-only bind mount;
+// a tmpfs with room to spare.
+enum class Mount { FullTmpfs, FewEntriesTmpfs, ReadOnlyBind, RoomyTmpfs };
 
 // In a child process: a private mount namespace with the mount on folder (an empty folder for a
 // tmpfs, the folder itself for a bind mount).
@@ -51,7 +53,9 @@ inline bool mountInPrivateNamespace(Mount mount, const QByteArray &folder)
         return false;
     if (mount != Mount::ReadOnlyBind)
         return ::mount("none", folder.constData(), "tmpfs", 0,
-                       mount == Mount::FullTmpfs ? "size=256k" : "size=8m") == 0;
+                       mount == Mount::FullTmpfs         ? "size=256k"
+                       : mount == Mount::FewEntriesTmpfs ? "size=8m,nr_inodes=2"
+                                                         : "size=8m") == 0;
     return ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0 &&
            ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
                    nullptr) == 0;
