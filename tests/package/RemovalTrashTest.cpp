@@ -1,5 +1,6 @@
 // Where what the user deletes goes: to the trash below a folder that has one, for good at the
-// top of a file system of its own, where the trash would be made inside the location.
+// top of a file system of its own, where the trash would be made inside the location; and never
+// anything outside the folder the action works on.
 
 #include "package/RemovalNotices.h"
 #include "platform/ActivityLog.h"
