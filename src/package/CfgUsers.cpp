@@ -1,6 +1,7 @@
 #include "package/CfgUsers.h"
 
 #include "package/Files.h"
+#include "package/ListWindowPlace.h"
 #include "package/Walk.h"
 #include "platform/CaseLookup.h"
 #include "platform/TextFile.h"
@@ -11,25 +12,9 @@ namespace {
 // path leaves the aircraft folder.
 constexpr int kCfgTailLength = 16;
 
-// Below this the stored list-window size is taken for unset (twips).
-constexpr int kMinimumListHeight = 1000;
-constexpr int kDefaultListHeight = 4000;
-constexpr int kMinimumListWidth = 2000;
-constexpr int kDefaultListWidth = 5000;
-
 QString userFolderOf(const QString &lowerPath)
 {
     return FileNameOf(lowerPath.left(qMax(0, lowerPath.size() - kCfgTailLength)), false);
-}
-
-WindowGeometry listWindowGeometry(const SharedState &state)
-{
-    WindowGeometry geometry{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
-    if (geometry.height < kMinimumListHeight)
-        geometry.height = kDefaultListHeight;
-    if (geometry.width < kMinimumListWidth)
-        geometry.width = kDefaultListWidth;
-    return geometry;
 }
 
 } // namespace
@@ -77,7 +62,7 @@ bool FindCfgUsers(Context &context, const QString &root, const QString &cfgName,
     if (show && !users.isEmpty()) {
         context.packageList.setCaption(cfgName.left(5) + QStringLiteral(" used in ..."));
         context.packageList.setRows(users);
-        context.packageList.showAt(listWindowGeometry(context.state));
+        context.packageList.showAt(rememberedListWindowPlace(context.state));
     }
     return found || !unreadable.isEmpty();
 }

@@ -1,6 +1,7 @@
 #include "tools/PackageList.h"
 
 #include "package/FolderLayout.h"
+#include "package/ListWindowPlace.h"
 #include "platform/CaseLookup.h"
 #include "platform/FileListing.h"
 
@@ -60,14 +61,7 @@ void ShowPackageList(Context &context, const QStringList &categories)
     if (window.isShown())
         return;
 
-    const SharedState &state = context.state;
-    WindowGeometry place{state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth};
-    // Too small a remembered size (a missing setting reads as zero) gets the default size.
-    if (place.height < 1000)
-        place.height = 4000;
-    if (place.width < 2000)
-        place.width = 5000;
-    window.showAt(place);
+    window.showAt(rememberedListWindowPlace(context.state));
 }
 
 QString categoryOfPackage(const SharedState &state, const QStringList &categories,
