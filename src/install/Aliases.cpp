@@ -4,6 +4,7 @@
 #include "package/FolderLayout.h"
 #include "platform/FileCopy.h"
 #include "platform/FileListing.h"
+#include "platform/FileWriting.h"
 #include "platform/TextFile.h"
 
 namespace {
@@ -155,11 +156,11 @@ void RestoreOldCfg(Context &context, AliasKind kind, const QString &category,
         return;
 
     const KindFiles files(state, kind, category, package);
-    // The copy replaces the current file whole; the kept file goes only once it is in place.
-    if (!platform::copyFile(files.kept, files.current).ok) {
+    // The kept file takes the current one's place in one rename: restored whole, or not at all,
+    // never the restored file beside a kept copy that could not go.
+    if (!platform::renameEntry(files.kept, files.current, platform::Existing::Replace).ok) {
         context.messages.inform(kRestoreProblem);
         return;
     }
-    RemoveFile(context.messages, RemovalArea(files.packageFolder), files.kept, Disposal::Delete);
     context.messages.inform(kDone);
 }

@@ -219,6 +219,19 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     run({}, Action::RemoveFromMsfs); // no package chosen
 }
 
+// Without the simulator's gauges folder a removal takes the aircraft and says why no gauge went.
+TEST_F(StoreActionsTest, ARemovalWithoutTheGaugesFolderSaysSo)
+{
+    store("Cessna");
+    test.messages.expectAnswers("o");
+    run("Cessna", Action::CopyToMsfs);
+    QDir(tree.path("MSFS/Gauges")).removeRecursively();
+    test.messages.expectAnswers("y").expectOk("gauges directory does not exist").expectOk();
+    run("Cessna", Action::RemoveFromMsfs);
+    test.messages.verifyAllShown();
+    EXPECT_FALSE(installed("Cessna"));
+}
+
 // A folder named "<  >" reads as the installed marker around no name: acting on it would act on
 // the whole category.
 TEST_F(StoreActionsTest, ABoxEntryWithoutANameIsNoPackageToActOn)

@@ -4,6 +4,7 @@
 #include "TemporaryHome.h"
 #include "TestContext.h"
 #include "UnlistableFolders.h"
+#include "package/ShutDown.h"
 
 #include <gtest/gtest.h>
 
@@ -55,5 +56,15 @@ TEST(ClearFolder, RefusesAFolderItCannotList)
     const UnlistableFolders unlistable({staging});
     t.messages.expectOk(staging);
     EXPECT_FALSE(ClearFolder(t, staging));
+    t.messages.verifyAllShown();
+}
+
+// A folder not written as a whole path from a root is a damaged setting: the program says so
+// and ends, clearing nothing.
+TEST(ClearFolder, APathNotWrittenFromARootEndsTheProgram)
+{
+    TestContext t;
+    t.messages.expectOk();
+    EXPECT_THROW(ClearFolder(t, "staging/"), ShutDownRequest);
     t.messages.verifyAllShown();
 }

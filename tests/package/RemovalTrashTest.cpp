@@ -2,7 +2,7 @@
 // top of a file system of its own, where the trash would be made inside the location; and never
 // anything outside the folder the action works on.
 
-#include "package/RemovalNotices.h"
+#include "package/DeletionPlan.h"
 #include "platform/ActivityLog.h"
 #include "support/MountNamespace.h"
 #include "support/PackageTestHelpers.h"
@@ -42,7 +42,9 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
             tree.file("Stowbay/Props/.wingstash-gone-1/Model/cub.mdl", "mdl");
             ScriptedMessageBoxes messages{true};
             const RemovalArea area(store + "Props/", store);
-            const QStringList notices = removalNotices({area});
+            DeletionPlan plan(store);
+            plan.add(area, store + "Props/.wingstash-gone-1");
+            const QStringList details = deletionDetails({plan});
             platform::ActivityLog log;
             const QString logPath = tree.path("activity.log");
             {
@@ -69,8 +71,9 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
                 problems.append("the trash would restore it elsewhere");
             if (!entriesOf(store).filter(QStringLiteral(".Trash")).isEmpty())
                 problems.append("a trash was made in the store");
-            if ((notices.size() == 1 && notices[0].contains(store)) != ownFileSystem)
-                problems.append("the notices say: " + notices.join('|'));
+            // The details open with the notice where the files cannot be restored.
+            if ((details.size() == 2 && details[0].contains(store)) != ownFileSystem)
+                problems.append("the details say: " + details.join('|'));
             return problems;
         };
         if (ownFileSystem) {

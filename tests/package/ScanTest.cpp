@@ -2,6 +2,7 @@
 
 #include "PackageTestHelpers.h"
 #include "TestContext.h"
+#include "package/Capacities.h"
 #include "package/Walk.h"
 
 #include <gtest/gtest.h>
@@ -96,4 +97,17 @@ TEST(ScanPackage, AConfigurationChosenInStagingListsOnlyWhatIsLeft)
     EXPECT_FALSE(tree.exists("staging/texture.2/b.air"));
     EXPECT_EQ(t.view.rows[Aircraft], QStringList{"aircraft.cfg"});
     EXPECT_EQ(t.state.ComponentFiles[Aircraft].size(), 1);
+}
+
+// A package of more files than a list holds is listed in part, and the user is told so.
+TEST(ScanPackage, MoreFilesThanAListHoldsAreListedInPartAndSaid)
+{
+    TreeBuilder tree;
+    for (int i = 0; i <= capacity::kFilesPerList; ++i)
+        tree.file(QStringLiteral("big/f%1.txt").arg(i));
+    TestContext t;
+    t.messages.expectOk();
+    ScanPackage(t, tree.path("big/"));
+    t.messages.verifyAllShown();
+    EXPECT_EQ(t.view.rows[Documentation].size(), capacity::kFilesPerList);
 }

@@ -257,6 +257,16 @@ const std::vector<ActionRow> &actionRows()
              world.select(kAddOn);
          },
          [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
+        {"RestorePanel", true,
+         [](ActionWorld &world) {
+             storeAddOn(world.tree, kAddOn);
+             storeAddOn(world.tree, kOther);
+             world.select(kOther);
+             world.go(StowbayAction::CreatePanelAlias);
+             world.select(kAddOn);
+             world.go(StowbayAction::PastePanelAlias);
+         },
+         [](ActionWorld &world) { world.go(StowbayAction::RestorePanel); }},
     };
     return rows;
 }
