@@ -59,8 +59,8 @@ TEST(RemovalTrash, GoesToTheTrashBelowAFolderWithOneAndForGoodAtTheTopOfItsOwnFi
                 problems.append("the log does not name the package");
             const QString files = tree.path("home/data/Trash/files/");
             const QStringList inTrash = entriesOf(files);
-            const bool trashed =
-                inTrash.size() == 1 && QFileInfo(files + inTrash[0] + "/Model/cub.mdl").isFile();
+            const bool trashed = inTrash == QStringList{"Cub"} &&
+                                 QFileInfo(files + inTrash[0] + "/Model/cub.mdl").isFile();
             if (trashed == ownFileSystem)
                 problems.append(trashed ? "it went to the trash" : "it is not in the trash");
             // Restored from the trash, it comes back as the package, not under its hidden name.
