@@ -180,6 +180,20 @@ void addOtherAircraft(TreeBuilder &tree)
         .file("MSFS/Gauges/common.gau", "common gauge, old");
 }
 
+namespace {
+
+// Both add-ons stored, the other one's panel alias remembered, and the add-on chosen.
+void rememberOthersPanelAlias(ActionWorld &world)
+{
+    storeAddOn(world.tree, kAddOn);
+    storeAddOn(world.tree, kOther);
+    world.select(kOther);
+    world.go(StowbayAction::CreatePanelAlias);
+    world.select(kAddOn);
+}
+
+} // namespace
+
 const std::vector<ActionRow> &actionRows()
 {
     static const std::vector<ActionRow> rows{
@@ -248,22 +262,11 @@ const std::vector<ActionRow> &actionRows()
              world.tree.file("MSFS/Gauges/old.gau", "old").file("MSFS/Gauges/spare.gau", "spare");
          },
          [](ActionWorld &world) { deleteAllUnusedGauges(world.context); }, false},
-        {"PastePanelAlias", true,
-         [](ActionWorld &world) {
-             storeAddOn(world.tree, kAddOn);
-             storeAddOn(world.tree, kOther);
-             world.select(kOther);
-             world.go(StowbayAction::CreatePanelAlias);
-             world.select(kAddOn);
-         },
+        {"PastePanelAlias", true, rememberOthersPanelAlias,
          [](ActionWorld &world) { world.go(StowbayAction::PastePanelAlias); }},
         {"RestorePanel", true,
          [](ActionWorld &world) {
-             storeAddOn(world.tree, kAddOn);
-             storeAddOn(world.tree, kOther);
-             world.select(kOther);
-             world.go(StowbayAction::CreatePanelAlias);
-             world.select(kAddOn);
+             rememberOthersPanelAlias(world);
              world.go(StowbayAction::PastePanelAlias);
          },
          [](ActionWorld &world) { world.go(StowbayAction::RestorePanel); }},
