@@ -154,14 +154,6 @@ bool canClearFolder(Context &context, const QString &path, const DeletionPlan &p
     return false;
 }
 
-// The folder is checked before it is listed: a home folder or a drive's root is never walked.
-bool canClearFolder(Context &context, const QString &path)
-{
-    return mayClearFolder(context, path) &&
-           canClearFolder(context, path,
-                          folderClearingPlan(path, locationHolding(context.state, path)));
-}
-
 bool ClearFolder(Context &context, const QString &path, const DeletionPlan &plan)
 {
     if (!canClearFolder(context, path, plan))

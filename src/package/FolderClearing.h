@@ -28,9 +28,8 @@ DeletionPlan folderClearingPlan(const QString &path, const QString &location);
 // so; the program goes on. Folders are compared with letter case and links resolved.
 bool mayClearFolder(Context &context, const QString &path);
 
-// mayClearFolder, and then that every entry of the folder (or of the plan) can be deleted:
-// false, deleting nothing and saying what stands in the way, otherwise.
-bool canClearFolder(Context &context, const QString &path);
+// mayClearFolder, and then that every entry of the plan can be deleted: false, deleting nothing
+// and saying what stands in the way, otherwise.
 bool canClearFolder(Context &context, const QString &path, const DeletionPlan &plan);
 
 // The safe folder form: an absolute path ending with the separator, naming a folder below the

@@ -43,13 +43,16 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
 TEST(MainController, StowbayWithoutAPackageEmptiesTheListsStagingFilled)
 {
     MainWindowScenario s;
-    s.tree.file("Staging/a.gau").file("Stowbay/Empty/loose.gau").file("Stowbay/Props/Cub/c.gau");
+    s.tree.file("Staging/a.gau").file("Staging/shot.jpg");
+    s.tree.file("Stowbay/Empty/loose.gau").file("Stowbay/Props/Cub/c.gau");
     s.start();
     s.controller.stagingClicked();
     EXPECT_EQ(s.test.view.rows[Gauges], QStringList{"a.gau"});
+    EXPECT_TRUE(s.test.view.tabAvailable[Images]);
     s.controller.stowbayClicked();
     EXPECT_TRUE(s.test.view.rows[Gauges].isEmpty());
     EXPECT_FALSE(s.test.view.tabAvailable[Gauges]);
+    EXPECT_FALSE(s.test.view.tabAvailable[Images]);
     pickPackage(s.window, s.controller, "Props", "Cub");
     EXPECT_FALSE(s.test.view.rows[Gauges].isEmpty());
     pickPackage(s.window, s.controller, "Empty", "");

@@ -112,3 +112,17 @@ TEST(StartUp, CategoriesThatCannotBeCreatedAreReportedInOneBoxAndStartUpGoesOn)
         EXPECT_EQ(f.storeFolders().size(), 14 - blocked);
     }
 }
+
+// A first run says what the three folders are for before it offers them, and starts with the
+// folders chosen, making the store's categories.
+TEST(StartUp, AFirstRunExplainsTheFoldersThenOffersThem)
+{
+    Folders f;
+    f.test.messages.expectOk();
+    f.editor.edits = {[&f](platform::Locations &chosen) {
+        chosen = {f.tree.path("staging/"), f.tree.path("stowbay/"), f.tree.path("fs2000/")};
+    }};
+    EXPECT_TRUE(f.start());
+    f.test.messages.verifyAllShown();
+    EXPECT_EQ(f.storeFolders().size(), 14);
+}

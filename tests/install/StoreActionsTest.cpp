@@ -2,6 +2,7 @@
 
 #include "package/ActivityRecording.h"
 #include "package/RemovalNotices.h"
+#include "platform/FileRemoval.h"
 #include "support/MainWindowFake.h"
 #include "support/PackageTestHelpers.h"
 
@@ -89,6 +90,18 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
     EXPECT_EQ(read(logPath), "one more line\n");
     platform::ActivityLog(1).append(logPath, {"and again"}); // the older file is replaced
     EXPECT_EQ(read(logPath + ".1"), "one more line\n");
+    const QString freshHome = tree.path("home/.local/state/Wingstash/activity.log");
+    platform::ActivityLog().append(freshHome, {"first"}); // its folders are made
+    EXPECT_EQ(read(freshHome), "first\n");
+    {
+        // A file deleted for good, where there is no trash, is logged as deleted.
+        const platform::ActivityScope scope(small, freshHome, "Test", {tree.path("MSFS/")});
+        EXPECT_TRUE(
+            platform::removeFile(tree.file("MSFS/Gauges/gone.gau").path("MSFS/Gauges/gone.gau"))
+                .ok);
+    }
+    EXPECT_TRUE(read(freshHome).contains(
+        "\tdeleted\t" + QDir::toNativeSeparators(tree.path("MSFS/Gauges/gone.gau"))));
     QFile::remove(logPath);
     QDir().mkdir(logPath);
     const platform::ActivityScope scope(small, logPath, {}, {});

@@ -15,11 +15,13 @@ QByteArray crlfLines(const QByteArray &joined)
 
 // Stages cfg as the tree's aircraft.cfg, reads it as the scan does and makes the choice.
 bool stageAndChoose(TreeBuilder &tree, TestContext &test, const QByteArray &cfg,
-                    const QList<std::optional<int>> &answers = {})
+                    const QList<std::optional<int>> &answers = {}, bool readOnly = false)
 {
     test.state.StagingDir = tree.root();
     test.configChooser.answers = answers;
     tree.file("aircraft.cfg", cfg);
+    if (readOnly)
+        tree.readOnly("aircraft.cfg");
     const PackageFile file = listedFile(tree, "aircraft.cfg");
     CheckAircraftCfg(test, file);
     return ChooseConfiguration(test, file);
@@ -115,4 +117,15 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
         EXPECT_TRUE(tree.exists("texture") && tree.exists("Texture.2"));
         EXPECT_EQ(tree.exists("texture/sub"), !c.gone.contains("texture/sub/deep.bmp"));
     }
+
+    // A read-only aircraft.cfg stays, and so does every file; the message says why.
+    TreeBuilder tree;
+    TestContext test;
+    tree.files(files);
+    test.messages.expectOk(tree.path("aircraft.cfg") +
+                           " could not be rewritten (Access is denied.)");
+    EXPECT_FALSE(stageAndChoose(tree, test, two, {0}, true));
+    test.messages.verifyAllShown();
+    EXPECT_EQ(tree.read("aircraft.cfg"), two);
+    EXPECT_TRUE(tree.exists("Texture.2/b.bmp"));
 }

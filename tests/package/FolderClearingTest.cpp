@@ -5,6 +5,7 @@
 #include "TestContext.h"
 #include "UnlistableFolders.h"
 #include "package/ShutDown.h"
+#include "platform/FileRemoval.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ TEST(ClearFolder, RefusesAFolderItCannotList)
     t.messages.expectOk(staging);
     EXPECT_FALSE(ClearFolder(t, staging));
     t.messages.verifyAllShown();
+    EXPECT_FALSE(platform::removeTree(staging).ok); // nor deleted for good past the checks
 }
 
 // A folder not written as a whole path from a root is a damaged setting: the program says so

@@ -15,7 +15,7 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
               {true, {0, 0, 0, 0}, {11, 22, 3333, 4444}}};
     for (const auto &c : cases) {
         StoreFixture f;
-        f.tree.folder("Stowbay/Props/Cub");
+        f.tree.file("Stowbay/Props/A loose file.txt").folder("Stowbay/Props/Cub");
         f.test.packageList.visible = c.open;
         f.test.packageList.geometry = {11, 22, 3333, 4444};
         SharedState &state = f.test.state;

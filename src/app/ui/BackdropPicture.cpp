@@ -27,5 +27,13 @@ void BackdropPicture::paintEvent(QPaintEvent *)
         kept);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture_, cut);
+    // Qt's raster engine hands a tall scaled fill to threads of its own, started on first use:
+    // on the window's first paint their start costs more than the fill. Bands this low are
+    // filled on this thread; each is clipped from the one whole picture, so the pixels are
+    // those of a single fill.
+    constexpr int kBandRows = 64;
+    for (int top = 0; top < height(); top += kBandRows) {
+        painter.setClipRect(QRect(0, top, width(), kBandRows));
+        painter.drawImage(rect(), picture_, cut);
+    }
 }

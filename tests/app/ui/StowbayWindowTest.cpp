@@ -1,5 +1,6 @@
 #include "app/ui/StowbayWindow.h"
 
+#include "app/ui/BackdropPicture.h"
 #include "support/ArchiveWriter.h"
 #include "support/Fakes.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -243,4 +245,25 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
         EXPECT_EQ(h.programEnds, 1) << way;
         EXPECT_EQ(h.tree.exists("app/ws.ini"), way != NoSimulator) << way;
     }
+}
+
+// The backdrop fills its whole place, painted band by band, with the pixels of one smooth fill of
+// the picture, its overhang cut evenly from both sides.
+TEST(StowbayWindow, BackdropPaintsAsOneSmoothFill)
+{
+    QImage picture(400, 100, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y * 2, (x * y) % 256));
+    QWidget window;
+    BackdropPicture backdrop(&window);
+    backdrop.resize(150, 200); // taller than a band; 75 of the 400 columns kept
+    backdrop.setPicture(picture);
+
+    QImage single(backdrop.size(), QImage::Format_RGB32);
+    QPainter painter(&single);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(single.rect(), picture, QRect(162, 0, 75, 100));
+    painter.end();
+    EXPECT_EQ(backdrop.grab().toImage().convertToFormat(QImage::Format_RGB32), single);
 }
