@@ -93,15 +93,13 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
     const QString freshHome = tree.path("home/.local/state/Wingstash/activity.log");
     platform::ActivityLog().append(freshHome, {"first"}); // its folders are made
     EXPECT_EQ(read(freshHome), "first\n");
+    // A file deleted for good, where there is no trash, is logged as deleted.
+    const QString gone = tree.file("MSFS/Gauges/gone.gau").path("MSFS/Gauges/gone.gau");
     {
-        // A file deleted for good, where there is no trash, is logged as deleted.
         const platform::ActivityScope scope(small, freshHome, "Test", {tree.path("MSFS/")});
-        EXPECT_TRUE(
-            platform::removeFile(tree.file("MSFS/Gauges/gone.gau").path("MSFS/Gauges/gone.gau"))
-                .ok);
+        EXPECT_TRUE(platform::removeFile(gone).ok);
     }
-    EXPECT_TRUE(read(freshHome).contains(
-        "\tdeleted\t" + QDir::toNativeSeparators(tree.path("MSFS/Gauges/gone.gau"))));
+    EXPECT_TRUE(read(freshHome).contains("\tdeleted\t" + QDir::toNativeSeparators(gone)));
     QFile::remove(logPath);
     QDir().mkdir(logPath);
     const platform::ActivityScope scope(small, logPath, {}, {});

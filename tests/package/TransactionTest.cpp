@@ -9,8 +9,7 @@
 
 // A recovery while another copy runs (another program's start) leaves that copy, its leftover
 // and a record it cannot read alone; the copy then commits, the later of two files for one place
-// winning. Crashes and their recovery are proven on whole actions by
-// the fault suite.
+// winning. Crashes and their recovery are proven on whole actions by the fault suite.
 TEST(Transaction, ARunningTransactionIsLeftAloneAndABrokenRecordIsNotActedOn)
 {
     TreeBuilder sim, source, records;
