@@ -15,13 +15,16 @@ TEST(ShowPackageList, PlacesAClosedWindowAsStoredOrAtTheDefaultSizeAndRefreshesA
               {true, {0, 0, 0, 0}, {11, 22, 3333, 4444}}};
     for (const auto &c : cases) {
         StoreFixture f;
-        f.tree.file("Stowbay/Props/A loose file.txt").folder("Stowbay/Props/Cub");
+        // A loose file hides no package, and a category without one none after it.
+        f.tree.file("Stowbay/Props/A loose file.txt")
+            .folder("Stowbay/Props/Cub")
+            .folder("Stowbay/Empty");
         f.test.packageList.visible = c.open;
         f.test.packageList.geometry = {11, 22, 3333, 4444};
         SharedState &state = f.test.state;
         std::tie(state.ListTop, state.ListLeft, state.ListHeight, state.ListWidth) =
             std::tuple(c.stored.top, c.stored.left, c.stored.height, c.stored.width);
-        ShowPackageList(f.test, {"Props"});
+        ShowPackageList(f.test, {"Empty", "Props"});
         const RecordingPackageListView &window = f.test.packageList;
         EXPECT_EQ(window.rows, (QStringList{"", " ### Props", "", "Cub"}));
         EXPECT_TRUE(window.visible);
