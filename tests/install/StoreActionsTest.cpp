@@ -161,6 +161,7 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
                                       {"Cessna", Action::CreateSoundAlias},
                                       {"Mooney", Action::PasteSoundAlias}})
         run(box, action);
+    const QString done = test.messages.shown.last(); // a paste's success
     EXPECT_EQ(tree.read("Stowbay/Props/Mooney/Sound/sound.cfg"),
               "[fltsim]\r\nalias=Cessna\\sound\r\n");
     const QString panel = "Stowbay/Props/Mooney/Panel/";
@@ -173,6 +174,7 @@ TEST_F(StoreActionsTest, PanelAliasRoundTripKeepsTheFirstBackup)
     run("Mooney", Action::CreatePanelAlias);
     EXPECT_EQ(test.state.PanelAliasClip, clip);
     run("Mooney", Action::RestorePanel);
+    EXPECT_EQ(test.messages.shown.last(), done);
     EXPECT_EQ(test.view.panelAlias2, QString());
     run("Mooney", Action::RestorePanel);
     EXPECT_EQ(tree.read(panel + "panel.cfg"), "mooney's own");

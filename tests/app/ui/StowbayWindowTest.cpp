@@ -204,12 +204,13 @@ TEST(StowbayWindow, StartedWindowFillsItsBoxesAfterPaintingOrBeforeAnyHandler)
     }
 }
 
-// Each way start-up, Locations or a scan can end the program, and whether ws.ini is written.
+// Each way start-up, Locations or a scan can end the program, and whether ws.ini is written;
+// Locations left unchanged does not end it.
 TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
 {
-    enum Way { BadStartUp, NewStore, NoSimulator, TwoAircraftCfgs };
+    enum Way { BadStartUp, Unchanged, NewStore, NoSimulator, TwoAircraftCfgs };
     const QString geometry = "MTOP=1500\r\nMLEFT=3000\r\nMHEIGHT=9010\r\nMWIDTH=7510\r\n";
-    for (const Way way : {BadStartUp, NewStore, NoSimulator, TwoAircraftCfgs}) {
+    for (const Way way : {BadStartUp, Unchanged, NewStore, NoSimulator, TwoAircraftCfgs}) {
         Harness h;
         h.tree.file("staging/aircraft.cfg", "[fltsim.0]\r\ntitle=One\r\n").folder("nosim");
         if (way == BadStartUp) {
@@ -225,6 +226,14 @@ TEST(StowbayWindow, StartUpLocationsAndShutDownsEndTheProgramWritingWsIniOrNot)
             continue;
         }
         h.open();
+        if (way == Unchanged) {
+            // Locations left as they were: the program goes on.
+            h.locations.edits = {[](platform::Locations &) {}};
+            h.trigger("mnuLocations");
+            EXPECT_TRUE(h.window->isVisible());
+            EXPECT_EQ(h.programEnds, 0);
+            continue;
+        }
         if (way == NewStore) {
             h.tree.folder("store2");
             h.locations.edits = {
