@@ -220,6 +220,8 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
         EXPECT_EQ(QDir(test.state.StateDir).entryList({"*.removal"}), QStringList{});
     }
     EXPECT_EQ(tree.read("Staging/a.jpg"), "jpg");
+    // The picture's copy into Staging was said to have worked, naming no path as a failure does.
+    EXPECT_EQ(test.messages.shown.filter(tree.path("Staging/a.jpg")), QStringList());
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna/Images/a.jpg"));
     // Gauges another panel names (in a comment, inside a longer word) stay; so does one that
     // is not the package's.
