@@ -28,7 +28,10 @@ TEST(MainController, EachWayIntoAModeShowsItsControlsAndOptions)
         MainWindowScenario s;
         s.tree.file("Stowbay/Props/Cub/cub.air");
         s.start();
+        const QString welcome = s.window.header;
         (s.controller.*c.event)();
+        EXPECT_FALSE(welcome.isEmpty());
+        EXPECT_NE(s.window.header, welcome);
         EXPECT_EQ(s.controller.mode(), c.mode);
         EXPECT_EQ(s.window.controls, c.mode);
         EXPECT_EQ(s.test.state.InStowbayMode, c.mode == MainMode::Stowbay);

@@ -6,14 +6,14 @@
 
 // The main window as plain data, driven by its real controller.
 struct FakeMainWindow : MainWindowView {
-    QString name;
+    QString name, header;
     MainMode controls = MainMode::Welcome;
     int firstTabShown = 0, category = -1, package = -1;
     std::optional<int> option;
     QList<int> options, selected; // the box's entries; the actions selected in it by the logic
     QStringList categoryList, packageList;
 
-    void setHeader(const QString &) override {}
+    void setHeader(const QString &text) override { header = text; }
     void showControlsFor(MainMode mode) override { controls = mode; }
     void setBackdrop(const QString &) override {}
     void setTabColour(unsigned) override {}
