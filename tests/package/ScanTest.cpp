@@ -80,6 +80,9 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
         EXPECT_FALSE(t.view.tabAvailable[kind]) << kind;
         EXPECT_TRUE(t.view.rows[kind].isEmpty()) << kind;
     }
+    EXPECT_EQ(t.state.AircraftTitle, "A");
+    ScanPackage(t, tree.file("c/aircraft.cfg", "[fltsim.0]\r\nsim=c\r\n").path("c/"));
+    EXPECT_EQ(t.state.AircraftTitle, ""); // an aircraft.cfg without one takes it away
 }
 
 // One configuration chosen in Staging empties the folders only the others used, and the lists
