@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "package/FolderLayout.h"
+#include "package/ListWindowPlace.h"
 #include "platform/FileListing.h"
 #include "platform/Path.h"
 #include "platform/TextFile.h"
@@ -160,10 +161,9 @@ QStringList settingsLines(SharedState &state, const std::optional<MainWindowGeom
     addMain("MWIDTH=", mainWindow->width);
 
     // A list window too small to use opens at a usable size next time.
-    if (state.ListHeight < 1000)
-        state.ListHeight = 4000;
-    if (state.ListWidth < 2000)
-        state.ListWidth = 5000;
+    const WindowGeometry list = rememberedListWindowPlace(state);
+    state.ListHeight = list.height;
+    state.ListWidth = list.width;
     lines.append(QStringLiteral("LTOP=") + QString::number(state.ListTop));
     lines.append(QStringLiteral("LLEFT=") + QString::number(state.ListLeft));
     lines.append(QStringLiteral("LHEIGHT=") + QString::number(state.ListHeight));
