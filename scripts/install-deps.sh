@@ -3,7 +3,7 @@
 # Packages named as arguments are wanted as well (the packaging tools, for instance).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libarchive-dev libgtest-dev "$@")
+packages=(cmake ninja-build g++ qt6-base-dev libarchive-dev libfontconfig-dev libgtest-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,18 +1,13 @@
 #include "app/ui/FontConfigReadAhead.h"
 
-#include <QtGlobal>
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-#include <dlfcn.h>
+#ifdef WINGSTASH_FONTCONFIG
+#include <fontconfig/fontconfig.h>
 #endif
 
 FontConfigReadAhead::FontConfigReadAhead()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    // Looked up rather than linked: Qt's GUI library brings fontconfig wherever it uses it.
-    using Init = int (*)();
-    if (const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        worker_ = std::jthread(init);
+#ifdef WINGSTASH_FONTCONFIG
+    worker_ = std::jthread(FcInit);
 #endif
 }
 

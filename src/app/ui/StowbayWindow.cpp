@@ -2,6 +2,7 @@
 
 #include "app/ui/BackdropPicture.h"
 #include "app/ui/ComponentArea.h"
+#include "app/ui/ConfiguredFamily.h"
 #include "app/ui/Controls.h"
 #include "package/ShutDown.h"
 #include "platform/qt/Twips.h"
@@ -112,7 +113,7 @@ void StowbayWindow::createControls()
     cboOptions_ = makeComboBox(central_, "cboOptions");
 
     lblHeader_ = makeLabel(central_, "lblHeader");
-    QFont headerFont(QStringLiteral("Arial"));
+    QFont headerFont(configuredBoldFamily(QStringLiteral("Arial")));
     headerFont.setBold(true);
     headerFont.setPointSizeF(21.75);
     lblHeader_->setFont(headerFont);

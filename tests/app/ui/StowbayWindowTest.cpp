@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFontInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -275,4 +277,16 @@ TEST(StowbayWindow, BackdropPaintsAsOneSmoothFill)
     painter.drawImage(single.rect(), picture, QRect(162, 0, 75, 100));
     painter.end();
     EXPECT_EQ(backdrop.grab().toImage().convertToFormat(QImage::Format_RGB32), single);
+}
+
+// The header names its face the way the font configuration picks it, and Qt still draws it in
+// bold from the family its own search for Arial would find.
+TEST(StowbayWindow, HeaderDrawsTheConfiguredBoldStandInForArial)
+{
+    const Harness h;
+    const QFontInfo header(h.child<QLabel>("lblHeader")->font());
+    EXPECT_TRUE(header.bold());
+    const QFontInfo qtsOwn(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    const auto withoutFoundry = [](const QString &family) { return family.section(" [", 0, 0); };
+    EXPECT_EQ(withoutFoundry(header.family()), withoutFoundry(qtsOwn.family()));
 }
