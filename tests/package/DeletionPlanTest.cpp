@@ -15,15 +15,17 @@ struct DetailsCase {
     const char *name;
     const char *row; // an action row of the fault suite; none: the add-on staged loose
     std::optional<StagingAction> cleanUp; // of the staged add-on; none: a scan finding a duplicate
-    const char *location;                 // the folder of the tree the listed paths are relative to
-    int detailed;                         // questions that come with details
-    QStringList kept{};                   // the "kept:" lines, written with "/"
+    const char *location;   // the folders of the tree the listed paths are relative to, "+" between
+    int detailed;           // questions that come with details
+    QStringList kept{};     // the "kept:" lines, written with "/"
+    bool installed = false; // the stored add-on is in the simulator as well; the first question,
+                            // handing it over, lists all the later ones delete
 };
 
 // Every path a line of details stands for, relative to the tree: a file itself, a folder with
 // everything below it, whose files it counts. Leading lines that name nothing are the notices
 // that open the details; after them, every line must name what the disk held.
-QSet<QString> listedPaths(const QStringList &details, const QString &location,
+QSet<QString> listedPaths(const QStringList &details, const QStringList &locations,
                           const DiskSnapshot &before, QStringList &kept)
 {
     static const QRegularExpression folderLine(QStringLiteral("^(.*)/  \\(([0-9,]+) files?\\)$"));
@@ -35,7 +37,12 @@ QSet<QString> listedPaths(const QStringList &details, const QString &location,
             continue;
         }
         const QRegularExpressionMatch folder = folderLine.match(line);
-        const QString path = location + '/' + (folder.hasMatch() ? folder.captured(1) : line);
+        QString path;
+        for (const QString &location : locations) {
+            path = location + '/' + (folder.hasMatch() ? folder.captured(1) : line);
+            if (before.contains(path))
+                break;
+        }
         if (!before.contains(path)) {
             EXPECT_TRUE(listed.isEmpty()) << "names nothing on disk: " << line.toStdString();
             continue;
@@ -88,6 +95,13 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
         {"removal from the simulator", "RemoveFromSimulator", {}, "MSFS", 1, keptShared},
         {"removal from the store", "RemoveFromStore", {}, "Stowbay", 1},
         {"copy to Staging, then removal from the store", "CopyToStaging", {}, "Stowbay", 2},
+        {"installed, copied to Staging, then removed",
+         "CopyToStaging",
+         {},
+         "MSFS+Stowbay",
+         3,
+         {},
+         true},
         {"store image", "RemoveStoreImage", {}, "Stowbay", 1},
         {"unused gauges", "DeleteUnusedGauges", {}, "MSFS", 1},
         {"Remove ALL", nullptr, StagingAction::RemoveAll, "Staging", 1},
@@ -101,8 +115,11 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
         for (const quint32 seed : {0u, 1u, 2u, 3u}) {
             SCOPED_TRACE(std::string(c.name) + ", generated tree " + std::to_string(seed));
             ActionWorld world(true);
+            const QStringList locations = QString::fromLatin1(c.location).split('+');
             if (seed > 0)
-                generateFiles(world, QLatin1String(c.location), seed);
+                generateFiles(world, locations.constLast(), seed);
+            if (c.installed)
+                installAddOn(world.tree, QStringLiteral("Cub"));
             if (c.row != nullptr) {
                 prepareAction(actionRow(c.row), world);
             } else {
@@ -129,9 +146,15 @@ TEST(DeletionDetails, ListExactlyWhatAYesDeletes)
             int detailed = 0;
             for (const QStringList &details : world.messages.details) {
                 detailed += !details.isEmpty();
-                listed += listedPaths(details, c.location, before, kept);
+                listed += listedPaths(details, locations, before, kept);
             }
             kept.removeDuplicates();
+            if (c.installed) {
+                QStringList firstKept;
+                EXPECT_EQ(
+                    listedPaths(world.messages.details.value(0), locations, before, firstKept),
+                    gone);
+            }
             EXPECT_FALSE(gone.isEmpty()) << world.messages.shown.join(" | ").toStdString();
             EXPECT_EQ(listed, gone);
             EXPECT_EQ(detailed, c.detailed);
