@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <iostream>
 #include <sys/wait.h>
@@ -23,8 +24,9 @@ constexpr int kKillsPerAction = 20;
 class FaultsKillDeathTest : public ::testing::TestWithParam<ActionRow> {};
 
 // A child process runs the action and is killed, as by a crash or a power cut, at points spread
-// over the calls it makes. After each kill the recovery runs as at the next start: nothing
-// half-done counts as installed, stored or unpacked, and nothing temporary is left.
+// over the calls it makes. After each kill the recovery runs as at the next start, first with
+// one of its removals failing: what it could not put right waits for the start after. Then
+// nothing half-done counts as installed, stored or unpacked, and nothing temporary is left.
 TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
 {
     const ActionRow &row = GetParam();
@@ -45,6 +47,10 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
         EXPECT_TRUE(killed(status))
             << "at " << callName(plan.call).toStdString() << " call " << plan.nth;
         ++kills;
+        {
+            const ArmedFault recoveryFails({platform::faults::Call::Remove, 1 + kills % 3, EIO});
+            recoverAsAtStartUp(world);
+        }
         if (const QStringList problems = problemsAfterRun(world, reference, false);
             !problems.isEmpty())
             failing.add(QStringLiteral("killed at %1 call %2 of %3")

@@ -103,6 +103,16 @@ TEST_F(StagingActionsTest, EachCleanUpTakesItsComponents)
         EXPECT_EQ(staged(), files);
         EXPECT_TRUE(c.emptiedList == Images || test.view.rows.at(c.emptiedList).isEmpty());
     }
+
+    // A file that cannot go once the checks passed (only a change meanwhile can do that) is
+    // named, and the clean-up does not say Done.
+    tree.file("Staging/sound.cfg", "[a]\r\nfilename=a\r\n[b]\r\nfilename=b\r\n")
+        .file("Staging/a.wav")
+        .file("Staging/b.wav");
+    const platform::faults::ArmedFault secondFails({platform::faults::Call::Rename, 2, EACCES});
+    test.messages.expectAnswers("yo");
+    run(StagingAction::RemoveSound);
+    EXPECT_EQ(staged(), (QStringList{"b.wav", "readme.txt"}));
 }
 
 TEST_F(StagingActionsTest, CopyChecksTheNameAndAsksForEachMissingFileFirst)
