@@ -40,7 +40,9 @@ TEST(WalkFiles, SharedByTwoThreadsKeepsTheOrderOfOneWalk)
 TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
 {
     TreeBuilder tree;
-    tree.file("a/panel.cfg", "[fltsim]\r\nalias=b\\panel\r\nfile=x.bmp\r\n")
+    // The first alias line of panel.cfg counts; a kept oldpanel.cfg names none.
+    tree.file("a/panel.cfg", "[fltsim]\r\nalias=b\\panel\r\nfile=x.bmp\r\nalias=c\\panel\r\n")
+        .file("a/oldpanel.cfg", "alias=old\\panel\r\n")
         .file("a/sound.cfg", "alias=b\\sound\r\n")
         .file("a/aircraft.cfg", "title=A\r\n")
         .files({"a/Images/Front.JPG", "b/x.gau", "b/a.gif", "b/b.jpg"})
@@ -54,6 +56,7 @@ TEST(ScanPackage, EachScanReplacesEverythingTheLastOneShowed)
     EXPECT_FALSE(t.view.pagingEnabled);
     const QString captionWithStagingEmpty = t.view.caption;
     EXPECT_EQ(t.view.soundAlias2, "b\\sound");
+    EXPECT_EQ(t.state.PanelAlias, "b\\panel");
     EXPECT_EQ(t.state.AircraftCfgLineCount, 1);
     EXPECT_TRUE(t.view.tabAvailable[Aircraft] && t.view.tabAvailable[Images]);
 
