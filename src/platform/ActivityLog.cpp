@@ -57,7 +57,8 @@ void ActivityLog::append(const QString &path, const QStringList &lines)
     const QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
     QDir().mkpath(QFileInfo(path).path());
     const QFileInfo existing(path);
-    if (existing.exists() && existing.size() > 0 && existing.size() + bytes.size() > limit_) {
+    // Only the log file itself turns over: anything else standing at its path is not ours to move.
+    if (existing.isFile() && existing.size() > 0 && existing.size() + bytes.size() > limit_) {
         const QString older = path + QStringLiteral(".1");
         QFile::remove(older);
         QFile::rename(path, older);
