@@ -207,6 +207,7 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
         {Action::RemoveFromMsfs, "yo", false},
         {Action::RemoveFromMsfs, "o", false}, // not installed
         {Action::RemoveImage, "y", false},
+        {Action::CopyImageToStaging, "o", false}, // no picture left
         {Action::CopyToMsfs, "o", true},
         {Action::RemoveFromStowbay, "yn", false}, // the simulator's copy goes first
     };
@@ -228,6 +229,10 @@ TEST_F(StoreActionsTest, InstallAndRemoveLeaveTheSimulatorAsItWas)
     EXPECT_EQ(entriesBelow(tree.path("MSFS")), before);
     EXPECT_FALSE(test.progress.visible);
     EXPECT_FALSE(test.packageList.visible); // no aircraft borrowed the package's panel or sound
+    // Copied back into Staging (not clear: it holds the picture), it is named for storing again.
+    test.messages.expectAnswers("yn");
+    run("Cessna", Action::CopyToStaging);
+    EXPECT_EQ(window.name, "Cessna");
     test.messages.expectAnswers("yoo");
     run("Cessna", Action::RemoveFromStowbay);
     EXPECT_FALSE(tree.exists("Stowbay/Props/Cessna"));

@@ -41,15 +41,18 @@ TEST(RemoveUnusedGauges, DeletesEachGaugeByItsExactNameNeverAsAPattern)
     EXPECT_FALSE(fx.test.progress.visible);
 }
 
-// A panel naming "down" names "own" too: any line holding a gauge's name keeps it.
+// A panel naming "down" names "own" too, and "abcd" both "abc" and "bcd" (overlapping): any
+// line holding a gauge's name keeps it.
 TEST(RemoveUnusedGauges, KeepsAGaugeWhoseNameStandsInsideAnotherNamedOne)
 {
     StoreFixture fx;
-    fx.tree.files({"MSFS/Gauges/own.gau", "MSFS/Gauges/down.gau", "MSFS/Gauges/free.gau"});
-    fx.tree.file("MSFS/Aircraft/CD/panel/panel.cfg", "gauge00=down!x\r\n");
-    packageGauges(fx, {"own.gau", "down.gau", "free.gau"});
+    const QStringList gauges{"own.gau", "down.gau", "free.gau", "abc.gau", "bcd.gau"};
+    for (const QString &gauge : gauges)
+        fx.tree.file("MSFS/Gauges/" + gauge);
+    fx.tree.file("MSFS/Aircraft/CD/panel/panel.cfg", "gauge00=down!x\r\ngauge01=abcd!x\r\n");
+    packageGauges(fx, gauges);
     RemoveUnusedGauges(fx.test);
-    EXPECT_EQ(gaugesLeft(fx), QStringList({"down.gau", "own.gau"}));
+    EXPECT_EQ(gaugesLeft(fx), QStringList({"abc.gau", "bcd.gau", "down.gau", "own.gau"}));
 }
 
 TEST(RemoveUnusedGauges, ReadsEveryPanelItCanReachAndKeepsEveryGaugeForOneItCannot)

@@ -1,4 +1,5 @@
 #include "platform/FileListing.h"
+#include "platform/FileRemoval.h"
 #include "platform/FileWriting.h"
 #include "platform/Folders.h"
 #include "platform/PathIdentity.h"
@@ -27,6 +28,11 @@ TEST(FileSystemFolders, WhatTheSystemRefusesIsNeverReportedDone)
     EXPECT_FALSE(makeFolder(tree.path(QString(300, QLatin1Char('n')))).ok);
     EXPECT_FALSE(removeFolder(tree.path("full")).ok);
     EXPECT_TRUE(tree.exists("full/keep.txt"));
+    // A read-only file, as from a CD, and a folder are not deleted as files.
+    tree.file("cd/readme.txt").readOnly("cd/readme.txt");
+    for (const char *entry : {"cd/readme.txt", "full"})
+        EXPECT_FALSE(removeFile(tree.path(entry)).ok) << entry;
+    EXPECT_TRUE(tree.exists("cd/readme.txt"));
     const NewFile nowhere(tree.path("missing/file.txt")); // says why, as a too-long name needs
     EXPECT_EQ(nowhere.isOpen() ? 0 : nowhere.errorCode(), ENOENT);
 }
