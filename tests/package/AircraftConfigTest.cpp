@@ -128,4 +128,12 @@ TEST(ChooseConfiguration, RewritesToTheChosenConfigurationAndEmptiesOnlyFoldersO
     test.messages.verifyAllShown();
     EXPECT_EQ(tree.read("aircraft.cfg"), two);
     EXPECT_TRUE(tree.exists("Texture.2/b.bmp"));
+    // One that is not text is refused before any choice, and the message names it.
+    TreeBuilder binaryTree;
+    TestContext binaryTest;
+    const QByteArray binary = two + QByteArray(1, '\0');
+    binaryTest.messages.expectOk(binaryTree.path("aircraft.cfg") + " is not a text file");
+    EXPECT_FALSE(stageAndChoose(binaryTree, binaryTest, binary, {0}));
+    binaryTest.messages.verifyAllShown();
+    EXPECT_EQ(binaryTree.read("aircraft.cfg"), binary);
 }
