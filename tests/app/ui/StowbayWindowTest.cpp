@@ -170,6 +170,7 @@ TEST(StowbayWindow, ToolWindowsPickRowsAndCloseFirstWhenTheWindowCloses)
     EXPECT_EQ(h.list(Aircraft)->item(0)->text(), "cub.air");
     emit h.fileList.window()->rowClicked("Gone"); // a row whose package has left the store since
     EXPECT_EQ(h.child<QComboBox>("cboPackageName")->count(), 0);
+    EXPECT_EQ(h.child<QComboBox>("cboPackageCategory")->currentIndex(), -1);
     h.trigger("mnuAbout");
     ASSERT_TRUE(h.child("frmAbout")->isVisible());
 
