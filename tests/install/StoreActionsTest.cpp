@@ -58,8 +58,10 @@ TEST_F(StoreActionsTest, TheActivityLogNamesWhatEachActionChangedAndTurnsOverAtI
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     };
     const QStringList lines = read(logPath).split('\n');
-    // Wingstash's own temporaries, under hidden names, mean nothing to the user.
+    // Wingstash's own temporaries, under hidden names, mean nothing to the user; nor do its
+    // records outside the locations.
     EXPECT_EQ(lines.filter(".wingstash-"), QStringList{});
+    EXPECT_EQ(lines.filter(QDir::toNativeSeparators(test.state.StateDir)), QStringList{});
     const struct {
         Action action;
         const char *change;
