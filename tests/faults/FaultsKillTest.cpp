@@ -25,8 +25,9 @@ class FaultsKillDeathTest : public ::testing::TestWithParam<ActionRow> {};
 
 // A child process runs the action and is killed, as by a crash or a power cut, at points spread
 // over the calls it makes. After each kill the recovery runs as at the next start, first with
-// one of its removals failing: what it could not put right waits for the start after. Then
-// nothing half-done counts as installed, stored or unpacked, and nothing temporary is left.
+// one of its removals failing: what it could not put right waits for the start after, which a
+// record another crash left half-written does not hold up. Then nothing half-done counts as
+// installed, stored or unpacked, and nothing temporary is left.
 TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
 {
     const ActionRow &row = GetParam();
@@ -51,7 +52,6 @@ TEST_P(FaultsKillDeathTest, AKilledActionIsUndoneOrCompleteAfterTheNextStart)
             const ArmedFault recoveryFails({platform::faults::Call::Remove, 1 + kills % 3, EIO});
             recoverAsAtStartUp(world);
         }
-        // A record another crash left half-written goes, and holds up none after it.
         world.tree.file("State/.wingstash-1-1.transaction");
         if (const QStringList problems = problemsAfterRun(world, reference, false);
             !problems.isEmpty())
