@@ -6,12 +6,12 @@
 // no temporary entry is left behind.
 
 #include "support/FaultScenarios.h"
+#include "support/ImmutableFlag.h"
 #include "support/MountNamespace.h"
 #include "support/RawTree.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -23,28 +23,6 @@
 namespace {
 
 using Change = std::function<void(ActionWorld &)>;
-
-// The immutable flag (chattr +i) on an entry for as long as this lives.
-class ImmutableFlag {
-public:
-    explicit ImmutableFlag(QString path) : path_(std::move(path)), set_(chattr("+i")) {}
-    ~ImmutableFlag()
-    {
-        if (set_)
-            chattr("-i");
-    }
-    ImmutableFlag(const ImmutableFlag &) = delete;
-    ImmutableFlag &operator=(const ImmutableFlag &) = delete;
-    bool isSet() const { return set_; }
-
-private:
-    const QString path_;
-    const bool set_;
-    bool chattr(const char *change) const
-    {
-        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(change), path_}) == 0;
-    }
-};
 
 QByteArray bytesOf(const ActionWorld &world, const QString &relative)
 {

@@ -3,6 +3,7 @@
 #include "platform/FileWriting.h"
 #include "platform/Folders.h"
 #include "platform/PathIdentity.h"
+#include "support/ImmutableFlag.h"
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,9 @@ TEST(FileSystemFolders, WhatTheSystemRefusesIsNeverReportedDone)
     for (const char *entry : {"cd/readme.txt", "full"})
         EXPECT_FALSE(removeFile(tree.path(entry)).ok) << entry;
     EXPECT_TRUE(tree.exists("cd/readme.txt"));
+    // Nor is a file the system refuses to unlink (immutable here).
+    const ImmutableFlag locked(tree.file("locked.txt").path("locked.txt"));
+    EXPECT_TRUE(!locked.isSet() || !removeFile(tree.path("locked.txt")).ok);
     const NewFile nowhere(tree.path("missing/file.txt")); // says why, as a too-long name needs
     EXPECT_EQ(nowhere.isOpen() ? 0 : nowhere.errorCode(), ENOENT);
 }
