@@ -60,10 +60,11 @@ int main(int argc, char **argv)
     if (argc > 1)
         answerTerminalQuestions(argc, argv);
 
-    // Read while the application object is made; the windows wait for it (ProgramParts).
+    // Both read while the application object is made; the windows wait for them (ProgramParts).
     FontConfigReadAhead fontConfig;
     // The forms library is static: its built-in pictures must be pulled in by name.
     Q_INIT_RESOURCE(wingstash);
+    PictureReadAhead pictures(startUpPictures());
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
@@ -83,7 +84,7 @@ int main(int argc, char **argv)
     state.StateDir = stateFolder();
 
     QtMessageBoxes messages;
-    ProgramParts parts(state, messages, fontConfig);
+    ProgramParts parts(state, messages, fontConfig, pictures);
     messages.setParent(&parts.window);
     if (!parts.window.start())
         return 0;

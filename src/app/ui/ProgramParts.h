@@ -14,9 +14,8 @@
 // with the dialogs parented to the main window.
 struct ProgramParts {
     ProgramParts(SharedState &state, platform::MessageBoxes &messages,
-                 FontConfigReadAhead &fontConfig);
+                 FontConfigReadAhead &fontConfig, PictureReadAhead &pictures);
 
-    PictureReadAhead pictures;                // first: it reads while the windows are built
     FontConfigReadAhead::Read fontConfigRead; // before any control with text
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser;
@@ -24,6 +23,9 @@ struct ProgramParts {
     FileListOnDemand fileList;
     StowbayWindow window;
 };
+
+// The pictures the windows show as soon as they open: the window icons and the welcome picture.
+QStringList startUpPictures();
 
 // The windows are laid out in twips for a small sans-serif type; a larger default type would
 // not fit their captions.
