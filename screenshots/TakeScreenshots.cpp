@@ -52,7 +52,6 @@ int main(int argc, char **argv)
 {
     FontConfigReadAhead fontConfig;
     Q_INIT_RESOURCE(wingstash);
-    PictureReadAhead pictures(startUpPictures());
     QApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SANDBOX OUTPUT-FOLDER [PREFIX]\n", argv[0]);
@@ -76,7 +75,7 @@ int main(int argc, char **argv)
         return 1;
 
     DecliningMessageBoxes messages;
-    ProgramParts parts(state, messages, fontConfig, pictures);
+    ProgramParts parts(state, messages, fontConfig);
     QWidget &window = parts.window;
     if (!parts.window.start())
         return 1;

@@ -60,11 +60,10 @@ int main(int argc, char **argv)
     if (argc > 1)
         answerTerminalQuestions(argc, argv);
 
-    // Both read while the application object is made; the windows wait for them (ProgramParts).
+    // Read while the application object is made; the windows wait for it (ProgramParts).
     FontConfigReadAhead fontConfig;
     // The forms library is static: its built-in pictures must be pulled in by name.
     Q_INIT_RESOURCE(wingstash);
-    PictureReadAhead pictures(startUpPictures());
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
@@ -84,7 +83,7 @@ int main(int argc, char **argv)
     state.StateDir = stateFolder();
 
     QtMessageBoxes messages;
-    ProgramParts parts(state, messages, fontConfig, pictures);
+    ProgramParts parts(state, messages, fontConfig);
     messages.setParent(&parts.window);
     if (!parts.window.start())
         return 0;

@@ -12,16 +12,12 @@ const QStringList kWindowIcons{QStringLiteral(":/icon-64.png"), QStringLiteral("
 
 } // namespace
 
-QStringList startUpPictures()
-{
-    return kWindowIcons + QStringList{welcomePicture()};
-}
-
 ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages,
-                           FontConfigReadAhead &fontConfig, PictureReadAhead &pictures)
-    : fontConfigRead(fontConfig), launcher(messages), configChooser(messages), locations(messages),
-      fileList(state), window(StowbayWindow::Services{state, messages, configChooser, launcher,
-                                                      locations, fileList, pictures})
+                           FontConfigReadAhead &fontConfig)
+    : pictures(kWindowIcons + QStringList{welcomePicture()}), fontConfigRead(fontConfig),
+      launcher(messages), configChooser(messages), locations(messages), fileList(state),
+      window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList,
+                                     pictures})
 {
     configChooser.setParent(&window);
     locations.setParent(&window);

@@ -14,8 +14,12 @@
 // with the dialogs parented to the main window.
 struct ProgramParts {
     ProgramParts(SharedState &state, platform::MessageBoxes &messages,
-                 FontConfigReadAhead &fontConfig, PictureReadAhead &pictures);
+                 FontConfigReadAhead &fontConfig);
 
+    // First: it reads while the windows are built. Not before the application object: Qt's
+    // image plugins, loaded on its thread with no application object yet, crash a start now
+    // and then.
+    PictureReadAhead pictures;
     FontConfigReadAhead::Read fontConfigRead; // before any control with text
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser;
@@ -23,9 +27,6 @@ struct ProgramParts {
     FileListOnDemand fileList;
     StowbayWindow window;
 };
-
-// The pictures the windows show as soon as they open: the window icons and the welcome picture.
-QStringList startUpPictures();
 
 // The windows are laid out in twips for a small sans-serif type; a larger default type would
 // not fit their captions.
