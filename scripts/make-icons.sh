@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/../resources/icons"
 for size in 16 24 32 48 64 128 256; do
     convert -background none -density 300 org.wingstash.Wingstash.svg -resize "${size}x${size}" \
-        -strip "png:${size}.png"
+        -depth 8 -strip "png32:${size}.png"
 done

@@ -14,7 +14,8 @@ const QStringList kWindowIcons{QStringLiteral(":/icon-64.png"), QStringLiteral("
 
 ProgramParts::ProgramParts(SharedState &state, platform::MessageBoxes &messages,
                            FontConfigReadAhead &fontConfig)
-    : pictures(kWindowIcons + QStringList{welcomePicture()}), fontConfigRead(fontConfig),
+    // In the order they are needed: the welcome picture as the window is built, the icons after.
+    : pictures(QStringList{welcomePicture()} + kWindowIcons), fontConfigRead(fontConfig),
       launcher(messages), configChooser(messages), locations(messages), fileList(state),
       window(StowbayWindow::Services{state, messages, configChooser, launcher, locations, fileList,
                                      pictures})
