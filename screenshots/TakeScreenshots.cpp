@@ -51,7 +51,6 @@ bool save(QWidget &window, const QString &file)
 int main(int argc, char **argv)
 {
     FontConfigReadAhead fontConfig;
-    Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SANDBOX OUTPUT-FOLDER [PREFIX]\n", argv[0]);

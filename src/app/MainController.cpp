@@ -64,7 +64,7 @@ MainController::MainController(Context &context, MainWindowView &view)
 
 QString welcomePicture()
 {
-    return QStringLiteral(":/welcome.jpg");
+    return QStringLiteral(":/welcome");
 }
 
 void MainController::showWelcome()

@@ -2,6 +2,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/StateFolder.h"
+#include "app/ui/DeferredIconStyle.h"
 #include "app/ui/ProgramParts.h"
 #include "platform/Path.h"
 #include "platform/qt/QtMessageBoxes.h"
@@ -62,8 +63,6 @@ int main(int argc, char **argv)
 
     // Read while the application object is made; the windows wait for it (ProgramParts).
     FontConfigReadAhead fontConfig;
-    // The forms library is static: its built-in pictures must be pulled in by name.
-    Q_INIT_RESOURCE(wingstash);
     QApplication app(argc, argv);
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.wingstash.Wingstash"));
@@ -72,6 +71,8 @@ int main(int argc, char **argv)
     parser.process(app); // reports an unknown option and ends
 
     useProgramType();
+    // The menu bar's seldom shown extension icon is loaded when first drawn, not at every start.
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
 
     SharedState state;
     const QString programFolder =

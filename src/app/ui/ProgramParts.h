@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ui/FontConfigReadAhead.h"
-#include "app/ui/PictureReadAhead.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/SharedState.h"
 #include "package/ui/MultipleCfgDialog.h"
@@ -16,10 +15,6 @@ struct ProgramParts {
     ProgramParts(SharedState &state, platform::MessageBoxes &messages,
                  FontConfigReadAhead &fontConfig);
 
-    // First: it reads while the windows are built. Not before the application object: Qt's
-    // image plugins, loaded on its thread with no application object yet, crash a start now
-    // and then.
-    PictureReadAhead pictures;
     FontConfigReadAhead::Read fontConfigRead; // before any control with text
     QtProgramLauncher launcher;
     DialogConfigChooser configChooser;

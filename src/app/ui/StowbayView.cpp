@@ -1,6 +1,7 @@
 // What the controller shows in the main window: the mode's controls, pictures and colours, the
 // option list and the boxes; and the component area's sizing.
 #include "app/ui/BackdropPicture.h"
+#include "app/ui/BakedPicture.h"
 #include "app/ui/ComponentArea.h"
 #include "app/ui/StowbayWindow.h"
 #include "package/FolderLayout.h"
@@ -68,7 +69,7 @@ void StowbayWindow::showControlsFor(MainMode mode)
 void StowbayWindow::setBackdrop(const QString &path)
 {
     // A missing picture leaves the background plain rather than failing.
-    imgStowbay_->setPicture(services_.pictures.take(path));
+    imgStowbay_->setPicture(readPicture(path));
     imgStowbay_->setProperty("picturePath", imgStowbay_->picture().isNull() ? QString() : path);
 }
 

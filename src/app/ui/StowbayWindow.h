@@ -7,7 +7,6 @@
 #include "app/Settings.h"
 #include "app/ui/MainWindowLayout.h"
 #include "app/ui/MainWindowPlace.h"
-#include "app/ui/PictureReadAhead.h"
 #include "app/ui/ToolWindows.h"
 #include "package/Context.h"
 #include "package/PackageView.h"
@@ -47,7 +46,6 @@ public:
         platform::ProgramLauncher &launcher;
         platform::LocationsEditor &locations;
         FileListOnDemand &fileList;
-        PictureReadAhead &pictures; // the backdrops, some perhaps read ahead
     };
     explicit StowbayWindow(const Services &services, QWidget *parent = nullptr);
 

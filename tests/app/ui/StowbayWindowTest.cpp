@@ -36,7 +36,6 @@ struct Harness {
     RecordingLauncher launcher;
     ScriptedLocationsEditor locations;
     FileListOnDemand fileList{state};
-    PictureReadAhead pictures;
     std::unique_ptr<StowbayWindow> window;
     int programEnds = 0;
 
@@ -47,8 +46,8 @@ struct Harness {
         state.StowbayDir = tree.path("stowbay/");
         state.MsfsDir = tree.path("msfs/");
         state.AppDir = state.ResourceDir = state.StateDir = tree.path("app/");
-        window = std::make_unique<StowbayWindow>(StowbayWindow::Services{
-            state, messages, chooser, launcher, locations, fileList, pictures});
+        window = std::make_unique<StowbayWindow>(
+            StowbayWindow::Services{state, messages, chooser, launcher, locations, fileList});
         window->setProgramEnd([this] { ++programEnds; });
     }
     void open()
