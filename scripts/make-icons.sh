@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the icon's PNG sizes from its SVG (ImageMagick). The PNGs are kept in the repository,
 # so building needs no SVG renderer; run this again after changing the SVG. PNG32 is 8 bits a
-# channel: 16 bits cost Qt twice the decoding at start-up, and no screen shows them.
+# channel: no screen shows 16, and they cost twice the decoding wherever the icon is read.
 set -euo pipefail
 cd "$(dirname "$0")/../resources/icons"
 for size in 16 24 32 48 64 128 256; do
