@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 // A baked picture comes back pixel for pixel, with or without transparency; bytes that are not a
 // whole baked picture give none, never a picture sized from a damaged header.
 TEST(BakedPicture, ComesBackWholeOrNotAtAll)
